@@ -1,0 +1,52 @@
+// kuvo-host: the game's host with no window, for LAN parties and tests.
+#include <chrono>
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include "random.h"
+#include "tcphost.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("kuvo-host");
+  QCoreApplication::setApplicationVersion("2.0.4");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Hosts a Kuvo table on TCP port 7772 without a window. Players join it with\n"
+      "  kuvo NAME ADDRESS false\n"
+      "The first to join sits in slot 1 and starts the games; slot 2 is played by\n"
+      "the computer while nobody holds it.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  QCommandLineOption portOption(
+      {"p", "port"}, "Listen on PORT instead of 7772 (0 picks a free one).", "PORT", "7772");
+  parser.addOption(portOption);
+  parser.process(app);
+
+  bool portOk = false;
+  const uint port = parser.value(portOption).toUInt(&portOk);
+  if (!portOk || port > 65535) {
+    std::fprintf(stderr, "kuvo-host: not a port number: %s\n",
+                 qPrintable(parser.value(portOption)));
+    return 2;
+  }
+
+  kuvo::Random random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  kuvo::TcpHost host(random);
+  host.setLog([](const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+  });
+  if (!host.listen(static_cast<quint16>(port))) {
+    std::fprintf(stderr, "kuvo-host: Listen - Error Binding Socket (%s)\n",
+                 qPrintable(host.errorString()));
+    return 1;
+  }
+  std::printf("Kuvo host listening on port %u\n", static_cast<unsigned>(host.port()));
+  std::fflush(stdout);
+  return app.exec();
+}

@@ -1,0 +1,91 @@
+// The host's player table and game state, shared by the connection handling
+// and the game engine. Slots 1..9 hold connections (1..6 play, 7..9 watch);
+// entry 10 only ever holds a connection that is turned away; 11 is unused.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kuvo {
+
+inline constexpr int kMaxConnections = 9;
+inline constexpr int kPlayerSlots = 6;
+inline constexpr int kComputerSlot = 2;
+inline constexpr int kTableEntries = 12;  // index 0 unused, 1..11
+inline constexpr int kBoardSize = 5;
+
+using Board = std::array<std::array<int, kBoardSize>, kBoardSize>;  // [column][row]
+
+// One peer as the host sees it.
+class HostConnection {
+ public:
+  virtual ~HostConnection() = default;
+  virtual void send(std::string_view bytes) = 0;
+  // Closes the connection. The owner reports the departure to the host once,
+  // possibly from inside this call.
+  virtual void close() = 0;
+};
+
+struct tplayer {
+  std::string name;
+  bool connected = false;
+  HostConnection* conn = nullptr;
+  int score = 0;
+  int roundscore = 0;
+  bool watching = false;
+  std::array<int, kBoardSize> dice{};
+  std::array<int, kBoardSize> bonus{};
+  Board playerboard{};
+  int pullsleft = 0;
+  bool mayroll = false;
+};
+
+inline constexpr int kTimer1ModeNextRound = 1;
+inline constexpr int kTimer1ModeComputers = 2;
+inline constexpr int kTimer1ModeIdle = 3;
+
+struct HostState {
+  int slotcount = 0;
+  bool gameon = false;
+  int roundspergame = 0;
+  int roundnumber = 0;
+  int roundtime = 0;
+  int turncount = 0;
+  int timer1count = 0;
+  int timer1mode = kTimer1ModeIdle;
+  Board masterboard{};
+};
+
+class PlayerTable {
+ public:
+  std::array<tplayer, kTableEntries> players{};
+  HostState host;
+
+  static bool isPlayerSlot(int slot) { return slot >= 1 && slot <= kPlayerSlots; }
+  static bool isConnectionSlot(int slot) { return slot >= 1 && slot <= kMaxConnections; }
+
+  // The computer plays slot 2 while nobody holds it, and any connected player
+  // slot whose player chose to just watch.
+  bool isComputerPlayed(int slot) const {
+    if (!isPlayerSlot(slot)) return false;
+    const auto& p = players[slot];
+    return (p.connected && p.watching) || (slot == kComputerSlot && !p.connected);
+  }
+
+  // Sends only to a slot marked connected.
+  void sendTo(int slot, std::string_view message) {
+    if (slot < 1 || slot >= kTableEntries) return;
+    auto& p = players[slot];
+    if (p.connected && p.conn) p.conn->send(message);
+  }
+  // Every connected slot 1..slotcount, in ascending order, each its own send.
+  void sendAll(std::string_view message) { sendAllExcept(0, message); }
+  void sendAllExcept(int except, std::string_view message) {
+    for (int slot = 1; slot <= host.slotcount && slot <= kMaxConnections; ++slot) {
+      if (slot != except) sendTo(slot, message);
+    }
+  }
+};
+
+}  // namespace kuvo

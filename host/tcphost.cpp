@@ -1,0 +1,103 @@
+#include "tcphost.h"
+
+#include <QTcpSocket>
+
+namespace kuvo {
+namespace {
+
+// Qt buffers what the peer sends until we read it; this caps that buffer so a
+// peer that sends faster than we read cannot grow our memory.
+constexpr qint64 kSocketReadBuffer = 64 * 1024;
+
+class TcpConnection : public QObject, public HostConnection {
+ public:
+  TcpConnection(QTcpSocket* socket, TServer& server, QObject* parent)
+      : QObject(parent), socket_(socket), server_(server) {
+    socket_->setParent(this);
+    socket_->setReadBufferSize(kSocketReadBuffer);
+  }
+
+  // Hooks up the socket's events once the connection has its slot (0: turned away).
+  void attach(int slot) {
+    slot_ = slot;
+    connect(socket_, &QTcpSocket::readyRead, this, [this] {
+      const QByteArray bytes = socket_->readAll();
+      if (slot_ > 0 && !gone_) server_.Sock1Read(slot_, {bytes.constData(), size_t(bytes.size())});
+    });
+    // A normal close and a broken connection are the same departure, reported once.
+    connect(socket_, &QTcpSocket::disconnected, this, [this] { depart(); });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this] {
+      if (socket_->state() != QAbstractSocket::ConnectedState) depart();
+    });
+    if (socket_->state() != QAbstractSocket::ConnectedState) depart();
+  }
+
+  void send(std::string_view bytes) override {
+    if (gone_) return;
+    socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+
+  void close() override {
+    if (gone_) return;
+    socket_->disconnectFromHost();
+    if (socket_->state() == QAbstractSocket::UnconnectedState) depart();
+  }
+
+ private:
+  void depart() {
+    if (gone_) return;
+    gone_ = true;
+    if (slot_ > 0) server_.connectionClosed(slot_);
+    socket_->abort();
+    deleteLater();
+  }
+
+  QTcpSocket* socket_;
+  TServer& server_;
+  int slot_ = 0;
+  bool gone_ = false;
+};
+
+}  // namespace
+
+TcpHost::TcpHost(Random& random, HostIntervals intervals, QObject* parent)
+    : QObject(parent),
+      socktimer_(intervals.socktimer, [this] { server_.socktimerTimer(); }),
+      timer1_(intervals.timer1, [this] { server_.Timer1Timer(); }),
+      turntimer_(intervals.turntimer, [this] { server_.turntimerTimer(); }),
+      server_(random, socktimer_, timer1_, turntimer_) {
+  sock1_.setMaxPendingConnections(5);
+  connect(&sock1_, &QTcpServer::newConnection, this, &TcpHost::acceptPending);
+}
+
+TcpHost::~TcpHost() {
+  sock1_.close();
+  // Connections die with us; the departures they would report do not matter any more.
+  for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;
+}
+
+bool TcpHost::listen(quint16 port, const QHostAddress& address) {
+  return sock1_.listen(address, port);
+}
+
+void TcpHost::setLog(std::function<void(const QString&)> log) {
+  log_ = std::move(log);
+  server_.setLog([this](const std::string& line) {
+    if (log_) log_(QString::fromStdString(line));
+  });
+}
+
+void TcpHost::acceptPending() {
+  while (QTcpSocket* socket = sock1_.nextPendingConnection()) {
+    auto* connection = new TcpConnection(socket, server_, this);
+    const QString peer = socket->peerAddress().toString();
+    const int slot = server_.Sock1Accept(connection);
+    if (log_) {
+      log_(slot > 0 ? QStringLiteral("Connection from %1 in slot %2").arg(peer).arg(slot)
+                    : QStringLiteral("Connection from %1 turned away: the game is full").arg(peer));
+    }
+    connection->attach(slot);
+  }
+}
+
+}  // namespace kuvo

@@ -1,0 +1,52 @@
+// The host on real sockets: listens on the game port, turns each accepted
+// QTcpSocket into a connection of the host, and drives the host's clocks.
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+#include <QHostAddress>
+#include <QObject>
+#include <QTcpServer>
+
+#include "random.h"
+#include "timer.h"
+#include "tserver.h"
+
+namespace kuvo {
+
+struct HostIntervals {
+  std::chrono::milliseconds socktimer{10};
+  std::chrono::milliseconds timer1{1350};
+  std::chrono::milliseconds turntimer{1000};
+};
+
+class TcpHost : public QObject {
+  Q_OBJECT
+ public:
+  explicit TcpHost(Random& random, HostIntervals intervals = {}, QObject* parent = nullptr);
+  ~TcpHost() override;
+
+  // Binds all local addresses (or the one given) on the port; port 0 picks a free one.
+  bool listen(quint16 port = kGamePortDefault, const QHostAddress& address = QHostAddress::Any);
+  quint16 port() const { return sock1_.serverPort(); }
+  QString errorString() const { return sock1_.errorString(); }
+  // Lines for a console: connections, logins, departures.
+  void setLog(std::function<void(const QString&)> log);
+
+  TServer& server() { return server_; }
+
+  static constexpr quint16 kGamePortDefault = 7772;
+
+ private:
+  void acceptPending();
+
+  QTcpServer sock1_;
+  QtTimer socktimer_;
+  QtTimer timer1_;
+  QtTimer turntimer_;
+  TServer server_;
+  std::function<void(const QString&)> log_;
+};
+
+}  // namespace kuvo

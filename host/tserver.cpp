@@ -1,0 +1,243 @@
+#include "tserver.h"
+
+#include "fields.h"
+#include "messages.h"
+
+namespace kuvo {
+
+TServer::TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer)
+    : engine_(table_, random, timer1, turntimer), socktimer_(socktimer) {
+  // The game timer runs from the start; it idles in mode 3 until a game begins.
+  timer1.start();
+}
+
+int TServer::Sock1Accept(HostConnection* conn) {
+  auto& host = table_.host;
+  int slot = 0;
+  for (int s = 1; s <= host.slotcount; ++s) {
+    if (!table_.players[s].connected) {
+      slot = s;
+      break;
+    }
+  }
+  if (slot == 0) {
+    if (host.slotcount + 1 > kMaxConnections) {
+      conn->send(build(Msg::Full, {}));
+      conn->close();
+      return 0;
+    }
+    slot = ++host.slotcount;
+  }
+  auto& p = table_.players[slot];
+  p.conn = conn;
+  p.connected = true;
+  splitters_[slot] = FrameSplitter();
+  connectionIds_[slot] = ++nextConnectionId_;
+  conn->send(build(Msg::SendLoginInfo, {slot}));
+  return slot;
+}
+
+void TServer::Sock1Read(int slot, std::string_view bytes) {
+  if (!PlayerTable::isConnectionSlot(slot) || !table_.players[slot].connected) return;
+  bool flooded = false;
+  const bool ok = splitters_[slot].feed(bytes, [&](std::string&& text) {
+    if (flooded) return;
+    if (!receivedlist_.push({connectionIds_[slot], slot, std::move(text)})) flooded = true;
+  });
+  if (!receivedlist_.empty() && !socktimer_.isActive()) socktimer_.start();
+  if (!ok || flooded) {
+    log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
+    disconnectsock(slot);
+  }
+}
+
+void TServer::socktimerTimer() {
+  auto message = receivedlist_.pop();
+  if (receivedlist_.empty()) socktimer_.stop();
+  if (message) dispatch(*message);
+}
+
+void TServer::dispatch(const QueuedMessage& message) {
+  const auto [name, payload] = splitMessage(message.text);
+  const auto id = lookup(Dir::ToHost, name);
+  if (!id) return;
+  const int sender = message.slot;
+  switch (*id) {
+    case Msg::LoginInfo:
+      receivedlogininfo(sender, payload);
+      break;
+    case Msg::KickHim:
+      kickhim(sender, payload);
+      break;
+    case Msg::Chat:
+      relay(Msg::ChatRelay, " chats: ", sender, payload);
+      break;
+    case Msg::Action:
+      relay(Msg::ActionRelay, " ", sender, payload);
+      break;
+    case Msg::StartGame:
+      startgame(sender, payload);
+      break;
+    case Msg::JustWatch:
+      justwatch(sender, payload);
+      break;
+    case Msg::PullHandle:
+      pullhandle(sender, payload);
+      break;
+    case Msg::ChooseDice:
+      choosedice(sender, payload);
+      break;
+    case Msg::PlayASound:
+      playasound(sender, payload);
+      break;
+    default:
+      break;
+  }
+}
+
+// Every message names a slot; only the sender's own is believed, so nobody
+// can log in, chat, pull or choose as somebody else.
+static bool ownSlot(std::optional<int> claimed, int sender) {
+  return claimed && *claimed == sender;
+}
+
+void TServer::receivedlogininfo(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender)) return;
+  const auto version = reader.field();
+  const auto name = reader.rest();
+  auto& p = table_.players[sender];
+  p.name = std::string(name);
+  p.connected = true;
+  log("Slot " + std::to_string(sender) + " logged in as " + p.name);
+
+  table_.sendAll(build(Msg::NewPlayerInfo, {sender, name, "0"}));
+
+  std::string others;
+  for (int s = 1; s <= table_.host.slotcount && s <= kMaxConnections; ++s) {
+    const auto& other = table_.players[s];
+    if (s == sender || !other.connected) continue;
+    if (!others.empty()) others += '+';
+    others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
+  }
+  if (!others.empty()) table_.sendTo(sender, buildJoined(Msg::ExistingPlayers, others));
+
+  if (version != kVersion) {
+    table_.sendTo(1, build(Msg::HaveWrongVersion, {name}));
+    table_.sendTo(sender, build(Msg::WrongVersion, {}));
+  }
+
+  const auto& host = table_.host;
+  if (host.gameon) {
+    std::string stats = std::to_string(host.roundnumber) + '+' +
+                        std::to_string(host.roundspergame) + '+' + std::to_string(host.roundtime) +
+                        '+' + std::to_string(host.turncount - 4);
+    for (int s = 1; s <= kPlayerSlots; ++s) {
+      const auto& q = table_.players[s];
+      stats += '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' +
+               std::to_string(q.pullsleft);
+    }
+    table_.sendTo(sender, buildJoined(Msg::LoadStats, stats));
+    if (PlayerTable::isPlayerSlot(sender) && p.pullsleft > 0) {
+      std::string board;
+      for (int c = 0; c < kBoardSize; ++c) {
+        for (int r = 0; r < kBoardSize; ++r) {
+          if (!board.empty()) board += '+';
+          board += std::to_string(c) + '+' + std::to_string(r) + '+' +
+                   std::to_string(p.playerboard[c][r]);
+        }
+      }
+      table_.sendTo(sender, buildJoined(Msg::LoadBoard, board));
+      std::string dice = std::to_string(sender) + '+' + std::to_string(p.pullsleft);
+      for (int i = 0; i < kBoardSize; ++i) {
+        dice += '+' + std::to_string(i) + '+' + std::to_string(p.dice[i]) + '+' +
+                std::to_string(p.bonus[i]);
+      }
+      table_.sendTo(sender, buildJoined(Msg::YourDice, dice));
+    }
+  }
+}
+
+void TServer::kickhim(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender) || sender != 1) return;
+  const auto target = reader.intField();
+  if (!target || !PlayerTable::isConnectionSlot(*target)) return;
+  disconnectsock(*target);
+}
+
+void TServer::disconnectsock(int slot) {
+  auto& p = table_.players[slot];
+  if (p.connected && p.conn) p.conn->close();
+}
+
+void TServer::relay(Msg relayed, std::string_view separator, int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender)) return;
+  std::string line = table_.players[sender].name;
+  line += separator;
+  line += reader.rest();
+  table_.sendAll(build(relayed, {sender, line}));
+}
+
+void TServer::playasound(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender)) return;
+  table_.sendAll(build(Msg::PlayASoundRelay, {sender, reader.rest()}));
+}
+
+void TServer::justwatch(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  // A player switches only itself; the hosting player may switch anyone seated.
+  if (!slot || !PlayerTable::isPlayerSlot(*slot) || (*slot != sender && sender != 1)) return;
+  const auto value = reader.rest();
+  auto& p = table_.players[*slot];
+  if (value == "2") {
+    p.watching = false;
+    table_.sendAll(build(Msg::JustWatching, {*slot, "2"}));
+  } else if (value == "1" && table_.host.gameon) {
+    p.watching = true;
+    table_.sendAll(build(Msg::JustWatching, {*slot, "1"}));
+  }
+}
+
+void TServer::startgame(int sender, std::string_view payload) {
+  // Only the hosting player has a start button.
+  if (sender != 1) return;
+  engine_.startgame(payload);
+}
+
+void TServer::pullhandle(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender) || !PlayerTable::isPlayerSlot(sender)) return;
+  engine_.pullhandle(sender);
+}
+
+void TServer::choosedice(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender) || !PlayerTable::isPlayerSlot(sender)) return;
+  const auto column = reader.intField();
+  const auto row = reader.intField();
+  if (!column || !row || *column < 0 || *column >= kBoardSize || *row < 0 || *row >= kBoardSize)
+    return;
+  engine_.choosedice(sender, *column, *row);
+}
+
+void TServer::connectionClosed(int slot) {
+  if (!PlayerTable::isConnectionSlot(slot)) return;
+  auto& p = table_.players[slot];
+  if (p.connected) {
+    log("Slot " + std::to_string(slot) + (p.name.empty() ? "" : " (" + p.name + ")") + " left");
+    table_.sendAllExcept(slot, build(Msg::PlayerDisconnected, {slot, p.name}));
+  }
+  p.connected = false;
+  p.conn = nullptr;
+  p.name.clear();
+  p.watching = false;
+  splitters_[slot] = FrameSplitter();
+  if (slot > kComputerSlot) p.pullsleft = -1;
+  if (engine_.noonecango() && table_.host.gameon) engine_.endround();
+}
+
+}  // namespace kuvo
