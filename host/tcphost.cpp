@@ -29,7 +29,8 @@ class TcpConnection : public QObject, public HostConnection {
     connect(socket_, &QTcpSocket::errorOccurred, this, [this] {
       if (socket_->state() != QAbstractSocket::ConnectedState) depart();
     });
-    if (socket_->state() != QAbstractSocket::ConnectedState) depart();
+    // A connection turned away may still be flushing its "full" notice.
+    if (socket_->state() == QAbstractSocket::UnconnectedState) depart();
   }
 
   void send(std::string_view bytes) override {

@@ -1,0 +1,400 @@
+// The host's connection layer: slots, login, relays, moderation, departures,
+// and what it does with messages that lie about their sender or are malformed.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "messages.h"
+#include "tcphost.h"
+#include "tserver.h"
+
+namespace kuvo {
+namespace {
+
+const std::string FF(1, kTerminator);
+
+class FakeConnection : public HostConnection {
+ public:
+  FakeConnection(TServer& server) : server_(server) {}
+  void send(std::string_view bytes) override {
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+      auto end = rest.find(kTerminator);
+      messages.emplace_back(rest.substr(0, end));
+      rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+  }
+  void close() override {
+    if (closed) return;
+    closed = true;
+    if (slot > 0) server_.connectionClosed(slot);
+  }
+  std::vector<std::string> take() { return std::exchange(messages, {}); }
+
+  int slot = 0;
+  bool closed = false;
+  std::vector<std::string> messages;
+
+ private:
+  TServer& server_;
+};
+
+class HostTest : public ::testing::Test {
+ protected:
+  HostTest() : server(random, socktimer, timer1, turntimer) {}
+
+  FakeConnection& connect() {
+    connections.push_back(std::make_unique<FakeConnection>(server));
+    auto& c = *connections.back();
+    c.slot = server.Sock1Accept(&c);
+    return c;
+  }
+  // Sends bytes from a connection and works the whole queue off, one per tick.
+  void say(FakeConnection& c, const std::string& text) {
+    server.Sock1Read(c.slot, text + FF);
+    drain();
+  }
+  void drain() {
+    for (int i = 0; i < 10000 && socktimer.isActive(); ++i) server.socktimerTimer();
+  }
+  FakeConnection& login(const std::string& name, const std::string& version = "2.0.4") {
+    auto& c = connect();
+    say(c, "CMD_logininfo+" + std::to_string(c.slot) + "+" + version + "+" + name + FF);
+    return c;
+  }
+  void clearAll() {
+    for (auto& c : connections) c->take();
+  }
+
+  Random random{7};
+  ManualTimer socktimer, timer1, turntimer;
+  TServer server;
+  std::vector<std::unique_ptr<FakeConnection>> connections;
+};
+
+TEST_F(HostTest, HandsOutTheLowestFreeSlotAndTurnsTheTenthAway) {
+  for (int expected = 1; expected <= 9; ++expected) {
+    auto& c = connect();
+    EXPECT_EQ(c.slot, expected);
+    EXPECT_EQ(c.take(), std::vector<std::string>{"CMD_sendlogininfo+" + std::to_string(expected)});
+  }
+  auto& tenth = connect();
+  EXPECT_EQ(tenth.slot, 0);
+  EXPECT_EQ(tenth.take(), std::vector<std::string>{"CMD_full+"});
+  EXPECT_TRUE(tenth.closed);
+  EXPECT_EQ(server.table().host.slotcount, 9);
+  for (int s = 1; s <= 9; ++s) EXPECT_FALSE(connections[s - 1]->closed);
+
+  // Slots 3 and 7 leave: the next ones get 3, then 7.
+  connections[2]->close();
+  connections[6]->close();
+  EXPECT_EQ(connect().slot, 3);
+  EXPECT_EQ(connect().slot, 7);
+  EXPECT_EQ(server.table().host.slotcount, 9);
+}
+
+TEST_F(HostTest, LoginAnnouncesTheNewcomerFirstThenTheOthers) {
+  auto& ann = login("Ann");
+  EXPECT_EQ(ann.take(),
+            (std::vector<std::string>{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Ann+0"}));
+
+  auto& bob = login("Bob");
+  server.table().players[1].watching = true;
+  auto& cy = login("Cy+Lee");  // a name with "+" is kept whole
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_newplayerinfo+2+Bob+0",
+                                                  "CMD_newplayerinfo+3+Cy+Lee+0"}));
+  EXPECT_EQ(bob.take(), (std::vector<std::string>{
+                            "CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob+0",
+                            "CMD_existingplayers+1+Ann+0", "CMD_newplayerinfo+3+Cy+Lee+0"}));
+  EXPECT_EQ(cy.take(),
+            (std::vector<std::string>{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy+Lee+0",
+                                      "CMD_existingplayers+1+Ann+1+2+Bob+0"}));
+  EXPECT_EQ(server.table().players[3].name, "Cy+Lee");
+}
+
+TEST_F(HostTest, AnotherVersionIsOnlyNoticed) {
+  auto& ann = login("Ann");
+  ann.take();
+  auto& bob = login("Bob", "1.9");
+  const auto got = bob.take();
+  ASSERT_FALSE(got.empty());
+  EXPECT_EQ(got.back(), "CMD_wrongversion+");
+  EXPECT_FALSE(bob.closed);
+  say(bob, "CMD_chat+2+still here|clRed");
+  const auto annGot = ann.take();
+  EXPECT_EQ(annGot.front(), "CMD_newplayerinfo+2+Bob+0");
+  EXPECT_NE(std::find(annGot.begin(), annGot.end(), "CMD_havewrongversion+Bob"), annGot.end());
+}
+
+TEST_F(HostTest, RelaysReachEveryoneTheSenderIncluded) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  clearAll();
+  struct Case {
+    std::string sent;
+    std::string relayed;
+  } cases[] = {
+      {"CMD_chat+2+hi :)#12 www.example.com|clRed",
+       "CMD_chat+2+Bob chats: hi :)#12 www.example.com|clRed"},
+      {"CMD_action+2+waves|$000080FF", "CMD_action+2+Bob waves|$000080FF"},
+      {"CMD_playasound+2+wave12+", "CMD_playasound+2+wave12+"},
+      {"CMD_chat+2+a+b|c|d", "CMD_chat+2+Bob chats: a+b|c|d"},
+  };
+  for (const auto& c : cases) {
+    say(bob, c.sent);
+    EXPECT_EQ(ann.take(), std::vector<std::string>{c.relayed}) << c.sent;
+    EXPECT_EQ(bob.take(), std::vector<std::string>{c.relayed}) << c.sent;
+  }
+}
+
+TEST_F(HostTest, MessagesThatClaimAnotherSlotOrCarryJunkAreDropped) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  clearAll();
+  const std::string junk[] = {
+      "CMD_chat+1+I am Ann|clRed",      // Bob speaking as Ann
+      "CMD_action+3+x|clRed",           // as Cy
+      "CMD_playasound+1+wave1+",        //
+      "CMD_logininfo+1+2.0.4+Mallory",  // log in over slot 1
+      "CMD_kickhim+2+1+",               // only slot 1 may remove
+      "CMD_kickhim+1+3+",               // claims slot 1
+      "CMD_justwatch+3+2",              // somebody else's watch switch
+      "CMD_startgame+Bob+3+0+",         // only the hosting player starts
+      "CMD_chat+abc+x",                 // not a number
+      "CMD_chat+99999999999+x",         //
+      "CMD_pullhandle+1+",              //
+      "CMD_choosedice+1+2+3+",          //
+      "cmd_chat+2+lower case name",     //
+      "CMD_chat",                       // no "+"
+      "",                               //
+      "+2+no name",                     //
+      "CMD_nosuchthing+2+",             //
+  };
+  for (const auto& text : junk) say(bob, text);
+  EXPECT_TRUE(ann.take().empty());
+  EXPECT_TRUE(bob.take().empty());
+  EXPECT_TRUE(cy.take().empty());
+  EXPECT_FALSE(cy.closed);
+  EXPECT_FALSE(ann.closed);
+  EXPECT_EQ(server.table().players[1].name, "Ann");
+}
+
+TEST_F(HostTest, OutOfRangeFieldsFromTheHostingPlayerDoNothing) {
+  auto& ann = login("Ann");
+  ann.take();
+  for (const char* text :
+       {"CMD_kickhim+1+0+", "CMD_kickhim+1+10+", "CMD_kickhim+1+-5+", "CMD_kickhim+1+2147483647+",
+        "CMD_kickhim+1+abc+", "CMD_justwatch+0+2", "CMD_justwatch+7+2", "CMD_justwatch+99+1",
+        "CMD_choosedice+1+5+0+", "CMD_choosedice+1+0+-1+", "CMD_choosedice+1+x+y+"}) {
+    say(ann, text);
+  }
+  EXPECT_TRUE(ann.take().empty());
+  EXPECT_FALSE(ann.closed);
+}
+
+TEST_F(HostTest, OnlyTheHostingPlayerRemovesPlayers) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  clearAll();
+  say(ann, "CMD_kickhim+1+5+");  // a free slot: nothing happens
+  EXPECT_TRUE(bob.take().empty());
+  say(ann, "CMD_kickhim+1+3+");
+  EXPECT_TRUE(cy.closed);
+  EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_playerdisconnected+3+Cy"});
+  EXPECT_EQ(bob.take(), std::vector<std::string>{"CMD_playerdisconnected+3+Cy"});
+  EXPECT_FALSE(server.table().players[3].connected);
+  EXPECT_EQ(server.table().players[3].name, "");
+}
+
+TEST_F(HostTest, JustWatchNeedsAGameToSwitchOn) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  clearAll();
+  say(bob, "CMD_justwatch+2+1");
+  EXPECT_TRUE(bob.take().empty());
+  EXPECT_FALSE(server.table().players[2].watching);
+  say(bob, "CMD_justwatch+2+2");
+  EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_justwatching+2+2"});
+  server.table().host.gameon = true;
+  say(ann, "CMD_justwatch+2+1");  // the hosting player switches Bob
+  EXPECT_TRUE(server.table().players[2].watching);
+  EXPECT_EQ(bob.take(), (std::vector<std::string>{"CMD_justwatching+2+2", "CMD_justwatching+2+1"}));
+  say(bob, "CMD_justwatch+2+3");
+  EXPECT_TRUE(bob.take().empty());
+}
+
+TEST_F(HostTest, DepartureTellsTheOthersAndTakesLaterSlotsOutOfTheRound) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  auto& dee = login("Dee");
+  for (int s = 1; s <= 4; ++s) server.table().players[s].pullsleft = 12;
+  server.table().players[2].watching = true;
+  clearAll();
+  bob.close();
+  dee.close();
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_playerdisconnected+2+Bob",
+                                                  "CMD_playerdisconnected+4+Dee"}));
+  EXPECT_EQ(cy.take(), (std::vector<std::string>{"CMD_playerdisconnected+2+Bob",
+                                                 "CMD_playerdisconnected+4+Dee"}));
+  const auto& t = server.table();
+  EXPECT_EQ(t.players[2].pullsleft, 12);  // slot 2 goes on with the computer
+  EXPECT_FALSE(t.players[2].watching);
+  EXPECT_EQ(t.players[4].pullsleft, -1);
+  EXPECT_EQ(t.players[3].pullsleft, 12);
+}
+
+TEST_F(HostTest, ALateComerGetsTheGameAndItsOwnBoard) {
+  auto& ann = login("Ann");
+  auto& t = server.table();
+  t.host.gameon = true;
+  t.host.roundnumber = 2;
+  t.host.roundspergame = 3;
+  t.host.roundtime = 60;
+  t.host.turncount = 40;
+  t.players[1].score = 700;
+  t.players[2].score = 1200;
+  t.players[2].pullsleft = 11;
+  for (int c = 0; c < 5; ++c)
+    for (int r = 0; r < 5; ++r) t.players[2].playerboard[c][r] = (c + r) % 7 - 1;
+  t.players[2].dice = {1, 2, 3, 4, 5};
+  t.players[2].bonus = {0, 7, 0, 9, 0};
+  for (int s = 3; s <= 6; ++s) t.players[s].pullsleft = -1;
+  ann.take();
+  auto& bob = login("Bob");
+  const auto got = bob.take();
+  ASSERT_EQ(got.size(), 6u);
+  EXPECT_EQ(got[3], "CMD_loadstats+2+3+60+36+1+700+0+2+1200+11+3+0+-1+4+0+-1+5+0+-1+6+0+-1");
+  EXPECT_EQ(got[4].substr(0, 30), "CMD_loadboard+0+0+-1+0+1+0+0+2");
+  EXPECT_EQ(got[5], "CMD_yourdice+2+11+0+1+0+1+2+7+2+3+0+3+4+9+4+5+0");
+
+  // A late comer in a slot without pulls only gets the figures.
+  auto& cy = login("Cy");
+  const auto cyGot = cy.take();
+  EXPECT_EQ(cyGot.back().substr(0, 14), "CMD_loadstats+");
+}
+
+TEST_F(HostTest, OneMessagePerTickInArrivalOrderAcrossConnections) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  clearAll();
+  server.Sock1Read(ann.slot, "CMD_chat+1+one|clRed" + FF + "CMD_chat+1+two|clRed" + FF);
+  server.Sock1Read(bob.slot, "CMD_chat+2+three|clRed" + FF);
+  EXPECT_TRUE(socktimer.isActive());
+  server.socktimerTimer();
+  EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_chat+1+Ann chats: one|clRed"});
+  server.socktimerTimer();
+  server.socktimerTimer();
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_chat+1+Ann chats: two|clRed",
+                                                  "CMD_chat+2+Bob chats: three|clRed"}));
+  // An idle host does not tick.
+  EXPECT_FALSE(socktimer.isActive());
+}
+
+TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  clearAll();
+  // Bytes without a terminator beyond the frame limit.
+  std::string flood(kMaxPendingBytes / 2, 'x');
+  server.Sock1Read(bob.slot, flood);
+  EXPECT_FALSE(bob.closed);
+  server.Sock1Read(bob.slot, flood + "xx");
+  EXPECT_TRUE(bob.closed);
+  // More queued messages than a client can have in flight.
+  std::string many;
+  for (std::size_t i = 0; i <= kMaxQueuedPerSource; ++i) many += "CMD_chat+3+spam|clRed" + FF;
+  server.Sock1Read(cy.slot, many);
+  EXPECT_TRUE(cy.closed);
+  EXPECT_FALSE(ann.closed);
+  drain();
+  EXPECT_LE(server.table().host.slotcount, 3);
+}
+
+// ---- Over real sockets ----
+
+QCoreApplication& app() {
+  static int argc = 1;
+  static char name[] = "host_tests";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication instance(argc, argv);
+  return instance;
+}
+
+// Reads whole messages from a socket until `count` arrived or time runs out.
+std::vector<std::string> readMessages(QTcpSocket& socket, std::size_t count, int ms = 3000) {
+  std::vector<std::string> out;
+  std::string pending;
+  QElapsedTimer clock;
+  clock.start();
+  while (out.size() < count && clock.elapsed() < ms) {
+    if (socket.bytesAvailable() == 0) QTest::qWait(5);
+    const QByteArray bytes = socket.readAll();
+    pending.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::size_t end;
+    while ((end = pending.find(kTerminator)) != std::string::npos) {
+      out.push_back(pending.substr(0, end));
+      pending.erase(0, end + 1);
+    }
+  }
+  return out;
+}
+
+TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
+  app();
+  Random random(3);
+  TcpHost host(random);
+  ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
+  std::vector<std::unique_ptr<QTcpSocket>> clients;
+  for (int i = 1; i <= 10; ++i) {
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, host.port());
+    ASSERT_TRUE(socket->waitForConnected(3000));
+    const auto got = readMessages(*socket, 1);
+    ASSERT_EQ(got.size(), 1u) << i;
+    EXPECT_EQ(got[0], i <= 9 ? "CMD_sendlogininfo+" + std::to_string(i) : "CMD_full+");
+    clients.push_back(std::move(socket));
+  }
+  QElapsedTimer clock;
+  clock.start();
+  while (clients[9]->state() != QAbstractSocket::UnconnectedState && clock.elapsed() < 3000)
+    QTest::qWait(5);
+  EXPECT_EQ(clients[9]->state(), QAbstractSocket::UnconnectedState);
+
+  // Login and a chat relayed back to the sender over the wire.
+  clients[0]->write(("CMD_logininfo+1+2.0.4+Ann" + FF + FF).c_str());
+  // The others are connected but have not logged in: they are listed without names.
+  EXPECT_EQ(
+      readMessages(*clients[0], 2),
+      (std::vector<std::string>{"CMD_newplayerinfo+1+Ann+0",
+                                "CMD_existingplayers+2++0+3++0+4++0+5++0+6++0+7++0+8++0+9++0"}));
+  clients[0]->write(("CMD_chat+1+hello|clRed" + FF).c_str());
+  EXPECT_EQ(readMessages(*clients[0], 1),
+            std::vector<std::string>{"CMD_chat+1+Ann chats: hello|clRed"});
+
+  // A client that drops its connection frees its slot for the next one.
+  clients[3]->abort();
+  clock.restart();
+  while (host.server().table().players[4].connected && clock.elapsed() < 3000) QTest::qWait(5);
+  EXPECT_FALSE(host.server().table().players[4].connected);
+  QTcpSocket again;
+  again.connectToHost(QHostAddress::LocalHost, host.port());
+  ASSERT_TRUE(again.waitForConnected(3000));
+  EXPECT_EQ(readMessages(again, 1), std::vector<std::string>{"CMD_sendlogininfo+4"});
+}
+
+}  // namespace
+}  // namespace kuvo

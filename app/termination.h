@@ -1,0 +1,11 @@
+// SIGTERM and SIGINT end the program the way File > "Exit" does, so the
+// settings and the tally are saved on a logout or a Ctrl+C.
+#pragma once
+
+#include <functional>
+
+namespace kuvo {
+
+void onTerminationRequest(std::function<void()> handler);
+
+}  // namespace kuvo

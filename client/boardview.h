@@ -1,0 +1,146 @@
+// The widgets of the game table on the board panel: the drawn board, the
+// dice, the pull ball and its track, the status line, the round heading, the
+// pulls counter, the round clock, the start button and the winner banner.
+// They only show what GameTable tells them and report mouse input back.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include "gametablestate.h"
+#include "pictures.h"
+
+namespace kuvo {
+
+// A 0x00BBGGRR colour as Qt wants it.
+QColor colourFromBgr(unsigned bgr);
+
+// A picture shown unscaled from its top left corner; narrowing the widget cuts
+// it off at the right. Optionally reports mouse input.
+class PictureBox : public QWidget {
+ public:
+  PictureBox(QWidget* parent, const QRect& geometry);
+  // Shows picture `index` of a list (the index is remembered for tests).
+  void setPicture(const QPixmap& picture, int index = -1);
+  void clear() { setPicture(QPixmap(), 0); }
+  int pictureIndex() const { return index_; }
+
+  std::function<void(QMouseEvent*)> onPress;
+  std::function<void(QMouseEvent*)> onMove;
+  std::function<void(QMouseEvent*)> onRelease;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QPixmap picture_;
+  int index_ = 0;
+};
+
+// A picture that acts as a button; it sinks by a pixel while pressed.
+class PictureButton : public QAbstractButton {
+ public:
+  PictureButton(QWidget* parent, const QRect& geometry, const QPixmap& picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+};
+
+// Centred bold text with a thin halo in the opposite brightness, so it reads
+// on the clock bar and on the dark clock frame alike.
+class OutlinedLabel : public QWidget {
+ public:
+  OutlinedLabel(QWidget* parent, const QRect& geometry, int pixelSize);
+  void setText(const QString& text);
+  QString text() const { return text_; }
+  void setColour(const QColor& colour);
+  QColor colour() const { return colour_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+  QColor colour_;
+};
+
+// The drawing surface `board`: 5 x 5 cells of 72 pixels over the board
+// background. Painting follows the cell codes of the state, so a repaint at
+// any time shows exactly what the handlers drew cell by cell.
+class BoardSurface : public QWidget {
+ public:
+  BoardSurface(QWidget* parent, const QRect& geometry, const TableState& state,
+               const QPixmap& background, QPoint backgroundOffset);
+  // Repaints one cell (its code or, with fillspace, its bare background).
+  void drawCell(int column, int row);
+  void fillspace(int column, int row) { drawCell(column, row); }
+
+  std::function<void(Qt::MouseButton, int, int)> onMouseDown;
+
+  // What one cell looks like now, drawn the same way as on screen.
+  QImage renderCell(int column, int row) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void boardPaint(QPainter& painter, const QRect& area) const;
+  void paintCell(QPainter& painter, int column, int row) const;
+
+  const TableState& state_;
+  QPixmap background_;
+  QPoint backgroundOffset_;
+};
+
+// The rounded gold plate of the winner banner.
+class WinnerPanel : public QWidget {
+ public:
+  WinnerPanel(QWidget* parent, const QRect& geometry);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// All elements of the table, created on the board panel in their stacking
+// order (later ones lie over earlier ones).
+struct BoardView {
+  BoardView(QWidget* panel, QWidget* clientArea, const TableState& state);
+
+  const BoardPictures& pictures;
+  PictureBox* Image3 = nullptr;  // status line background
+  PictureBox* Image1 = nullptr;  // ball track
+  PictureBox* boardimage = nullptr;
+  QLabel* label_turn = nullptr;
+  BoardSurface* board = nullptr;
+  QLabel* label_playtoscore = nullptr;
+  QLabel* label_numrolls = nullptr;
+  PictureBox* image_ball = nullptr;
+  std::array<PictureBox*, kBoardSize> image_bonus{};
+  std::array<PictureBox*, kBoardSize> image_dice{};
+  PictureButton* button_start = nullptr;
+  PictureBox* Image5 = nullptr;       // clock frame
+  PictureBox* image_timer = nullptr;  // clock bar
+  OutlinedLabel* label_timer = nullptr;
+  WinnerPanel* panel_winner = nullptr;
+  QLabel* label_winner1 = nullptr;
+  QLabel* label_winner2 = nullptr;
+
+  void setHeading(const QString& text);
+  void setTimerBarWidth(int width);
+  void setBallTop(int top);
+  int ballTop() const;
+};
+
+}  // namespace kuvo

@@ -1,0 +1,141 @@
+// The chat of the main window: the chat view, the input line, the smiley
+// button, the ten phrase buttons and the banner above them.
+//
+// Every line the client shows goes through addlinetochat as "N+text": N is 0
+// for the client's own notices and the sender's number otherwise. Text from
+// peers is always inserted as plain text with our own character formats, never
+// parsed as markup, so a line can carry no links or pictures of its own.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTextCharFormat>
+#include <QUrl>
+
+#include "clientservices.h"
+#include "colortext.h"
+#include "menuactions.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTextBrowser;
+class QWidget;
+
+namespace kuvo {
+
+class ChatView;
+
+inline constexpr char kChatPlaceholder[] = "<Enter Chat Here>";
+inline constexpr int kStyleCount = 16;
+inline constexpr int kLinkStyle = 4;
+inline constexpr int kWeblinkCount = 101;  // entries 0..100
+inline constexpr int kPhraseCount = 10;
+inline constexpr int kPhraseCooldownTicks = 100;
+inline constexpr int kDefaultTextSize = 10;
+inline constexpr Colour kBuiltInChatColour = 0x0080FF;
+
+// The words that make a link: a word with "http://" or "www." in it.
+bool isweblink(const QString& word);
+// A chat colour as the widgets take it; system colours map to the palette.
+QColor toQColor(Colour colour);
+Colour fromQColor(const QColor& colour);
+
+class ChatPanel : public QObject {
+  Q_OBJECT
+ public:
+  ChatPanel(QWidget* board, ClientServices& services, MenuActions& menu);
+  ~ChatPanel() override;
+
+  void addlinetochat(const QString& line, Colour colour);
+  void chatrecieved(std::string_view payload);  // CMD_chat / CMD_action (UTF-8 payload)
+  void klottalk();                              // after a CMD_chat when slot 2 is "Rovi"
+  void phraseTick();                            // every Timer1 tick, after the dispatcher
+
+  int textSize() const { return textSize_; }
+  void setTextSize(int size);  // styles 0..14; moves the menu check mark
+  Colour chatColour() const { return chatColour_; }
+  void setChatColour(Colour colour);  // also the input line's colour
+
+  QString phrase(int n) const;  // n 1..10; empty outside
+  void setPhrase(int n, const QString& text);
+  QStringList phrases() const;
+  QWidget* phraseButton(int n) const;  // b_phrase1..b_phrase10, nullptr outside
+
+  QTextBrowser* mainchat() const;
+  QLineEdit* mychat() const { return mychat_; }
+  QWidget* smileyButton() const;
+  QWidget* banner() const;
+  QMenu* chatMenu() const { return chatMenu_; }
+  QMenu* smileyMenu() const { return popupSmilies_; }
+
+  // The handlers behind the controls, callable directly.
+  void sendit();
+  void b_phrase1Click(int n);  // phrase buttons 1..9
+  void N271Click(int code);    // smiley menu: codes 10..27
+  void button_smiliesClick();
+  void mainchatJump(int link);  // the link-th link of the view, counted from 0
+  void Copy1Click();
+  void SelectAll1Click();
+  void ClearMainChat1Click();
+  void Paste1Click();
+  void TextColor1Click();
+  void N14Click(int item);  // "Text Size" item 0..3
+
+  // The link table as the chat keeps it: 101 entries, the one written last.
+  const std::array<QString, kWeblinkCount>& weblinks() const { return weblinks_; }
+  int lastweblink() const { return lastweblink_; }
+  // The targets of the links now in the view, in view order.
+  const std::vector<QString>& linkTargets() const { return linkTargets_; }
+  // The style a line of this sender number is written in.
+  static int styleFor(int number);
+  const QTextCharFormat& style(int s) const { return styles_[static_cast<size_t>(s)]; }
+
+  std::function<void()> onBannerClicked;           // Image2 (the main window opens the about link)
+  std::function<bool(const QUrl&)> openUrl;        // default QDesktopServices::openUrl
+  std::function<void(const QString&)> messageBox;  // "Cannot open Webpage"
+  // The colour chooser; nullopt when the user cancels. Default QColorDialog.
+  std::function<std::optional<Colour>(Colour current)> chooseColour;
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void buildStyles();
+  void buildWidgets(QWidget* board);
+  void buildMenus();
+  void connectMenu();
+  void addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
+  void addLink(QTextCursor& cursor, const QString& word);
+  void sendPhrase(const QString& text);
+  void scrollToEndUnlessOff();
+
+  ClientServices& services_;
+  MenuActions& menu_;
+  ChatView* mainchat_ = nullptr;
+  QLineEdit* mychat_ = nullptr;
+  QPushButton* buttonSmilies_ = nullptr;
+  QLabel* image2_ = nullptr;
+  std::array<QPushButton*, kPhraseCount> phraseButtons_{};
+  std::array<QString, kPhraseCount> phrases_{};
+  QMenu* chatMenu_ = nullptr;
+  QMenu* inputMenu_ = nullptr;
+  QMenu* popupSmilies_ = nullptr;
+
+  std::array<QTextCharFormat, kStyleCount> styles_{};
+  int textSize_ = kDefaultTextSize;
+  Colour chatColour_ = kBuiltInChatColour;
+  std::array<QString, kWeblinkCount> weblinks_{};
+  int lastweblink_ = -1;
+  std::vector<QString> linkTargets_;
+  bool empty_ = true;  // no paragraph yet since start-up or the last clear
+};
+
+}  // namespace kuvo

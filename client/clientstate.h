@@ -1,0 +1,33 @@
+// What the client knows about itself and its connection.
+#pragma once
+
+#include <string>
+
+#include <QRect>
+#include <QString>
+
+#include "colortext.h"
+
+namespace kuvo {
+
+inline constexpr int kDefaultWidth = 723;
+inline constexpr int kDefaultHeight = 556;
+
+struct ClientState {
+  QString myname;         // "You" in the solo game
+  QString hostaddress;    // "127.0.0.1" in the solo game
+  std::string loginname;  // UTF-8 name followed by the terminator byte
+  bool amhost = false;    // this instance hosts: moderation and the start button
+  bool loggedin = false;  // set when the host's login request arrives; never cleared
+  int mynumber = 0;       // 1..6 plays in that slot, 7..9 watches
+  Colour systemcolor = kSystemColour;
+  int defaultwidth = kDefaultWidth;
+  int defaultheight = kDefaultHeight;
+  bool phraseready = true;  // phrase buttons' rate limit
+  int phrasecooldown = 0;
+  QRect savedbounds;  // window bounds as last read from or written to the settings
+
+  bool isSpectator() const { return mynumber > 6; }
+};
+
+}  // namespace kuvo

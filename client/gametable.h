@@ -1,0 +1,110 @@
+// The client's game table: the handlers of the host's game messages, the
+// pull ball and board clicks, the dice shuffle and the round clock. The host
+// decides every pull, choice and score; this side only shows them and refuses
+// requests that cannot succeed before they are sent.
+//
+// Every number in a payload comes from the network: a field that is not a
+// number ends the handling of that message at that field, and slots, columns,
+// rows and die indices outside their ranges are ignored, never used to index.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include <QObject>
+#include <QString>
+
+#include "boardview.h"
+#include "clientservices.h"
+#include "gametablestate.h"
+#include "menuactions.h"
+#include "timer.h"
+
+class QWidget;
+
+namespace kuvo {
+
+class GameTable : public QObject {
+  Q_OBJECT
+ public:
+  // `board`: the board panel; `clientArea`: the main window's central widget,
+  // which carries the winner banner. Timer2 (dice shuffle, 100 ms) and
+  // turntime (round clock, 1000 ms) call Timer2Timer() and turntimeTimer().
+  GameTable(QWidget* board, QWidget* clientArea, ClientServices& services, MenuActions& menu,
+            Timer& timer2, Timer& turntime);
+  ~GameTable() override;
+
+  // Handlers of the host's game messages; payload = the text after the first
+  // "+", UTF-8.
+  void startthegame(std::string_view payload);
+  void loadboard(std::string_view payload);
+  void startround(std::string_view payload);
+  void yourdice(std::string_view payload);
+  void choosedice(std::string_view payload);
+  void hisscores(std::string_view payload);
+  void filled(std::string_view payload);
+  void outtime(std::string_view payload);
+  void endround(std::string_view payload);
+  void loadstats(std::string_view payload);
+  void winner(std::string_view payload);
+  void justwatching(std::string_view payload);
+  void clearall();
+  void fillspace(int column, int row);
+
+  // A die still equals an open cell of its own column: the player must choose.
+  bool mustchoose() const;
+
+  // Input, called by the widgets (and by tests directly).
+  void boardMouseDown(Qt::MouseButton button, int x, int y);
+  void image_ballMouseDown();
+  void image_ballMouseMove(int y);
+  void image_ballMouseUp();
+
+  void Timer2Timer();
+  void turntimeTimer();
+
+  const TableState& state() const { return state_; }
+  QWidget* startButton() const;
+  QString statusText() const;
+
+  // What the user sees, for the main window's tests and ours.
+  QString headingText() const;
+  QString numrollsText() const;
+  QString timerText() const;
+  QColor timerColour() const;
+  int timerBarWidth() const;
+  bool winnerVisible() const;
+  QString winnerText() const;
+  int dieIndex(int die) const;    // picture of imagelist_dice shown by die 0..4
+  int bonusIndex(int die) const;  // picture shown by bonus 0..4
+  QWidget* boardWidget() const;
+  QWidget* ballWidget() const;
+  int ballTop() const;
+  const BoardView& view() const { return *view_; }
+
+ signals:
+  // The start button was clicked (it only reports; the main window decides).
+  void startButtonClicked();
+
+ private:
+  void setStatus(const QString& text);
+  void setNumrolls(const QString& text);
+  void setCellCode(int column, int row, int code);
+  void clearDice();
+  void chat(const QString& text);
+  void stopClock();
+  bool mayPull() const;
+  void startShuffle();
+  PlayerSlots& playerSlots() { return services_.playerSlots(); }
+  ClientState& client() { return services_.state(); }
+  const ClientState& client() const { return services_.state(); }
+
+  ClientServices& services_;
+  MenuActions& menu_;
+  Timer& timer2_;
+  Timer& turntime_;
+  TableState state_;
+  std::unique_ptr<BoardView> view_;
+};
+
+}  // namespace kuvo

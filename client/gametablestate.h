@@ -1,0 +1,52 @@
+// The game table as one client sees it: the local player's board, dice and
+// pulls, the round's settings and the round clock. The handlers in GameTable
+// change it; the board view draws it.
+#pragma once
+
+#include <array>
+
+namespace kuvo {
+
+inline constexpr int kBoardSize = 5;  // columns and rows; also the number of dice
+
+// Cell codes of the client's board. Open cells hold their number 1..6; a taken
+// cell keeps its number plus the offset of how it was taken, so the numeral
+// can still be drawn under the mark.
+inline constexpr int kCellUnknownTaken = 7;  // arrived taken; its number is lost
+inline constexpr int kTakenPlain = 100;
+inline constexpr int kTakenBonus100 = 120;
+inline constexpr int kTakenBonus200 = 130;
+inline constexpr int kTakenExtraPull = 140;
+
+// Bonus codes of a die, as the host sends them.
+inline constexpr int kBonus100 = 7;
+inline constexpr int kBonus200 = 8;
+inline constexpr int kBonusExtraPull = 9;
+
+// The round clock bar's full width; the bar loses timerstep pixels a second.
+inline constexpr int kClockBarWidth = 171;
+
+struct TableState {
+  // [column][row]; 0 = no board yet.
+  std::array<std::array<int, kBoardSize>, kBoardSize> boardcells{};
+  // Pulls left as last reported by the host; -1 = not playing this round.
+  int mypulls = 0;
+  // Die i belongs to column i: 1..6 rolled, 0 none (pending, chosen), -1 never set.
+  std::array<int, kBoardSize> mydice{-1, -1, -1, -1, -1};
+  int roundspergame = 0;
+  int roundtime = 0;  // seconds per round; below 1 = no time limit
+  int secondsleft = 0;
+  int timerstep = 0;
+  bool balldragging = false;
+};
+
+// How a cell code is drawn: the numeral underneath (0 = none) and the picture
+// over it (0 = none). Codes 0 and -1 show the bare background.
+struct CellPictures {
+  bool background = false;  // only the background
+  int numeral = 0;          // board picture drawn first
+  int overlay = 0;          // board picture drawn over it
+};
+CellPictures cellPictures(int code);
+
+}  // namespace kuvo

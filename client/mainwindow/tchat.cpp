@@ -1,0 +1,521 @@
+#include "tchat.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "chatpanel.h"
+#include "clientsettings.h"
+#include "datapaths.h"
+#include "fields.h"
+#include "gametable.h"
+#include "messages.h"
+#include "playerslotspanel.h"
+#include "soundboard.h"
+#include "tabout.h"
+#include "tcphost.h"
+#include "tdownload.h"
+#include "tgamestart.h"
+#include "thelp.h"
+#include "tphrases.h"
+#include "tspylist.h"
+#include "ttallylist.h"
+
+namespace kuvo {
+namespace {
+
+constexpr int kClientWidth = 715;
+constexpr int kClientHeight = 511;
+constexpr QRect kBoardPanel{2, 2, 708, 509};
+constexpr char kSettingsFile[] = "orvellobby.ini";
+
+// Until the tally window exists (it is created right after this window),
+// game results have nowhere to go.
+class NoTally : public TallyRecorder {
+ public:
+  void addgame(const QString&) override {}
+  void addtomineincrease(int) override {}
+  void addtomineset(int, const QString&) override {}
+  QString mylabel3() const override { return QStringLiteral("0"); }
+};
+
+NoTally& noTally() {
+  static NoTally tally;
+  return tally;
+}
+
+QString fromWire(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, QWidget* parent)
+    : QMainWindow(parent),
+      random_(random),
+      arguments_(std::move(arguments)),
+      gamePort_(kGamePort),
+      lobbyPort_(kLobbyPort),
+      timer2_(intervals.diceShuffle, [this] { table_->Timer2Timer(); }),
+      turntime_(intervals.roundClock, [this] { table_->turntimeTimer(); }),
+      timer1_(intervals.dispatcher, [this] { processsocktimer(); }),
+      phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }) {
+  messageBox = [this](const QString& text) { QMessageBox::information(this, "Kuvo", text); };
+  setWindowTitle(QStringLiteral("Kuvo"));
+
+  clientArea_ = new QWidget(this);
+  clientArea_->setObjectName(QStringLiteral("clientArea"));
+  clientArea_->setAutoFillBackground(true);
+  QPalette palette = clientArea_->palette();
+  palette.setColor(QPalette::Window, QColor(0x2b, 0x4a, 0x3a));
+  clientArea_->setPalette(palette);
+  setCentralWidget(clientArea_);
+  panel_board_ = new QWidget(clientArea_);
+  panel_board_->setObjectName(QStringLiteral("panel_board"));
+  panel_board_->setGeometry(kBoardPanel);
+
+  createMenus();
+
+  state_.systemcolor = kSystemColour;
+  state_.defaultwidth = kDefaultWidth;
+  state_.defaultheight = kDefaultHeight;
+  state_.phraseready = true;
+  state_.amhost = false;
+
+  slotsPanel_ = std::make_unique<PlayerSlotsPanel>(panel_board_, *this, menu_);
+  chat_ = std::make_unique<ChatPanel>(panel_board_, *this, menu_);
+  sounds_ = std::make_unique<SoundBoard>(*this, menu_, chat_->phraseButton(10));
+  table_ = std::make_unique<GameTable>(panel_board_, clientArea_, *this, menu_, timer2_, turntime_);
+  table_->clearall();
+
+  table_->startButton()->installEventFilter(this);
+  // The chat part lowers phraseready when a phrase goes out; the cooldown clock
+  // runs only while it is down.
+  for (int n = 1; n <= 9; ++n) {
+    if (auto* button = qobject_cast<QAbstractButton*>(chat_->phraseButton(n))) {
+      connect(button, &QAbstractButton::clicked, this, [this] {
+        if (!state_.phraseready && !phraseTimer_.isActive()) phraseTimer_.start();
+      });
+    }
+  }
+  connect(&sock_, &QTcpSocket::readyRead, this, &Tchat::sockRead);
+  connect(&sock_, &QTcpSocket::connected, this, [this] { sockWasConnected_ = true; });
+  connect(&sock_, &QTcpSocket::disconnected, this, [this] { sockInfo("Socket Closed"); });
+  connect(&sock_, &QTcpSocket::errorOccurred, this, [this] {
+    // A connect that fails is only a notice; a connection that breaks is the end.
+    if (sockWasConnected_ && sock_.state() != QAbstractSocket::ConnectedState)
+      sockInfo("Socket Closed");
+  });
+  sock_.setReadBufferSize(64 * 1024);
+
+  resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+Tchat::~Tchat() {
+  closing_ = true;
+  sock_.disconnect(this);
+  sock_.abort();
+}
+
+void Tchat::attachWindows(const SecondaryWindows& windows) {
+  windows_ = windows;
+  if (windows_.tally) {
+    windows_.tally->setSlotSource(
+        [this] {
+          QStringList names;
+          for (int n = 1; n <= PlayerSlots::kCount; ++n) names << slots_.name(n);
+          return names;
+        },
+        [this] { return state_.mynumber; });
+  }
+  if (windows_.gamestart) {
+    windows_.gamestart->onStart = [this](const QString& rounds, const QString& seconds) {
+      sendToHost(build(Msg::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
+                                        seconds.toStdString(), ""}));
+      saveinifile();
+    };
+  }
+  if (windows_.phrases) {
+    windows_.phrases->onDone = [this](const QStringList& ten) {
+      for (int n = 1; n <= 10 && n <= ten.size(); ++n) chat_->setPhrase(n, ten[n - 1]);
+      writePhrases(settingsPath(), ten);
+    };
+  }
+  if (windows_.spylist) {
+    windows_.spylist->onKick = [this](int number) { slotsPanel_->kicking(number); };
+  }
+  if (windows_.download) {
+    windows_.download->onExitGame = [this] { close(); };
+  }
+  chat_->onBannerClicked = [this] {
+    if (windows_.about) windows_.about->openLink();
+  };
+}
+
+void Tchat::setPorts(quint16 gamePort, quint16 lobbyPort) {
+  gamePort_ = gamePort;
+  lobbyPort_ = lobbyPort;
+}
+
+void Tchat::createMenus() {
+  auto* file = menuBar()->addMenu(QStringLiteral("File"));
+  menu_.startGame = file->addAction(QStringLiteral("Start Game"));
+  menu_.startGame->setEnabled(false);
+  file->addSeparator();
+  menu_.exit = file->addAction(QStringLiteral("Exit"));
+
+  auto* options = menuBar()->addMenu(QStringLiteral("Options"));
+  menu_.playSounds = options->addAction(QStringLiteral("Play Sounds"));
+  menu_.playSounds->setCheckable(true);
+  menu_.playSounds->setChecked(true);
+  menu_.playChatterSounds = options->addAction(QStringLiteral("Play Chatter Sounds"));
+  menu_.playChatterSounds->setCheckable(true);
+  auto* turn = options->addMenu(QStringLiteral("Turn Sound"));
+  menu_.turnClassic = turn->addAction(QStringLiteral("Classic"));
+  menu_.turnClassic->setCheckable(true);
+  menu_.turnClassic->setChecked(true);
+  menu_.turnNew = turn->addAction(QStringLiteral("New"));
+  menu_.turnNew->setCheckable(true);
+  options->addSeparator();
+  menu_.textColor = options->addAction(QStringLiteral("Text Color"));
+  auto* size = options->addMenu(QStringLiteral("Text Size"));
+  const char* sizes[] = {"8", "10", "12", "14"};
+  for (int i = 0; i < 4; ++i) {
+    menu_.textSize[i] = size->addAction(QString::fromLatin1(sizes[i]));
+    menu_.textSize[i]->setCheckable(true);
+  }
+  menu_.scrollChatOff = options->addAction(QStringLiteral("Scroll Chat Off"));
+  menu_.scrollChatOff->setCheckable(true);
+  menu_.scrollChatOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  menu_.clearMainChat = options->addAction(QStringLiteral("Clear Main Chat"));
+  menu_.resetScreenLocation = options->addAction(QStringLiteral("Reset Screen Location"));
+  options->addSeparator();
+  menu_.justWatch = options->addAction(QStringLiteral("Just Watch"));
+  menu_.justWatch->setCheckable(true);
+
+  auto* view = menuBar()->addMenu(QStringLiteral("View"));
+  menu_.viewTally = view->addAction(QStringLiteral("View Tally"));
+  menu_.spyList = view->addAction(QStringLiteral("Spy List"));
+  menu_.phraseList = view->addAction(QStringLiteral("Phrase List"));
+
+  auto* help = menuBar()->addMenu(QStringLiteral("Help"));
+  menu_.helpContent = help->addAction(QStringLiteral("Content"));
+  menu_.helpContent->setShortcut(QKeySequence(Qt::Key_F1));
+  help->addSeparator();
+  menu_.about = help->addAction(QStringLiteral("About"));
+
+  connect(menu_.startGame, &QAction::triggered, this, &Tchat::button_startClick);
+  connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+  connect(menu_.resetScreenLocation, &QAction::triggered, this,
+          [this] { ResetScreenLocation1Click(this); });
+  connect(menu_.viewTally, &QAction::triggered, this, [this] {
+    if (!windows_.tally) return;
+    windows_.tally->loadchecklist();
+    windows_.tally->show();
+    windows_.tally->raise();
+  });
+  connect(menu_.spyList, &QAction::triggered, this, [this] {
+    if (windows_.spylist) windows_.spylist->show();
+  });
+  connect(menu_.phraseList, &QAction::triggered, this, [this] {
+    if (!windows_.phrases) return;
+    QStringList ten;
+    for (int n = 1; n <= 10; ++n) ten << chat_->phrase(n);
+    windows_.phrases->setPhrases(ten);
+    windows_.phrases->show();
+  });
+  connect(menu_.helpContent, &QAction::triggered, this, [this] {
+    if (windows_.help) windows_.help->show();
+  });
+  connect(menu_.about, &QAction::triggered, this, [this] {
+    if (windows_.about) windows_.about->show();
+  });
+}
+
+// ---- ClientServices ----
+
+void Tchat::sendToHost(const std::string& message) {
+  if (sock_.state() != QAbstractSocket::ConnectedState) return;
+  sock_.write(message.data(), static_cast<qint64>(message.size()));
+}
+
+void Tchat::addlinetochat(const QString& line, Colour colour) {
+  chat_->addlinetochat(line, colour);
+}
+
+void Tchat::playsounds(const QString& name) {
+  sounds_->playsounds(name);
+}
+
+bool Tchat::turnSoundIsNew() const {
+  return sounds_->turnsound() == 1;
+}
+
+TallyRecorder& Tchat::tally() {
+  if (windows_.tally) return *windows_.tally;
+  return noTally();
+}
+
+QString Tchat::settingsPath() const {
+  return dataFilePath(QString::fromLatin1(kSettingsFile));
+}
+
+SettingsTargets Tchat::settingsTargets() {
+  SettingsTargets targets;
+  targets.window = this;
+  targets.chat = chat_.get();
+  targets.sounds = sounds_.get();
+  targets.state = &state_;
+  targets.menu = &menu_;
+  Tgamestart* dialog = windows_.gamestart;
+  targets.roundsText = [dialog] { return dialog ? dialog->roundsText() : QStringLiteral("3"); };
+  targets.timeText = [dialog] { return dialog ? dialog->timeText() : QStringLiteral("0"); };
+  targets.setRoundsPosition = [dialog](int rounds) {
+    if (dialog) dialog->setRoundsPosition(rounds);
+  };
+  targets.setTimePosition = [dialog](int seconds) {
+    if (dialog) dialog->setTimePosition(seconds);
+  };
+  targets.setTimeText = [dialog](const QString& text) {
+    if (dialog) dialog->setTimeText(text);
+  };
+  return targets;
+}
+
+void Tchat::loadinifile() {
+  auto targets = settingsTargets();
+  kuvo::loadinifile(settingsPath(), targets);
+}
+
+void Tchat::saveinifile() {
+  kuvo::saveinifile(settingsPath(), settingsTargets());
+}
+
+void Tchat::addSpectator(const QString& entry) {
+  if (windows_.spylist) windows_.spylist->addEntry(entry);
+}
+
+bool Tchat::removeSpectator(const QString& entry) {
+  return windows_.spylist && windows_.spylist->removeEntry(entry);
+}
+
+// ---- Start-up ----
+
+void Tchat::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  processparams();
+}
+
+void Tchat::processparams() {
+  table_->startButton()->hide();
+  menu_.startGame->setEnabled(false);
+  state_.loginname.clear();
+  if (arguments_.isEmpty()) {
+    addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), state_.systemcolor);
+    if (windows_.download) windows_.download->show();
+    state_.hostaddress = QStringLiteral("127.0.0.1");
+    state_.myname = QStringLiteral("You");
+    hostpress();
+    return;
+  }
+  addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), state_.systemcolor);
+  if (arguments_.size() < 3) return;
+  state_.myname = arguments_[0];
+  state_.hostaddress = arguments_[1];
+  if (arguments_[2] == QLatin1String("true")) {
+    hostpress();
+  } else {
+    joinpress();
+  }
+  sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_);
+}
+
+void Tchat::hostpress() {
+  if (windows_.host && !windows_.host->listen(gamePort_)) {
+    messageBox(QStringLiteral("Listen - Error Binding Socket"));
+  }
+  state_.loginname = state_.myname.toStdString() + kTerminator;
+  state_.amhost = true;
+  connectGame(QStringLiteral("127.0.0.1"));
+  table_->startButton()->show();
+  menu_.startGame->setEnabled(true);
+  if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
+}
+
+void Tchat::joinpress() {
+  state_.loginname = state_.myname.toStdString() + kTerminator;
+  connectGame(state_.hostaddress);
+  table_->startButton()->hide();
+  menu_.startGame->setEnabled(false);
+}
+
+void Tchat::connectGame(const QString& address) {
+  sock_.connectToHost(address, gamePort_);
+}
+
+void Tchat::sendloginfo(std::string_view payload) {
+  const auto number = parseInt(payload);
+  if (!number) return;
+  state_.mynumber = *number;
+  state_.loggedin = true;
+  sendToHost("CMD_logininfo+" + std::to_string(*number) + "+" + std::string(kVersion) + "+" +
+             state_.loginname + kTerminator);
+}
+
+// ---- Receiving ----
+
+void Tchat::sockRead() {
+  const QByteArray bytes = sock_.readAll();
+  bool overflow = false;
+  const bool ok = splitter_.feed({bytes.constData(), static_cast<size_t>(bytes.size())},
+                                 [&](std::string&& text) {
+                                   if (!receivedlist_.push({0, 0, std::move(text)}))
+                                     overflow = true;
+                                 });
+  if (!receivedlist_.empty() && !timer1_.isActive()) timer1_.start();
+  // A host that floods us is not a host we can play with.
+  if (!ok || overflow) sock_.abort();
+}
+
+void Tchat::processsocktimer() {
+  auto message = receivedlist_.pop();
+  if (receivedlist_.empty()) timer1_.stop();
+  if (!message) return;
+  const auto [name, payload] = splitMessage(message->text);
+  dispatch(name, payload);
+}
+
+void Tchat::dispatch(std::string_view name, std::string_view payload) {
+  const auto id = lookup(Dir::ToClient, name);
+  if (!id) return;
+  switch (*id) {
+    case Msg::SendLoginInfo:
+      sendloginfo(payload);
+      break;
+    case Msg::ChatRelay:
+      chat_->chatrecieved(payload);
+      if (slots_.name(2) == QLatin1String(kRovi)) chat_->klottalk();
+      break;
+    case Msg::ActionRelay:
+      chat_->chatrecieved(payload);
+      break;
+    case Msg::NewPlayerInfo:
+    case Msg::ExistingPlayers:
+      slotsPanel_->newplayerinfo(payload);
+      break;
+    case Msg::HaveWrongVersion:
+      addlinetochat("0+" + fromWire(payload) + " has a different version of the game then you.",
+                    state_.systemcolor);
+      break;
+    case Msg::WrongVersion:
+      addlinetochat(QStringLiteral("0+You have a differnt version of the game then the host."),
+                    state_.systemcolor);
+      break;
+    case Msg::PlayerDisconnected:
+      slotsPanel_->playerdisconnected(payload);
+      break;
+    case Msg::StartGameAll:
+      table_->startthegame(payload);
+      break;
+    case Msg::Winner:
+      table_->winner(payload);
+      // A finished game is on disk at once, not only when the program ends.
+      if (windows_.tally) windows_.tally->save();
+      break;
+    case Msg::Full:
+      messageBox(QStringLiteral("Game is full"));
+      close();
+      break;
+    case Msg::JustWatching:
+      table_->justwatching(payload);
+      break;
+    case Msg::LoadBoard:
+      table_->loadboard(payload);
+      break;
+    case Msg::StartRound:
+      table_->startround(payload);
+      break;
+    case Msg::YourDice:
+      table_->yourdice(payload);
+      break;
+    case Msg::ChooseDiceOwn:
+      table_->choosedice(payload);
+      break;
+    case Msg::EndRound:
+      table_->endround(payload);
+      break;
+    case Msg::Filled:
+      table_->filled(payload);
+      break;
+    case Msg::HisScores:
+      table_->hisscores(payload);
+      break;
+    case Msg::LoadStats:
+      table_->loadstats(payload);
+      break;
+    case Msg::PlayASoundRelay:
+      sounds_->playasound(payload);
+      break;
+    case Msg::OutTime:
+      table_->outtime(payload);
+      break;
+    default:
+      break;
+  }
+}
+
+void Tchat::phraseTick() {
+  chat_->phraseTick();
+  if (state_.phraseready) phraseTimer_.stop();
+}
+
+bool Tchat::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_->startButton() && event->type() == QEvent::MouseButtonRelease) {
+    button_startClick();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Tchat::sockInfo(const QString& text) {
+  if (text != QLatin1String("Socket Closed") || closing_) return;
+  close();
+}
+
+void Tchat::button_startClick() {
+  if (!state_.loggedin) {
+    messageBox(QStringLiteral("You are not connected"));
+    return;
+  }
+  if (windows_.gamestart) {
+    windows_.gamestart->show();
+    windows_.gamestart->raise();
+  }
+  table_->startButton()->hide();
+}
+
+// ---- Window ----
+
+void Tchat::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    auto targets = settingsTargets();
+    const QRect workArea = screen() ? screen()->availableGeometry() : QRect();
+    FormClose(settingsPath(), targets, workArea);
+  }
+  event->accept();
+  QApplication::quit();
+}
+
+void Tchat::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize(this, panel_board_);
+}
+
+}  // namespace kuvo

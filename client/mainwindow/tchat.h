@@ -1,0 +1,158 @@
+// The main window: the client. Starts a solo game, hosts or joins; logs in;
+// takes one received message per tick off its queue and hands it to the part
+// of the window that handles it; ends the program when the connection ends.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <QTcpSocket>
+
+#include "clientservices.h"
+#include "clientstate.h"
+#include "framing.h"
+#include "menuactions.h"
+#include "playerslots.h"
+#include "random.h"
+#include "receivequeue.h"
+#include "timer.h"
+
+class QLabel;
+
+namespace kuvo {
+
+class ChatPanel;
+class SoundBoard;
+class PlayerSlotsPanel;
+class GameTable;
+class TcpHost;
+class Ttallylist;
+class Tabout;
+class Tgamestart;
+class Thelp;
+class Tphrases;
+class Tspylist;
+class Tdownload;
+struct SettingsTargets;
+
+struct ClientIntervals {
+  std::chrono::milliseconds dispatcher{1};
+  // The phrase buttons' cooldown counts 101 ticks of this clock: about the
+  // two seconds the phrase editor promises.
+  std::chrono::milliseconds phraseCooldown{16};
+  std::chrono::milliseconds diceShuffle{100};
+  std::chrono::milliseconds roundClock{1000};
+};
+
+// The other windows of the program, created after the main window.
+struct SecondaryWindows {
+  Ttallylist* tally = nullptr;
+  Tabout* about = nullptr;
+  Tgamestart* gamestart = nullptr;
+  Thelp* help = nullptr;
+  Tphrases* phrases = nullptr;
+  TcpHost* host = nullptr;
+  Tspylist* spylist = nullptr;
+  Tdownload* download = nullptr;
+};
+
+class Tchat : public QMainWindow, public ClientServices {
+  Q_OBJECT
+ public:
+  // FormCreate: the client state, the panels, the menus. `arguments` are the
+  // command-line arguments after the program name.
+  Tchat(Random& random, QStringList arguments, ClientIntervals intervals = {},
+        QWidget* parent = nullptr);
+  ~Tchat() override;
+
+  void attachWindows(const SecondaryWindows& windows);
+
+  // For tests and special setups: the game port (7772) and the lobby port (9001).
+  void setPorts(quint16 gamePort, quint16 lobbyPort);
+  // Message boxes go through here, so tests can answer them.
+  std::function<void(const QString&)> messageBox;
+
+  // ClientServices
+  ClientState& state() override { return state_; }
+  PlayerSlots& playerSlots() override { return slots_; }
+  Random& random() override { return random_; }
+  void sendToHost(const std::string& message) override;
+  void addlinetochat(const QString& line, Colour colour) override;
+  void playsounds(const QString& name) override;
+  bool turnSoundIsNew() const override;
+  TallyRecorder& tally() override;
+  void loadinifile() override;
+  void saveinifile() override;
+  void addSpectator(const QString& entry) override;
+  bool removeSpectator(const QString& entry) override;
+
+  // Start-up and connection.
+  void processparams();
+  void hostpress();
+  void joinpress();
+  void sendloginfo(std::string_view payload);
+  void processsocktimer();
+  void sockInfo(const QString& text);
+  void button_startClick();
+
+  MenuActions& menu() { return menu_; }
+  ChatPanel& chat() { return *chat_; }
+  SoundBoard& sounds() { return *sounds_; }
+  PlayerSlotsPanel& slotsPanel() { return *slotsPanel_; }
+  GameTable& table() { return *table_; }
+  QWidget* boardPanel() const { return panel_board_; }
+  bool queueEmpty() const { return receivedlist_.empty(); }
+  QTcpSocket& socket() { return sock_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createMenus();
+  void sockRead();
+  void connectGame(const QString& address);
+  void dispatch(std::string_view name, std::string_view payload);
+  void phraseTick();
+  SettingsTargets settingsTargets();
+  QString settingsPath() const;
+
+  Random& random_;
+  QStringList arguments_;
+  ClientState state_;
+  PlayerSlots slots_;
+  MenuActions menu_;
+  quint16 gamePort_;
+  quint16 lobbyPort_;
+
+  QWidget* clientArea_ = nullptr;
+  QWidget* panel_board_ = nullptr;
+  std::unique_ptr<ChatPanel> chat_;
+  std::unique_ptr<SoundBoard> sounds_;
+  std::unique_ptr<PlayerSlotsPanel> slotsPanel_;
+  QtTimer timer2_;
+  QtTimer turntime_;
+  std::unique_ptr<GameTable> table_;
+
+  QTcpSocket sock_;
+  QTcpSocket sock11_;  // the lobby link: opened once, never used
+  bool sockWasConnected_ = false;
+  bool closing_ = false;
+  FrameSplitter splitter_;
+  ReceiveQueue receivedlist_;
+  QtTimer timer1_;
+  QtTimer phraseTimer_;
+
+  SecondaryWindows windows_;
+  bool shown_ = false;
+};
+
+}  // namespace kuvo

@@ -1,0 +1,73 @@
+// The six slot rows on the right of the board (name, pulls, total, current,
+// watching mark), the arrivals and departures the host announces, and the
+// host's moderation menu on the names of slots 2 to 6.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include <QObject>
+
+#include "clientservices.h"
+#include "menuactions.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace kuvo {
+
+class PlayerSlotsPanel : public QObject {
+  Q_OBJECT
+ public:
+  PlayerSlotsPanel(QWidget* board, ClientServices& services, MenuActions& menu);
+
+  void newplayerinfo(std::string_view payload);       // CMD_newplayerinfo, CMD_existingplayers
+  void playerdisconnected(std::string_view payload);  // CMD_playerdisconnected
+  void kicking(int number);
+  void label_playername1ContextPopup(int slot);  // prepares popup_kick for that slot
+
+  void RemoveFromGame1Click();
+  void SettoJustWatch1Click();
+  void UnsetJustWatch1Click();
+  void JustWatch1Click(bool wasChecked);
+
+  QMenu* kickMenu() const { return popupKick_; }
+  QAction* removeFromGame() const { return removeFromGame_; }
+  QAction* setToJustWatch() const { return setToJustWatch_; }
+  QAction* unsetJustWatch() const { return unsetJustWatch_; }
+  int target() const { return target_; }
+
+  // The row elements of slot n (1..6), nullptr outside.
+  QLabel* nameLabel(int n) const;
+  QLabel* pullsLabel(int n) const;
+  QLabel* totalLabel(int n) const;
+  QLabel* currentLabel(int n) const;
+  QLabel* watchingMark(int n) const;
+
+ private:
+  struct Row {
+    QLabel* rolls = nullptr;
+    QLabel* eyes = nullptr;
+    QLabel* name = nullptr;
+    QLabel* score = nullptr;
+    QLabel* bonus = nullptr;
+  };
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showSlot(int n);
+  void sendJustWatch(int n, int mode);
+  const Row* row(int n) const;
+
+  ClientServices& services_;
+  MenuActions& menu_;
+  std::array<Row, 6> rows_{};
+  QMenu* popupKick_ = nullptr;
+  QAction* removeFromGame_ = nullptr;
+  QAction* setToJustWatch_ = nullptr;
+  QAction* unsetJustWatch_ = nullptr;
+  int target_ = 0;
+};
+
+}  // namespace kuvo

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what Kuvo needs to build and test, from Debian 12's packages.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libsimpleini-dev libjpeg-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+if [ "${1:-}" = "--with-fuzz" ]; then packages+=(clang libclang-rt-dev); fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

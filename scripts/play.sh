@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs the dependencies, builds Kuvo and starts a solo game.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKUVO_BUILD_TESTS=OFF
+cmake --build build-release
+exec ./build-release/app/kuvo "$@"

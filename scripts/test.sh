@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs the dependencies, builds Kuvo with its tests (warnings are errors)
+# and runs every test. Needs no display and no network beyond 127.0.0.1.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build="${KUVO_BUILD_DIR:-build-test}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${KUVO_BUILD_TYPE:-Debug}" -DKUVO_WERROR=ON \
+  ${KUVO_CMAKE_ARGS:-}
+cmake --build "$build"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j2

@@ -1,0 +1,223 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "colortext.h"
+#include "fields.h"
+#include "framing.h"
+#include "messages.h"
+#include "random.h"
+#include "receivequeue.h"
+
+namespace kuvo {
+namespace {
+
+const std::string FF(1, kTerminator);
+
+std::vector<std::string> feedAll(FrameSplitter& splitter, const std::vector<std::string>& reads) {
+  std::vector<std::string> out;
+  for (const auto& read : reads) {
+    EXPECT_TRUE(splitter.feed(read, [&](std::string&& m) { out.push_back(std::move(m)); }));
+  }
+  return out;
+}
+
+struct FramingCase {
+  const char* what;
+  std::vector<std::string> reads;
+  std::vector<std::string> messages;
+  std::size_t pending;
+};
+
+TEST(Framing, CutsTheStreamAtTheTerminator) {
+  const std::vector<FramingCase> cases = {
+      {"one message", {"CMD_full+" + FF}, {"CMD_full+"}, 0},
+      {"two in one read", {"CMD_a+1" + FF + "CMD_b+2" + FF}, {"CMD_a+1", "CMD_b+2"}, 0},
+      {"split over reads", {"CMD_choose", "dice+3+2+4+" + FF}, {"CMD_choosedice+3+2+4+"}, 0},
+      {"terminator alone in its read", {"CMD_x+", FF}, {"CMD_x+"}, 0},
+      {"tail stays pending", {"CMD_a+" + FF + "CMD_b"}, {"CMD_a+"}, 5},
+      {"empty messages", {FF + FF}, {"", ""}, 0},
+      {"login reply with two terminators",
+       {"CMD_logininfo+3+2.0.4+Ann" + FF + FF},
+       {"CMD_logininfo+3+2.0.4+Ann", ""},
+       0},
+      {"terminator inside text cuts it",
+       {"CMD_chat+1+hi" + FF + "there|clRed" + FF},
+       {"CMD_chat+1+hi", "there|clRed"},
+       0},
+      {"UTF-8 text passes unchanged",
+       {"CMD_chat+1+K\xC3\xBCvo \xE2\x9C\x93" + FF},
+       {"CMD_chat+1+K\xC3\xBCvo \xE2\x9C\x93"},
+       0},
+  };
+  for (const auto& c : cases) {
+    FrameSplitter splitter;
+    EXPECT_EQ(feedAll(splitter, c.reads), c.messages) << c.what;
+    EXPECT_EQ(splitter.pendingSize(), c.pending) << c.what;
+  }
+}
+
+TEST(Framing, RefusesAnUnterminatedFlood) {
+  FrameSplitter splitter(64);
+  std::vector<std::string> out;
+  auto sink = [&](std::string&& m) { out.push_back(std::move(m)); };
+  EXPECT_TRUE(splitter.feed(std::string(64, 'a'), sink));
+  EXPECT_FALSE(splitter.feed("b", sink));
+  EXPECT_EQ(splitter.pendingSize(), 0u);
+  // Complete messages before the overflow are still delivered.
+  FrameSplitter second(8);
+  EXPECT_FALSE(second.feed("ok" + FF + std::string(20, 'x'), sink));
+  EXPECT_EQ(out, std::vector<std::string>{"ok"});
+}
+
+TEST(Messages, SplitsNameAndPayloadAtTheFirstPlus) {
+  struct Case {
+    std::string entry, name, payload;
+  } cases[] = {
+      {"CMD_full+", "CMD_full", ""},
+      {"CMD_filled", "", ""},
+      {"CMD_chat+3+Ann chats: a+b", "CMD_chat", "3+Ann chats: a+b"},
+      {"+x", "", "x"},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto split = splitMessage(c.entry);
+    EXPECT_EQ(split.name, c.name) << c.entry;
+    EXPECT_EQ(split.payload, c.payload) << c.entry;
+  }
+}
+
+TEST(Messages, LookupIsExactPerDirection) {
+  EXPECT_EQ(lookup(Dir::ToHost, "CMD_chat"), Msg::Chat);
+  EXPECT_EQ(lookup(Dir::ToClient, "CMD_chat"), Msg::ChatRelay);
+  EXPECT_EQ(lookup(Dir::ToClient, "CMD_choosedice"), Msg::ChooseDiceOwn);
+  EXPECT_FALSE(lookup(Dir::ToHost, "cmd_chat"));
+  EXPECT_FALSE(lookup(Dir::ToHost, "CMD_sendlogininfo"));
+  EXPECT_FALSE(lookup(Dir::ToClient, "CMD_pullhandle"));
+  EXPECT_FALSE(lookup(Dir::ToClient, ""));
+  // Every catalogue name is unique within its direction.
+  for (const auto& a : kCatalogue) {
+    for (const auto& b : kCatalogue) {
+      if (&a != &b && a.dir == b.dir) {
+        EXPECT_NE(a.name, b.name);
+      }
+    }
+  }
+}
+
+TEST(Messages, BuildsTheWireBytes) {
+  EXPECT_EQ(build(Msg::ChooseDice, {3, 2, 4, ""}), "CMD_choosedice+3+2+4+" + FF);
+  EXPECT_EQ(build(Msg::SendLoginInfo, {5}), "CMD_sendlogininfo+5" + FF);
+  EXPECT_EQ(build(Msg::Full, {}), "CMD_full+" + FF);
+  EXPECT_EQ(build(Msg::OutTime, {}), "CMD_outtime+" + FF);
+  EXPECT_EQ(build(Msg::JustWatch, {4, "1"}), "CMD_justwatch+4+1" + FF);
+  EXPECT_EQ(build(Msg::HisScores, {2, 1500, 0, -1, ""}), "CMD_hisscores+2+1500+0+-1+" + FF);
+  EXPECT_EQ(buildJoined(Msg::ExistingPlayers, "2+Bob+0"), "CMD_existingplayers+2+Bob+0" + FF);
+}
+
+TEST(Fields, ReadsFromTheLeft) {
+  FieldReader reader("3+2.0.4+Ann+Lee");
+  EXPECT_EQ(reader.intField(), 3);
+  EXPECT_EQ(reader.field(), "2.0.4");
+  EXPECT_EQ(reader.rest(), "Ann+Lee");
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_EQ(reader.field(), "");
+}
+
+TEST(Fields, ParsesOnlyWholeDecimalNumbers) {
+  struct Case {
+    const char* text;
+    std::optional<int> value;
+  } cases[] = {{"0", 0},
+               {"20", 20},
+               {"-1", -1},
+               {"+7", 7},
+               {"", {}},
+               {"abc", {}},
+               {"12a", {}},
+               {" 1", {}},
+               {"-", {}},
+               {"2147483647", 2147483647},
+               {"2147483648", {}},
+               {"-2147483648", -2147483647 - 1},
+               {"99999999999999", {}},
+               {"$FF", {}}};
+  for (const auto& c : cases) EXPECT_EQ(parseInt(c.text), c.value) << c.text;
+}
+
+TEST(Fields, GroupsEndAtTheMarkerOrWhenTheTextRunsOut) {
+  struct Case {
+    const char* payload;
+    int groups;
+  } cases[] = {{"2+Bob+0+4+Cy+1", 2}, {"1+Ann+0", 1}, {"", 1}, {"4+Cy", 1}, {"4+Cy+1+", 2}};
+  for (const auto& c : cases) {
+    GroupReader reader(c.payload);
+    int groups = 0;
+    while (reader.moreGroups() && groups < 100) {
+      reader.field();
+      reader.field();
+      reader.field();
+      ++groups;
+    }
+    EXPECT_EQ(groups, c.groups) << c.payload;
+  }
+}
+
+TEST(ReceiveQueue, KeepsArrivalOrderAndBoundsEachSource) {
+  ReceiveQueue queue(2);
+  EXPECT_TRUE(queue.push({1, 1, "a"}));
+  EXPECT_TRUE(queue.push({2, 2, "b"}));
+  EXPECT_TRUE(queue.push({1, 1, "c"}));
+  EXPECT_FALSE(queue.push({1, 1, "d"}));
+  EXPECT_EQ(queue.pop()->text, "a");
+  EXPECT_TRUE(queue.push({1, 1, "e"}));
+  EXPECT_EQ(queue.pop()->text, "b");
+  EXPECT_EQ(queue.pop()->text, "c");
+  EXPECT_EQ(queue.pop()->text, "e");
+  EXPECT_FALSE(queue.pop());
+  EXPECT_EQ(queue.countFrom(1), 0u);
+}
+
+TEST(ColourText, WritesNamesOrHexAndReadsLeniently) {
+  EXPECT_EQ(colourToText(0x0000FF), "clRed");
+  EXPECT_EQ(colourToText(0x0080FF), "$000080FF");
+  EXPECT_EQ(colourToText(0x80000008), "clWindowText");
+  EXPECT_EQ(colourToText(0x1FFFFFFF), "clNone");
+  struct Case {
+    const char* text;
+    std::optional<Colour> value;
+  } cases[] = {{"clRed", 0x0000FF},
+               {"CLYELLOW", 0x00FFFF},
+               {"clyellow", 0x00FFFF},
+               {"$000080FF", 0x0080FF},
+               {"$ff", 0xFF},
+               {"255", 255},
+               {"clInfoBk", 0x80000018},
+               {"red", {}},
+               {"$", {}},
+               {"$123456789", {}},
+               {"$GG", {}},
+               {"", {}}};
+  for (const auto& c : cases) EXPECT_EQ(colourFromText(c.text), c.value) << c.text;
+  for (Colour colour : {0x000000u, 0x123456u, 0xFFFFFFu, 0x80000000u})
+    EXPECT_EQ(colourFromText(colourToText(colour)), colour);
+}
+
+TEST(Random, IsUniformInRangeAndReplays) {
+  Random a(42), b(42);
+  int counts[6] = {};
+  for (int i = 0; i < 6000; ++i) {
+    const int v = a.random(6);
+    ASSERT_GE(v, 0);
+    ASSERT_LT(v, 6);
+    ASSERT_EQ(v, b.random(6));
+    ++counts[v];
+  }
+  for (int c : counts) EXPECT_GT(c, 800);
+  EXPECT_EQ(a.random(0), 0);
+  EXPECT_EQ(a.random(1), 0);
+}
+
+}  // namespace
+}  // namespace kuvo

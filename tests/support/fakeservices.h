@@ -1,0 +1,75 @@
+// A recorder standing in for the main window in tests of the client's parts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "clientservices.h"
+#include "messages.h"
+
+namespace kuvo::testing {
+
+class FakeTally : public TallyRecorder {
+ public:
+  void addgame(const QString& text) override { calls << "addgame:" + text; }
+  void addtomineincrease(int column) override {
+    calls << QStringLiteral("increase:%1").arg(column);
+  }
+  void addtomineset(int column, const QString& text) override {
+    calls << QStringLiteral("set:%1:%2").arg(column).arg(text);
+    label3 = text;
+  }
+  QString mylabel3() const override { return label3; }
+
+  QStringList calls;
+  QString label3 = QStringLiteral("0");
+};
+
+class FakeServices : public ClientServices {
+ public:
+  explicit FakeServices(std::uint64_t seed = 1) : rng(seed) {}
+
+  ClientState& state() override { return clientState; }
+  PlayerSlots& playerSlots() override { return slots; }
+  Random& random() override { return rng; }
+  void sendToHost(const std::string& message) override { sent.push_back(message); }
+  void addlinetochat(const QString& line, Colour colour) override {
+    chat << line;
+    chatColours.push_back(colour);
+  }
+  void playsounds(const QString& name) override { sounds << name; }
+  bool turnSoundIsNew() const override { return turnNew; }
+  TallyRecorder& tally() override { return fakeTally; }
+  void loadinifile() override { ++settingsLoads; }
+  void saveinifile() override { ++settingsSaves; }
+  void addSpectator(const QString& entry) override { spectators << entry; }
+  bool removeSpectator(const QString& entry) override { return spectators.removeOne(entry); }
+
+  // The sent messages without their terminators, for readable expectations.
+  std::vector<std::string> sentText() const {
+    std::vector<std::string> out;
+    for (auto m : sent) {
+      if (!m.empty() && m.back() == kTerminator) m.pop_back();
+      out.push_back(m);
+    }
+    return out;
+  }
+
+  ClientState clientState;
+  PlayerSlots slots;
+  Random rng;
+  FakeTally fakeTally;
+  std::vector<std::string> sent;
+  QStringList chat;
+  std::vector<Colour> chatColours;
+  QStringList sounds;
+  QStringList spectators;
+  bool turnNew = false;
+  int settingsLoads = 0;
+  int settingsSaves = 0;
+};
+
+}  // namespace kuvo::testing
