@@ -15,13 +15,30 @@
 namespace kuvo {
 
 inline constexpr int kPullsPerRound = 20;
+inline constexpr int kDefaultRoundsPerGame = 5;
+// Ticks of the game timer before the first computer pull of a round, between
+// computer pulls, and of the pause between rounds (acted on when the
+// countdown drops below zero, so one more tick each).
+inline constexpr int kComputerPullCountdown = 1;
+inline constexpr int kRoundPauseCountdown = 3;
+// The round clock runs this many seconds longer than the announced limit.
+inline constexpr int kRoundClockGrace = 4;
+
+inline constexpr int kBonusPoints100 = 7;
+inline constexpr int kBonusPoints200 = 8;
+inline constexpr int kBonusExtraPull = 9;
+inline constexpr int kLinePoints = 500;
+inline constexpr int kClearingPoints = 1000;
+inline constexpr int kClearingPointsPerPull = 100;
+inline constexpr int kSpentDie = -1;
+inline constexpr int kScoredDiagonalMark = -1;
 
 class GameEngine {
  public:
   GameEngine(PlayerTable& table, Random& random, Timer& timer1, Timer& turntimer);
 
   // Requests, already checked by the connection layer: the slot is the
-  // sender's own and in range.
+  // sender's own and in range. The engine checks the ranges again.
   void startgame(std::string_view payload);  // name; rounds; seconds; empty
   void pullhandle(int slot);
   void choosedice(int slot, int column, int row);
@@ -41,6 +58,13 @@ class GameEngine {
   void computerplace(int slot);
 
  private:
+  // Between the start of a round and its end; pulls and choices count only then.
+  bool roundrunning() const;
+  // The die of `column` is from the slot's current pull and not yet placed.
+  bool dieinplay(const tplayer& p, int column) const;
+  void restarttimer1(int count, int mode);
+  void sendboard();
+
   PlayerTable& table_;
   Random& random_;
   Timer& timer1_;

@@ -1,0 +1,732 @@
+// The game engine and the computer players, driven through the host as the
+// network would drive them: recorded connections, hand-ticked clocks and a
+// seeded generator.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine.h"
+#include "messages.h"
+#include "playertable.h"
+#include "random.h"
+#include "timer.h"
+#include "tserver.h"
+
+namespace kuvo {
+namespace {
+
+constexpr int kTickLimit = 100000;
+
+// A client as the host sees it: keeps every message it is sent, and logs it
+// with its slot on the shared wire record.
+class RecordingConnection : public HostConnection {
+ public:
+  RecordingConnection(std::vector<std::string>& wire, std::function<void(int)> onClose)
+      : wire_(wire), onClose_(std::move(onClose)) {}
+
+  void send(std::string_view bytes) override {
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_EQ(bytes.back(), kTerminator);
+    std::string text(bytes.substr(0, bytes.size() - 1));
+    wire_.push_back(std::to_string(slot) + ">" + text);
+    received.push_back(std::move(text));
+  }
+  void close() override {
+    if (closed) return;
+    closed = true;
+    onClose_(slot);
+  }
+
+  int slot = 0;
+  std::vector<std::string> received;
+  bool closed = false;
+
+ private:
+  std::vector<std::string>& wire_;
+  std::function<void(int)> onClose_;
+};
+
+// A host with hand-driven clocks and connections that record.
+class Harness {
+ public:
+  explicit Harness(std::uint64_t seed = 7) : random(seed) {}
+
+  int join(const std::string& name) {
+    connections.push_back(std::make_unique<RecordingConnection>(
+        wire, [this](int slot) { server.connectionClosed(slot); }));
+    auto& connection = *connections.back();
+    connection.slot = server.Sock1Accept(&connection);
+    say(connection.slot, "CMD_logininfo+" + std::to_string(connection.slot) + "+2.0.4+" + name);
+    return connection.slot;
+  }
+
+  void leave(int slot) { conn(slot).close(); }
+
+  // One message from a slot's client, handled at once.
+  void say(int slot, const std::string& text) {
+    server.Sock1Read(slot, text + kTerminator);
+    for (int i = 0; i < 1000 && !server.queueEmpty(); ++i) server.socktimerTimer();
+  }
+
+  void tick1(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      if (timer1.isActive()) server.Timer1Timer();
+    }
+  }
+  void tickClock(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      if (turntimer.isActive()) server.turntimerTimer();
+    }
+  }
+
+  RecordingConnection& conn(int slot) {
+    for (auto& connection : connections) {
+      if (connection->slot == slot && !connection->closed) return *connection;
+    }
+    ADD_FAILURE() << "no open connection in slot " << slot;
+    return *connections.front();
+  }
+  std::vector<std::string>& inbox(int slot) { return conn(slot).received; }
+  tplayer& player(int slot) { return server.table().players[slot]; }
+  HostState& host() { return server.table().host; }
+  GameEngine& engine() { return server.engine(); }
+
+  Random random;
+  ManualTimer socktimer, timer1, turntimer;
+  TServer server{random, socktimer, timer1, turntimer};
+  std::vector<std::string> wire;  // every message to every slot, in order
+  std::vector<std::unique_ptr<RecordingConnection>> connections;
+};
+
+std::vector<std::string> named(const std::vector<std::string>& inbox, std::string_view name) {
+  std::vector<std::string> out;
+  for (const auto& m : inbox) {
+    if (splitMessage(m).name == name) out.push_back(m);
+  }
+  return out;
+}
+
+Board filledWith(int value) {
+  Board board;
+  for (auto& column : board) column.fill(value);
+  return board;
+}
+
+// Two people at the table and a game of `rounds` rounds running.
+class TwoPlayers : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(h.join("Ann"), 1);
+    ASSERT_EQ(h.join("Bob"), 2);
+  }
+  void start(int rounds = 3, int seconds = 0) {
+    h.say(1, "CMD_startgame+Ann+" + std::to_string(rounds) + "+" + std::to_string(seconds) + "+");
+  }
+  // Slot 1 holds a fresh pull of `value` in every column, none with a bonus.
+  void holdDice(int value, int pulls = 10) {
+    auto& p = h.player(1);
+    p.dice.fill(value);
+    p.bonus.fill(0);
+    p.pullsleft = pulls;
+  }
+  void choose(int column, int row) {
+    h.say(1, "CMD_choosedice+1+" + std::to_string(column) + "+" + std::to_string(row) + "+");
+  }
+  Harness h;
+};
+
+struct ScoringCase {
+  const char* what;
+  std::vector<std::pair<int, int>> filled;  // cells already taken
+  int column, row, bonus;
+  int points, pullsAfter;
+  int corner00, corner04;  // (0,0) and (0,4) afterwards
+};
+
+void PrintTo(const ScoringCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class Scoring : public TwoPlayers, public ::testing::WithParamInterface<ScoringCase> {};
+
+TEST_P(Scoring, ChoiceEarnsItsPoints) {
+  const auto& c = GetParam();
+  start();
+  auto& p = h.player(1);
+  p.playerboard = filledWith(3);
+  for (auto [col, row] : c.filled) p.playerboard[col][row] = 0;
+  holdDice(3);
+  p.bonus[c.column] = c.bonus;
+  const int before = p.score;
+  h.inbox(2).clear();
+
+  choose(c.column, c.row);
+
+  const int total = before + c.points;
+  EXPECT_EQ(
+      h.inbox(1).back() + kTerminator,
+      build(Msg::ChooseDiceOwn, {1, total, c.points, c.column, c.row, c.pullsAfter, c.bonus, ""}));
+  ASSERT_EQ(h.inbox(2).size(), 1u);
+  EXPECT_EQ(h.inbox(2)[0] + kTerminator,
+            build(Msg::HisScores, {1, total, c.points, c.pullsAfter, ""}));
+  EXPECT_EQ(p.playerboard[0][0], c.corner00);
+  EXPECT_EQ(p.playerboard[0][4], c.corner04);
+  EXPECT_EQ(p.roundscore, c.points);
+  EXPECT_EQ(p.dice, (std::array<int, 5>{-1, -1, -1, -1, -1}));
+  EXPECT_EQ(p.bonus, (std::array<int, 5>{0, 0, 0, 0, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Scoring,
+    ::testing::Values(
+        ScoringCase{"plain", {}, 1, 4, 0, 0, 10, 3, 3},
+        ScoringCase{"bonus100", {}, 1, 4, 7, 100, 10, 3, 3},
+        ScoringCase{"bonus200", {}, 1, 4, 8, 200, 10, 3, 3},
+        ScoringCase{"extraPull", {}, 1, 4, 9, 0, 11, 3, 3},
+        ScoringCase{"column", {{1, 0}, {1, 1}, {1, 2}, {1, 3}}, 1, 4, 0, 500, 10, 3, 3},
+        ScoringCase{"row", {{0, 1}, {1, 1}, {2, 1}, {3, 1}}, 4, 1, 0, 500, 10, 3, 3},
+        ScoringCase{"mainDiagonal", {{0, 0}, {2, 2}, {3, 3}, {4, 4}}, 1, 1, 0, 500, 10, -1, 3},
+        ScoringCase{"otherDiagonal", {{0, 4}, {2, 2}, {3, 1}, {4, 0}}, 1, 3, 0, 500, 10, 3, -1},
+        ScoringCase{"columnAndRowWithBonus",
+                    {{1, 0}, {1, 1}, {1, 2}, {1, 3}, {0, 4}, {2, 4}, {3, 4}, {4, 4}},
+                    1,
+                    4,
+                    8,
+                    1200,
+                    10,
+                    3,
+                    0},
+        ScoringCase{"centreCompletesAllFour",
+                    {{2, 0},
+                     {2, 1},
+                     {2, 3},
+                     {2, 4},
+                     {0, 2},
+                     {1, 2},
+                     {3, 2},
+                     {4, 2},
+                     {0, 0},
+                     {1, 1},
+                     {3, 3},
+                     {4, 4},
+                     {0, 4},
+                     {1, 3},
+                     {3, 1},
+                     {4, 0}},
+                    2,
+                    2,
+                    0,
+                    2000,
+                    10,
+                    -1,
+                    -1},
+        ScoringCase{"centreWithBonus",
+                    {{2, 0},
+                     {2, 1},
+                     {2, 3},
+                     {2, 4},
+                     {0, 2},
+                     {1, 2},
+                     {3, 2},
+                     {4, 2},
+                     {0, 0},
+                     {1, 1},
+                     {3, 3},
+                     {4, 4},
+                     {0, 4},
+                     {1, 3},
+                     {3, 1},
+                     {4, 0}},
+                    2,
+                    2,
+                    7,
+                    2100,
+                    10,
+                    -1,
+                    -1}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(TwoPlayers, ClearingTheBoardAddsThousandAndHundredPerPull) {
+  start();
+  auto& p = h.player(1);
+  p.playerboard = filledWith(0);
+  p.playerboard[4][1] = 5;
+  holdDice(5, 3);
+  h.inbox(1).clear();
+  h.inbox(2).clear();
+
+  choose(4, 1);  // completes column 4 and row 1 as well
+
+  ASSERT_EQ(h.inbox(1).size(), 2u);
+  // The chooser sees the total before the clearing bonus, which "filled" brings.
+  EXPECT_EQ(h.inbox(1)[0], "CMD_choosedice+1+1000+1000+4+1+3+0+");
+  EXPECT_EQ(h.inbox(1)[1], "CMD_filled+1+1300+");
+  ASSERT_EQ(h.inbox(2).size(), 1u);
+  EXPECT_EQ(h.inbox(2)[0], "CMD_hisscores+1+2300+2300+-1+");
+  EXPECT_EQ(p.pullsleft, -1);
+  EXPECT_EQ(p.score, 2300);
+}
+
+TEST_F(TwoPlayers, ExtraPullWonOnTheLastPullGivesAnotherPull) {
+  start();
+  auto& p = h.player(1);
+  holdDice(p.playerboard[0][0], 0);
+  p.bonus[0] = kBonusExtraPull;
+  choose(0, 0);
+  EXPECT_EQ(splitMessage(h.inbox(1).back()).name, "CMD_choosedice");
+  EXPECT_EQ(p.pullsleft, 1);
+
+  h.say(1, "CMD_pullhandle+1+");
+  EXPECT_EQ(splitMessage(h.inbox(1).back()).name, "CMD_yourdice");
+  EXPECT_EQ(h.inbox(1).back().rfind("CMD_yourdice+1+0+", 0), 0u);
+}
+
+TEST_F(TwoPlayers, LastChoiceFinishesTheSlot) {
+  start();
+  auto& p = h.player(1);
+  holdDice(p.playerboard[2][3], 0);
+  choose(2, 3);
+  EXPECT_EQ(p.pullsleft, -1);
+  // Slot 2 still plays, so the round goes on.
+  EXPECT_EQ(h.host().timer1mode, kTimer1ModeComputers);
+}
+
+TEST_F(TwoPlayers, DeadLastPullEndsTheSlotAndTellsTheOthers) {
+  start();
+  h.host().masterboard = filledWith(3);  // every die shows 3
+  auto& p = h.player(1);
+  p.playerboard = filledWith(5);
+  p.pullsleft = 1;
+  p.score = 400;
+  h.inbox(2).clear();
+
+  h.say(1, "CMD_pullhandle+1+");
+
+  EXPECT_EQ(h.inbox(1).back(),
+            "CMD_yourdice+1+0+0+3+" + std::to_string(p.bonus[0]) + "+1+3+" +
+                std::to_string(p.bonus[1]) + "+2+3+" + std::to_string(p.bonus[2]) + "+3+3+" +
+                std::to_string(p.bonus[3]) + "+4+3+" + std::to_string(p.bonus[4]));
+  ASSERT_EQ(h.inbox(2).size(), 1u);
+  EXPECT_EQ(h.inbox(2)[0], "CMD_hisscores+1+400+0+-1+");
+  EXPECT_EQ(p.pullsleft, -1);
+}
+
+TEST_F(TwoPlayers, EveryDieShowsANumberOfItsColumn) {
+  start();
+  auto& master = h.host().masterboard;
+  master = filledWith(6);
+  master[1] = {2, 2, 2, 2, 2};
+  master[3] = {1, 4, 1, 4, 1};
+  for (int pull = 0; pull < 15; ++pull) {
+    h.say(1, "CMD_pullhandle+1+");
+    const auto& dice = h.player(1).dice;
+    EXPECT_EQ(dice[0], 6);
+    EXPECT_EQ(dice[1], 2);
+    EXPECT_TRUE(dice[3] == 1 || dice[3] == 4) << dice[3];
+    for (int b : h.player(1).bonus) EXPECT_TRUE(b == 0 || b == 7 || b == 8 || b == 9) << b;
+  }
+}
+
+TEST_F(TwoPlayers, RoundEndsWhenNobodyCanGo) {
+  start();
+  h.player(2).pullsleft = -1;
+  auto& p = h.player(1);
+  holdDice(p.playerboard[0][0], 0);
+  choose(0, 0);
+  const auto& last = h.inbox(2).back();
+  EXPECT_EQ(splitMessage(last).name, "CMD_endround");
+  EXPECT_EQ(h.host().timer1mode, kTimer1ModeNextRound);
+  EXPECT_EQ(h.host().timer1count, 3);
+}
+
+TEST_F(TwoPlayers, PauseBetweenRoundsIsFourGameTimerTicks) {
+  start();
+  const int startsBefore = h.timer1.starts();
+  h.engine().endround();
+  EXPECT_EQ(h.timer1.starts(), startsBefore + 1);  // the pause gets a full first interval
+  h.inbox(1).clear();
+  h.tick1(3);
+  EXPECT_TRUE(h.inbox(1).empty());
+  h.tick1();
+  ASSERT_EQ(h.inbox(1).size(), 2u);
+  EXPECT_EQ(splitMessage(h.inbox(1)[0]).name, "CMD_loadboard");
+  EXPECT_EQ(h.inbox(1)[1], "CMD_startround+2+1+20+2+20+3+-1+4+-1+5+-1+6+-1");
+}
+
+TEST_F(TwoPlayers, TiesAfterTheLastRoundArePlayedOff) {
+  start(1);
+  h.player(1).score = 700;
+  h.player(2).score = 700;
+  h.engine().endround();
+  h.tick1(4);
+  EXPECT_TRUE(named(h.inbox(1), "CMD_winner").empty());
+  EXPECT_EQ(h.inbox(1).back().rfind("CMD_startround+2+", 0), 0u);
+
+  // Still level: a third round.
+  h.engine().endround();
+  h.tick1(4);
+  EXPECT_EQ(h.inbox(1).back().rfind("CMD_startround+3+", 0), 0u);
+
+  h.player(2).score = 900;
+  h.engine().endround();
+  h.tick1(4);
+  EXPECT_EQ(h.inbox(1).back(), "CMD_winner+2+");
+  EXPECT_EQ(h.inbox(2).back(), "CMD_winner+2+");
+  EXPECT_FALSE(h.host().gameon);
+  EXPECT_FALSE(h.timer1.isActive());
+}
+
+TEST_F(TwoPlayers, NobodyScoringMeansExtraRoundsToo) {
+  start(1);
+  h.engine().endround();
+  h.tick1(4);
+  EXPECT_TRUE(h.host().gameon);
+  EXPECT_EQ(h.host().roundnumber, 2);
+}
+
+TEST_F(TwoPlayers, AbsentSlotsStillCountForTheWin) {
+  start(1);
+  h.player(5).score = 50;  // a player who left keeps the lead
+  h.engine().endround();
+  h.tick1(4);
+  EXPECT_EQ(h.inbox(1).back(), "CMD_winner+5+");
+}
+
+TEST_F(TwoPlayers, TimedRoundIsCutFiveTicksAfterTheLimit) {
+  start(3, 3);
+  EXPECT_EQ(h.host().turncount, 7);
+  h.tickClock(7);
+  EXPECT_TRUE(named(h.inbox(1), "CMD_outtime").empty());
+  h.tickClock();
+  const auto& inbox = h.inbox(2);
+  ASSERT_GE(inbox.size(), 2u);
+  EXPECT_EQ(inbox[inbox.size() - 2], "CMD_outtime+");
+  EXPECT_EQ(splitMessage(inbox.back()).name, "CMD_endround");
+  EXPECT_FALSE(h.turntimer.isActive());
+  EXPECT_EQ(h.host().timer1mode, kTimer1ModeNextRound);
+}
+
+TEST_F(TwoPlayers, NewGameStopsTheOldRoundClock) {
+  start(3, 30);
+  EXPECT_TRUE(h.turntimer.isActive());
+  start(3, 0);
+  EXPECT_FALSE(h.turntimer.isActive());
+  // Even a stray tick forwarded by the owner cannot cut the new round.
+  for (int i = 0; i < 100; ++i) h.server.turntimerTimer();
+  EXPECT_TRUE(named(h.inbox(1), "CMD_outtime").empty());
+  EXPECT_EQ(h.host().timer1mode, kTimer1ModeComputers);
+}
+
+struct RefusedCase {
+  const char* what;
+  std::function<void(Harness&)> prepare;  // leaves slot 1 about to choose (0,0)
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class RefusedChoice : public TwoPlayers, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedChoice, ChangesNothingAndAnswersNothing) {
+  start();
+  GetParam().prepare(h);
+  const auto board = h.player(1).playerboard;
+  const int score = h.player(1).score;
+  const auto sent = h.wire.size();
+  h.say(1, "CMD_choosedice+1+0+0+");
+  EXPECT_EQ(h.wire.size(), sent);
+  EXPECT_EQ(h.player(1).playerboard, board);
+  EXPECT_EQ(h.player(1).score, score);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusedChoice,
+    ::testing::Values(RefusedCase{"spentDieOnScoredCorner",
+                                  [](Harness& h) {
+                                    auto& p = h.player(1);
+                                    p.playerboard[0][0] = kScoredDiagonalMark;
+                                    p.dice.fill(kSpentDie);
+                                    p.pullsleft = 5;
+                                  }},
+                      RefusedCase{"diceLeftFromTheCutRound",
+                                  [](Harness& h) {
+                                    auto& p = h.player(1);
+                                    p.pullsleft = 5;
+                                    p.dice.fill(p.playerboard[0][0]);  // unplaced when time ran out
+                                    h.engine().endround();
+                                    h.tick1(4);  // next round
+                                    p.playerboard[0][0] = 4;
+                                    ASSERT_EQ(h.host().roundnumber, 2);
+                                    // the stale value happens to equal the new cell
+                                    EXPECT_EQ(p.dice[0], kSpentDie);
+                                  }},
+                      RefusedCase{"duringThePause",
+                                  [](Harness& h) {
+                                    h.engine().endround();
+                                    auto& p = h.player(1);
+                                    p.dice.fill(p.playerboard[0][0]);
+                                    p.pullsleft = 5;
+                                  }},
+                      RefusedCase{"dieDoesNotMatch",
+                                  [](Harness& h) {
+                                    auto& p = h.player(1);
+                                    p.playerboard[0][0] = 2;
+                                    p.dice.fill(3);
+                                    p.pullsleft = 5;
+                                  }},
+                      RefusedCase{"slotOutOfTheRound",
+                                  [](Harness& h) {
+                                    auto& p = h.player(1);
+                                    p.dice.fill(p.playerboard[0][0]);
+                                    p.pullsleft = -1;
+                                  }},
+                      RefusedCase{"gameOver",
+                                  [](Harness& h) {
+                                    auto& p = h.player(1);
+                                    p.dice.fill(p.playerboard[0][0]);
+                                    p.pullsleft = 5;
+                                    h.host().gameon = false;
+                                  }}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(TwoPlayers, SpentDiceNeverCountAsAMove) {
+  start();
+  auto& p = h.player(1);
+  p.playerboard[0][0] = kScoredDiagonalMark;
+  p.dice.fill(kSpentDie);
+  p.pullsleft = 0;
+  EXPECT_FALSE(h.engine().movesleft(1));
+  p.pullsleft = 1;
+  EXPECT_TRUE(h.engine().movesleft(1));
+}
+
+TEST_F(TwoPlayers, OutOfRangeRequestsAreDropped) {
+  start();
+  const auto sent = h.wire.size();
+  auto& engine = h.engine();
+  for (int bad : {-1, 0, 7, 9, 11, 12, 1000}) {
+    engine.pullhandle(bad);
+    engine.choosedice(bad, 0, 0);
+    engine.computerplace(bad);
+    engine.computerroll(bad);
+    EXPECT_FALSE(engine.movesleft(bad));
+  }
+  for (int bad : {-1, 5, 100}) {
+    engine.choosedice(1, bad, 0);
+    engine.choosedice(1, 0, bad);
+  }
+  EXPECT_EQ(h.wire.size(), sent);
+}
+
+TEST_F(TwoPlayers, PullsOutsideARunningRoundAreDropped) {
+  start(1);
+  h.engine().endround();
+  const int pulls = h.player(1).pullsleft;
+  h.say(1, "CMD_pullhandle+1+");
+  EXPECT_EQ(h.player(1).pullsleft, pulls);
+
+  h.player(1).score = 10;
+  h.tick1(4);  // game decided
+  ASSERT_FALSE(h.host().gameon);
+  h.player(1).pullsleft = 1;
+  const auto sent = h.wire.size();
+  h.say(1, "CMD_pullhandle+1+");
+  EXPECT_EQ(h.wire.size(), sent);
+}
+
+TEST_F(TwoPlayers, BadNumbersInTheStartRequestFallBack) {
+  h.say(1, "CMD_startgame+Ann+many+long+");
+  EXPECT_EQ(named(h.inbox(2), "CMD_startgame").at(0), "CMD_startgame+Ann+5+0+");
+  EXPECT_EQ(h.host().roundspergame, 5);
+  EXPECT_EQ(h.host().roundtime, 0);
+}
+
+TEST_F(TwoPlayers, HugeRoundTimeDoesNotOverflowTheClock) {
+  start(3, 2147483647);
+  EXPECT_EQ(h.host().turncount, 2147483647);
+}
+
+// Slot 2 is left to the computer in these.
+class Solo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(h.join("You"), 1);
+    h.say(1, "CMD_startgame+You+2+0+");
+  }
+  Harness h;
+};
+
+TEST_F(Solo, ComputerPullsOnTheSecondTickAndPlacesAtOnce) {
+  EXPECT_EQ(h.player(2).pullsleft, 20);
+  // Each pull of the bot reaches slot 1 as one "hisscores" (its choice or
+  // its miss), within the same tick; then it rests one tick.
+  const std::array<std::size_t, 6> afterTick = {0, 1, 1, 2, 2, 3};
+  for (std::size_t tick = 0; tick < afterTick.size(); ++tick) {
+    h.tick1();
+    const auto told = named(h.inbox(1), "CMD_hisscores");
+    ASSERT_EQ(told.size(), afterTick[tick]) << "tick " << tick + 1;
+    if (!told.empty()) {
+      EXPECT_EQ(told.back().rfind("CMD_hisscores+2+", 0), 0u);
+    }
+  }
+  EXPECT_TRUE(h.player(2).mayroll);
+  EXPECT_TRUE(named(h.inbox(1), "CMD_yourdice").empty());  // nobody pulled for slot 1
+}
+
+TEST_F(Solo, ComputerTakesAFittingBonusDieFirst) {
+  auto& bot = h.player(2);
+  bot.playerboard = filledWith(1);
+  bot.playerboard[3] = {6, 6, 4, 4, 6};
+  bot.dice = {1, 1, 1, 4, 1};
+  bot.bonus = {0, 0, 0, 8, 0};
+  bot.pullsleft = 10;
+  h.engine().computerplace(2);
+  EXPECT_EQ(bot.playerboard[3][2], 0);
+  EXPECT_EQ(bot.playerboard[3][3], 4);
+  EXPECT_EQ(bot.score, 200);
+}
+
+TEST_F(Solo, ComputerSkipsABonusDieThatDoesNotFit) {
+  auto& bot = h.player(2);
+  bot.playerboard = filledWith(1);
+  bot.dice = {1, 1, 1, 4, 1};
+  bot.bonus = {0, 0, 0, 9, 0};
+  bot.pullsleft = 10;
+  Random probe = h.random;
+  int column = (probe.random(5) + 1) % 5;
+  if (column == 3) column = 4;  // the 4 fits nowhere in its column
+  h.engine().computerplace(2);
+  EXPECT_EQ(bot.playerboard[column][0], 0);
+  EXPECT_EQ(bot.pullsleft, 10);
+}
+
+TEST_F(Solo, ComputerTriesColumnsFromARandomStartAndWraps) {
+  auto& bot = h.player(2);
+  Random probe = h.random;
+  const int start = probe.random(5);
+  bot.playerboard = filledWith(2);
+  bot.dice.fill(2);
+  bot.bonus.fill(0);
+  bot.pullsleft = 10;
+  // Nothing fits the first column tried, so the one after it is taken;
+  // the start column itself, tried last, must not be.
+  bot.playerboard[(start + 1) % 5] = {5, 5, 5, 5, 5};
+  bot.playerboard[(start + 2) % 5][0] = 0;
+  h.engine().computerplace(2);
+  EXPECT_EQ(bot.playerboard[(start + 2) % 5][1], 0);
+  EXPECT_EQ(bot.playerboard[start][0], 2);
+}
+
+TEST_F(Solo, ComputerWithoutAFitReportsAndTriesAgainLater) {
+  auto& bot = h.player(2);
+  bot.playerboard = filledWith(5);
+  bot.dice.fill(2);
+  bot.pullsleft = 10;
+  bot.score = 300;
+  bot.mayroll = false;
+  h.inbox(1).clear();
+  h.engine().computerplace(2);
+  ASSERT_EQ(h.inbox(1).size(), 1u);
+  EXPECT_EQ(h.inbox(1)[0], "CMD_hisscores+2+300+0+10+");
+  EXPECT_TRUE(bot.mayroll);
+}
+
+TEST_F(Solo, JustWatchingPlayerIsPlayedUntilHeTakesOver) {
+  auto& me = h.player(1);
+  h.say(1, "CMD_justwatch+1+1");
+  ASSERT_TRUE(me.watching);
+  h.tick1(2);
+  EXPECT_LT(me.pullsleft, 21);
+  EXPECT_FALSE(named(h.inbox(1), "CMD_yourdice").empty());
+  EXPECT_FALSE(named(h.inbox(1), "CMD_choosedice").empty());
+
+  h.say(1, "CMD_justwatch+1+2");
+  const int pulls = me.pullsleft;
+  const auto dice = named(h.inbox(1), "CMD_yourdice").size();
+  h.tick1(10);
+  EXPECT_EQ(me.pullsleft, pulls);
+  EXPECT_EQ(named(h.inbox(1), "CMD_yourdice").size(), dice);
+  EXPECT_LT(h.player(2).pullsleft, 18);  // the bot went on
+}
+
+TEST_F(Solo, TwoComputerSlotsPullInTheSameTick) {
+  h.say(1, "CMD_justwatch+1+1");
+  h.tick1(2);
+  EXPECT_EQ(named(h.inbox(1), "CMD_yourdice").size(), 1u);
+  EXPECT_EQ(named(h.inbox(1), "CMD_hisscores").size(), 1u);  // slot 2's choice or miss
+}
+
+TEST_F(Solo, SecondHumanTakesTheBotsSlotAndLeavingHandsItBack) {
+  ASSERT_EQ(h.join("Bob"), 2);
+  auto& slot2 = h.player(2);
+  const int pulls = slot2.pullsleft;
+  h.tick1(6);
+  EXPECT_EQ(slot2.pullsleft, pulls);  // a human holds it now
+
+  h.say(2, "CMD_pullhandle+2+");
+  EXPECT_EQ(slot2.pullsleft, pulls - 1);
+  h.leave(2);
+  EXPECT_EQ(slot2.pullsleft, pulls - 1);  // slot 2 keeps its pulls
+  const auto board = slot2.playerboard;
+  h.inbox(1).clear();
+  h.tick1(2);
+  EXPECT_FALSE(named(h.inbox(1), "CMD_hisscores").empty());
+  EXPECT_NE(slot2.playerboard, board);
+}
+
+// Plays a whole solo game: slot 1 places the first die that fits and pulls
+// again otherwise; the clocks tick until the winner is announced.
+std::vector<std::string> playSolo(std::uint64_t seed, int rounds, int seconds) {
+  Harness h(seed);
+  h.join("You");
+  h.say(1, "CMD_startgame+You+" + std::to_string(rounds) + "+" + std::to_string(seconds) + "+");
+  for (int tick = 0; tick < kTickLimit && h.host().gameon; ++tick) {
+    auto& me = h.player(1);
+    std::optional<std::pair<int, int>> fit;
+    for (int c = 0; c < 5 && !fit; ++c) {
+      for (int r = 0; r < 5 && !fit; ++r) {
+        if (me.dice[c] >= 1 && me.playerboard[c][r] == me.dice[c]) fit = {c, r};
+      }
+    }
+    if (tick % 3 == 0 && fit) {
+      h.say(1, "CMD_choosedice+1+" + std::to_string(fit->first) + "+" +
+                   std::to_string(fit->second) + "+");
+    } else if (tick % 3 == 0 && me.pullsleft > 0) {
+      h.say(1, "CMD_pullhandle+1+");
+    }
+    h.tick1();
+    h.tickClock();
+  }
+  EXPECT_FALSE(h.host().gameon);
+  return h.wire;
+}
+
+TEST(WholeGame, SeededSoloGameReplaysByteForByte) {
+  const auto first = playSolo(2024, 3, 0);
+  const auto second = playSolo(2024, 3, 0);
+  EXPECT_EQ(first, second);
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first.back().rfind("1>CMD_winner+", 0), 0u);
+  EXPECT_NE(playSolo(2025, 3, 0), first);
+
+  int rounds = 0;
+  for (const auto& m : first) rounds += m.rfind("1>CMD_startround+", 0) == 0;
+  EXPECT_GE(rounds, 3);
+}
+
+TEST(WholeGame, TimedSoloGameReplaysAndEnds) {
+  const auto first = playSolo(99, 2, 20);
+  EXPECT_EQ(first, playSolo(99, 2, 20));
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first.back().rfind("1>CMD_winner+", 0), 0u);
+}
+
+}  // namespace
+}  // namespace kuvo
