@@ -1,5 +1,8 @@
 // kuvo: the game. No arguments plays a solo game against the computer;
 // NAME ADDRESS true hosts a table, NAME ADDRESS anything-else joins one.
+#include <cstdio>
+#include <string_view>
+
 #include <QApplication>
 #include <QDateTime>
 
@@ -17,7 +20,40 @@
 #include "tspylist.h"
 #include "ttallylist.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: kuvo                        play a solo game against the computer\n"
+    "       kuvo NAME HOST true         host a table as NAME (TCP port 7772)\n"
+    "       kuvo NAME HOST false        join the table at HOST as NAME\n"
+    "       kuvo --help | --version\n"
+    "\n"
+    "Kuvo is a dice game for up to six players with a chat. Each round everybody\n"
+    "gets 20 pulls of five dice on an own copy of the same 5 by 5 board; rows,\n"
+    "columns, diagonals and a cleared board score. See also kuvo-host(6) and\n"
+    "kuvo-tally(6).\n";
+
+// --help and --version answer on the terminal without opening a window. They
+// count only as the one and only argument, so the three game arguments keep
+// their meaning (a player may well be called "-v").
+bool answeredOnTerminal(int argc, char** argv) {
+  if (argc != 2) return false;
+  const std::string_view argument = argv[1];
+  if (argument == "--help" || argument == "-h") {
+    std::fputs(kUsage, stdout);
+    return true;
+  }
+  if (argument == "--version" || argument == "-v") {
+    std::puts("2.0.4");
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (answeredOnTerminal(argc, argv)) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kuvo"));
   QApplication::setApplicationVersion(QStringLiteral("2.0.4"));
@@ -48,6 +84,7 @@ int main(int argc, char** argv) {
   });
   kuvo::onTerminationRequest([&chat] { chat.close(); });
 
+  QObject::connect(&chat, &kuvo::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
   chat.show();
   return QApplication::exec();
 }

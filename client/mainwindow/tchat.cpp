@@ -337,12 +337,17 @@ void Tchat::processparams() {
 }
 
 void Tchat::hostpress() {
-  if (windows_.host && !windows_.host->listen(gamePort_)) {
-    messageBox(QStringLiteral("Listen - Error Binding Socket"));
+  quint16 port = gamePort_;
+  if (windows_.host) {
+    if (windows_.host->listen(gamePort_)) {
+      port = windows_.host->port();
+    } else {
+      messageBox(QStringLiteral("Listen - Error Binding Socket"));
+    }
   }
   state_.loginname = state_.myname.toStdString() + kTerminator;
   state_.amhost = true;
-  connectGame(QStringLiteral("127.0.0.1"));
+  sock_.connectToHost(QStringLiteral("127.0.0.1"), port);
   table_->startButton()->show();
   menu_.startGame->setEnabled(true);
   if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
@@ -350,13 +355,9 @@ void Tchat::hostpress() {
 
 void Tchat::joinpress() {
   state_.loginname = state_.myname.toStdString() + kTerminator;
-  connectGame(state_.hostaddress);
+  sock_.connectToHost(state_.hostaddress, gamePort_);
   table_->startButton()->hide();
   menu_.startGame->setEnabled(false);
-}
-
-void Tchat::connectGame(const QString& address) {
-  sock_.connectToHost(address, gamePort_);
 }
 
 void Tchat::sendloginfo(std::string_view payload) {
@@ -510,7 +511,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
     FormClose(settingsPath(), targets, workArea);
   }
   event->accept();
-  QApplication::quit();
+  emit closed();
 }
 
 void Tchat::resizeEvent(QResizeEvent* event) {

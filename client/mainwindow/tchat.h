@@ -110,6 +110,10 @@ class Tchat : public QMainWindow, public ClientServices {
   bool queueEmpty() const { return receivedlist_.empty(); }
   QTcpSocket& socket() { return sock_; }
 
+ signals:
+  // The main window closed: the program ends.
+  void closed();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -119,7 +123,6 @@ class Tchat : public QMainWindow, public ClientServices {
  private:
   void createMenus();
   void sockRead();
-  void connectGame(const QString& address);
   void dispatch(std::string_view name, std::string_view payload);
   void phraseTick();
   SettingsTargets settingsTargets();

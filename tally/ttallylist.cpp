@@ -1,0 +1,315 @@
+#include "ttallylist.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "tallyfile.h"
+
+namespace kuvo {
+namespace {
+
+const QColor kPanelColour(221, 205, 149);   // 0x95CDDD
+const QColor kHeadingColour(167, 109, 52);  // 0x346DA7
+constexpr int kClientWidth = 455;
+constexpr int kClientHeight = 357;
+constexpr int kRowHeight = 17;
+
+QFont windowFont() {
+  QFont font(QStringLiteral("sans-serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(13);
+  font.setBold(true);
+  return font;
+}
+
+QFrame* makePanel(QWidget* parent, int x, int y, int width, int height) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, kPanelColour);
+  panel->setPalette(palette);
+  panel->setGeometry(x, y, width, height);
+  return panel;
+}
+
+QListWidget* makeList(QWidget* parent, int x, int y, int width, int height) {
+  auto* list = new QListWidget(parent);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Base, kPanelColour);
+  list->setPalette(palette);
+  list->setGeometry(x, y, width, height);
+  return list;
+}
+
+QListWidgetItem* makeCheckItem(const QString& name, bool checked) {
+  auto* item = new QListWidgetItem(name);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+  item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+  return item;
+}
+
+}  // namespace
+
+Ttallylist::Ttallylist(QWidget* mainWindow, const QString& tallyFilePath)
+    : QDialog(mainWindow), tallyFilePath_(tallyFilePath) {
+  askYesNo = [this](const QString& text) {
+    return QMessageBox::question(this, QStringLiteral("Kuvo"), text,
+                                 QMessageBox::Yes | QMessageBox::No);
+  };
+  showError = [this](const QString& text) {
+    QMessageBox::critical(this, QStringLiteral("Kuvo"), text);
+  };
+
+  TallyLoadResult loaded = loadTallyFile(tallyFilePath_);
+  store_ = std::move(loaded.store);
+  loadError_ = loaded.error;
+  store_.loadtally();  // every start is a new session
+
+  buildWindow(mainWindow);
+  showOwnRow();
+  fillListboxTally();
+
+  if (!loadError_.isEmpty()) {
+    // Shown once the event loop runs, so start-up is not held inside the constructor.
+    QTimer::singleShot(0, this, [this] {
+      if (showError) showError(loadError_);
+    });
+  }
+}
+
+Ttallylist::~Ttallylist() {
+  save();
+}
+
+QLabel* Ttallylist::addLabel(QWidget* parent, const QString& text, int x, int y, int width,
+                             bool heading) {
+  auto* result = new QLabel(text, parent);
+  result->setGeometry(x, y, width, kRowHeight);
+  if (heading) {
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::WindowText, kHeadingColour);
+    result->setPalette(palette);
+  }
+  return result;
+}
+
+void Ttallylist::buildWindow(QWidget* mainWindow) {
+  setWindowTitle(QStringLiteral("Kuvo - Tally List"));
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(windowFont());
+  setModal(false);
+  if (mainWindow) {
+    // The window wears the main window's background.
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Window, mainWindow->palette().brush(QPalette::Window));
+    setPalette(palette);
+  }
+
+  // Own figures.
+  QFrame* own = makePanel(this, 4, 4, 297, 92);
+  addLabel(own, QStringLiteral("Your Total Tally"), 8, 2, 280, true);
+  const std::array<QString, 5> ownCaptions = {
+      QString(), QStringLiteral("Total Games:"), QStringLiteral("Your Wins:"),
+      QStringLiteral("Highest Round Score:"), QStringLiteral("Black Outs:")};
+  for (int c = 1; c <= 4; ++c) {
+    const int y = 2 + c * kRowHeight;
+    addLabel(own, ownCaptions[static_cast<std::size_t>(c)], 16, y, 170);
+    mylabel[static_cast<std::size_t>(c)] = addLabel(own, QStringLiteral("0"), 190, y, 100);
+    mylabel[static_cast<std::size_t>(c)]->setObjectName(QStringLiteral("mylabel_%1").arg(c));
+  }
+
+  // Head to head with the selected opponent.
+  QFrame* his = makePanel(this, 4, 100, 297, 140);
+  label_hisnametop = addLabel(his, QString(), 8, 2, 280, true);
+  label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
+  QLabel* total = addLabel(his, QStringLiteral("Total"), 150, 22, 60);
+  QLabel* session = addLabel(his, QStringLiteral("Session"), 215, 22, 70);
+  for (QLabel* heading : {total, session}) {
+    QFont font = heading->font();
+    font.setUnderline(true);
+    heading->setFont(font);
+  }
+  const int rowsTop = 44;
+  const int rowStep = 22;
+  addLabel(his, QStringLiteral("Number of Games"), 8, rowsTop, 140);
+  label_hisname = addLabel(his, QStringLiteral("XX Wins:"), 8, rowsTop + rowStep, 140);
+  label_hisname->setObjectName(QStringLiteral("label_hisname"));
+  addLabel(his, QStringLiteral("Your Wins:"), 8, rowsTop + 2 * rowStep, 140);
+  addLabel(his, QStringLiteral("Neither Won:"), 8, rowsTop + 3 * rowStep, 140);
+  for (int i = 1; i <= 8; ++i) {
+    const int row = (i - 1) % 4;
+    const int x = i <= 4 ? 150 : 215;
+    label[static_cast<std::size_t>(i)] =
+        addLabel(his, QStringLiteral("0"), x, rowsTop + row * rowStep, 60);
+    label[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("label_%1").arg(i));
+  }
+
+  // Players seated now.
+  addLabel(this, QStringLiteral("Players In Current Game"), 8, 241, 290, true);
+  checklist = makeList(this, 4, 258, 297, 95);
+  checklist->setObjectName(QStringLiteral("checklist"));
+
+  // Followed players and the buttons.
+  addLabel(this, QStringLiteral("Players Being Tallied"), 305, 4, 150, true);
+  listbox_tally = makeList(this, 305, 21, 146, 308);
+  listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
+  button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+  button_reset->setGeometry(305, 332, 84, 23);
+  button_done = new QPushButton(QStringLiteral("Done"), this);
+  button_done->setGeometry(393, 332, 58, 23);
+  button_done->setAutoDefault(false);
+  button_reset->setAutoDefault(false);
+
+  connect(checklist, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    if (!filling_) checklistClickCheck(checklist->row(item));
+  });
+  connect(listbox_tally, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    if (filling_) return;
+    // Answered after the click has been handled, because a Yes removes the very item
+    // whose change is being reported.
+    const int row = listbox_tally->row(item);
+    const QString name = item->text();
+    QMetaObject::invokeMethod(
+        this,
+        [this, row, name] {
+          const QListWidgetItem* now = listbox_tally->item(row);
+          if (now && now->text() == name) listbox_tallyClickCheck(row);
+        },
+        Qt::QueuedConnection);
+  });
+  connect(listbox_tally, &QListWidget::currentRowChanged, this,
+          [this](int) { listbox_tallyClick(); });
+  connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
+  connect(button_done, &QPushButton::clicked, this, [this] { button_okClick(); });
+}
+
+void Ttallylist::setSlotSource(std::function<QStringList()> slotNames,
+                               std::function<int()> mynumber) {
+  slotNames_ = std::move(slotNames);
+  mynumber_ = std::move(mynumber);
+}
+
+void Ttallylist::loadchecklist() {
+  const QStringList names = slotNames_ ? slotNames_() : QStringList();
+  const int mynumber = mynumber_ ? mynumber_() : 0;
+  store_.loadchecklist(names, mynumber);
+  fillChecklist();
+}
+
+bool Ttallylist::save() {
+  return saveTallyFile(tallyFilePath_, store_).isEmpty();
+}
+
+template <typename Update>
+void Ttallylist::guarded(Update update) {
+  try {
+    update();
+  } catch (const TallyError& error) {
+    if (showError) showError(QString::fromStdString(error.what()));
+  }
+}
+
+void Ttallylist::addgame(const QString& text) {
+  loadchecklist();
+  guarded([&] { store_.addgame(text); });
+  showOwnRow();
+  if (listbox_tally->currentRow() >= 0) listbox_tallyClick();
+}
+
+void Ttallylist::addtomineincrease(int column) {
+  guarded([&] { store_.addtomineincrease(column); });
+  showOwnRow();
+}
+
+void Ttallylist::addtomineset(int column, const QString& text) {
+  store_.addtomineset(column, text);
+  showOwnRow();
+}
+
+QString Ttallylist::mylabel3() const {
+  return mylabel[3]->text();
+}
+
+void Ttallylist::checklistClickCheck(int index) {
+  const auto& entries = store_.checklist();
+  if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
+  const QString name = entries[static_cast<std::size_t>(index)].name;
+  if (!store_.follow(name)) return;
+  filling_ = true;
+  listbox_tally->addItem(makeCheckItem(name, true));
+  filling_ = false;
+}
+
+void Ttallylist::listbox_tallyClickCheck(int index) {
+  QListWidgetItem* item = listbox_tally->item(index);
+  if (!item || item->checkState() == Qt::Checked) return;
+  const QString name = item->text();
+  const QMessageBox::StandardButton answer =
+      askYesNo ? askYesNo("This will delete " + name + "'s Tally, Are you want to delete it?")
+               : QMessageBox::No;
+  // The question may have let other events run; find the entry again.
+  index = listbox_tally->row(item);
+  if (index < 0) return;
+  filling_ = true;
+  if (answer == QMessageBox::Yes) {
+    store_.unfollow(index);
+    delete listbox_tally->takeItem(index);
+  } else {
+    item->setCheckState(Qt::Checked);
+  }
+  filling_ = false;
+}
+
+void Ttallylist::listbox_tallyClick() {
+  const int index = listbox_tally->currentRow();
+  const int row = index + 1;
+  if (index < 0 || row >= store_.rowCount()) return;
+  for (int i = 1; i <= 8; ++i) label[static_cast<std::size_t>(i)]->setText(store_.cell(i, row));
+  const QString name = store_.cell(0, row);
+  label_hisname->setText(name + " Wins:");
+  label_hisnametop->setText(name + "'s Tally");
+}
+
+void Ttallylist::button_resetClick() {
+  const QMessageBox::StandardButton answer =
+      askYesNo ? askYesNo(QStringLiteral("Are you sure you want to reset the Tally?"))
+               : QMessageBox::No;
+  if (answer == QMessageBox::No) return;
+  store_.reset();
+  showOwnRow();
+  filling_ = true;
+  listbox_tally->clear();
+  filling_ = false;
+  for (int i = 1; i <= 8; ++i) label[static_cast<std::size_t>(i)]->setText(QStringLiteral("0"));
+}
+
+void Ttallylist::button_okClick() {
+  hide();
+}
+
+void Ttallylist::showOwnRow() {
+  for (int c = 1; c <= 4; ++c) mylabel[static_cast<std::size_t>(c)]->setText(store_.cell(c, 0));
+}
+
+void Ttallylist::fillListboxTally() {
+  filling_ = true;
+  listbox_tally->clear();
+  for (const QString& name : store_.followed()) listbox_tally->addItem(makeCheckItem(name, true));
+  filling_ = false;
+}
+
+void Ttallylist::fillChecklist() {
+  filling_ = true;
+  checklist->clear();
+  for (const auto& entry : store_.checklist()) {
+    checklist->addItem(makeCheckItem(entry.name, entry.checked));
+  }
+  filling_ = false;
+}
+
+}  // namespace kuvo

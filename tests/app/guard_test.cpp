@@ -1,0 +1,57 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "singleinstance.h"
+
+namespace kuvo {
+namespace {
+
+QCoreApplication& app() {
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication instance(argc, argv);
+  return instance;
+}
+
+TEST(SingleInstanceGuard, ASecondStartKnocksAndStepsAside) {
+  app();
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  SingleInstanceGuard first(QStringLiteral("qelvo9"), folder.path());
+  ASSERT_FALSE(first.anotherInstanceRuns());
+  int knocks = 0;
+  first.listen([&] { ++knocks; });
+
+  SingleInstanceGuard second(QStringLiteral("qelvo9"), folder.path());
+  EXPECT_TRUE(second.anotherInstanceRuns());
+  QElapsedTimer clock;
+  clock.start();
+  while (knocks == 0 && clock.elapsed() < 3000) QTest::qWait(10);
+  EXPECT_EQ(knocks, 1);
+
+  // Another token is another program.
+  SingleInstanceGuard other(QStringLiteral("other"), folder.path());
+  EXPECT_FALSE(other.anotherInstanceRuns());
+}
+
+TEST(SingleInstanceGuard, AStaleLockOfADeadProcessIsTakenOver) {
+  app();
+  QTemporaryDir folder;
+  // A lock file left by a process that no longer exists.
+  QFile stale(folder.filePath(QStringLiteral("qelvo9.lock")));
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write("999999\nkuvo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  stale.close();
+  SingleInstanceGuard guard(QStringLiteral("qelvo9"), folder.path());
+  EXPECT_FALSE(guard.anotherInstanceRuns());
+}
+
+}  // namespace
+}  // namespace kuvo

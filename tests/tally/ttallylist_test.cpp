@@ -1,0 +1,228 @@
+#include "ttallylist.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "tallyfile.h"
+
+namespace kuvo {
+namespace {
+
+class TallyWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+  std::unique_ptr<Ttallylist> open() {
+    auto window = std::make_unique<Ttallylist>(nullptr, path());
+    window->askYesNo = [this](const QString& text) {
+      questions << text;
+      return answer;
+    };
+    window->showError = [this](const QString& text) { errors << text; };
+    window->setSlotSource([this] { return slotNames; }, [this] { return mynumber; });
+    return window;
+  }
+
+  QString path() const { return folder.filePath("Kuvotally.tld"); }
+
+  void writeFile(const QByteArray& bytes) {
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  static QStringList listTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+  }
+
+  static QStringList labels(const Ttallylist& w) {
+    QStringList texts;
+    for (int i = 1; i <= 8; ++i) texts << w.label[static_cast<std::size_t>(i)]->text();
+    return texts;
+  }
+
+  // Clicks a check box the way the list reports it, and lets the queued handling run.
+  static void toggle(QListWidget* list, int index) {
+    QListWidgetItem* item = list->item(index);
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  }
+
+  QTemporaryDir folder;
+  QStringList slotNames = {"Me", "Ann", "Bob", "<Waiting>", "<Waiting>", "<Waiting>"};
+  int mynumber = 1;
+  QMessageBox::StandardButton answer = QMessageBox::Yes;
+  QStringList questions;
+  QStringList errors;
+};
+
+TEST_F(TallyWindowTest, StartsEmptyWithItsCaptionAndSize) {
+  auto w = open();
+  EXPECT_EQ(w->windowTitle(), "Kuvo - Tally List");
+  EXPECT_EQ(w->size(), QSize(455, 357));
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(w->mylabel[static_cast<std::size_t>(c)]->text(), "0");
+  EXPECT_EQ(labels(*w), QStringList(8, "0"));
+  EXPECT_EQ(w->label_hisname->text(), "XX Wins:");
+  EXPECT_EQ(w->label_hisnametop->text(), "");
+  EXPECT_EQ(w->button_reset->text(), "Reset Tally");
+  EXPECT_EQ(w->button_done->text(), "Done");
+  EXPECT_EQ(w->listbox_tally->count(), 0);
+  EXPECT_TRUE(w->loadError().isEmpty());
+}
+
+TEST_F(TallyWindowTest, FollowingFromTheChecklist) {
+  auto w = open();
+  w->loadchecklist();
+  ASSERT_EQ(listTexts(w->checklist), (QStringList{"Ann", "Bob"}));
+  toggle(w->checklist, 1);
+  EXPECT_EQ(listTexts(w->listbox_tally), QStringList{"Bob"});
+  EXPECT_EQ(w->listbox_tally->item(0)->checkState(), Qt::Checked);
+  EXPECT_EQ(w->store().rowCount(), 2);
+  toggle(w->checklist, 1);  // clearing the mark keeps following
+  EXPECT_EQ(w->store().rowCount(), 2);
+  EXPECT_EQ(w->store().followed(), QStringList{"Bob"});
+}
+
+TEST_F(TallyWindowTest, StopFollowingAnsweredNoKeepsTheEntry) {
+  auto w = open();
+  w->loadchecklist();
+  toggle(w->checklist, 0);
+  answer = QMessageBox::No;
+  toggle(w->listbox_tally, 0);
+  ASSERT_EQ(questions, QStringList{"This will delete Ann's Tally, Are you want to delete it?"});
+  EXPECT_EQ(w->listbox_tally->item(0)->checkState(), Qt::Checked);
+  EXPECT_EQ(w->store().followed(), QStringList{"Ann"});
+}
+
+TEST_F(TallyWindowTest, StopFollowingAnsweredYesRemovesEntryAndRow) {
+  auto w = open();
+  w->loadchecklist();
+  toggle(w->checklist, 0);
+  toggle(w->checklist, 1);
+  w->addgame("Bob");
+  toggle(w->listbox_tally, 0);
+  EXPECT_EQ(questions.size(), 1);
+  EXPECT_EQ(listTexts(w->listbox_tally), QStringList{"Bob"});
+  EXPECT_EQ(w->store().followed(), QStringList{"Bob"});
+  w->listbox_tally->setCurrentRow(0);
+  EXPECT_EQ(labels(*w), (QStringList{"1", "1", "0", "0", "1", "1", "0", "0"}));
+  EXPECT_EQ(w->label_hisname->text(), "Bob Wins:");
+  EXPECT_EQ(w->label_hisnametop->text(), "Bob's Tally");
+}
+
+TEST_F(TallyWindowTest, ResetAnsweredNoChangesNothingYesWipes) {
+  auto w = open();
+  w->loadchecklist();
+  toggle(w->checklist, 0);
+  w->addgame("addtomine");
+  w->listbox_tally->setCurrentRow(0);
+  answer = QMessageBox::No;
+  QTest::mouseClick(w->button_reset, Qt::LeftButton);
+  EXPECT_EQ(questions, QStringList{"Are you sure you want to reset the Tally?"});
+  EXPECT_EQ(w->mylabel[2]->text(), "1");
+  EXPECT_EQ(w->listbox_tally->count(), 1);
+
+  answer = QMessageBox::Yes;
+  QTest::mouseClick(w->button_reset, Qt::LeftButton);
+  EXPECT_EQ(w->mylabel[1]->text(), "0");
+  EXPECT_EQ(w->mylabel[2]->text(), "0");
+  EXPECT_EQ(w->listbox_tally->count(), 0);
+  EXPECT_EQ(labels(*w), QStringList(8, "0"));
+  EXPECT_EQ(w->label_hisnametop->text(), "Ann's Tally");  // captions keep their text
+  EXPECT_EQ(w->store().rowCount(), 1);
+  w->addgame("addtomine");
+  EXPECT_EQ(w->mylabel[1]->text(), "1");
+}
+
+TEST_F(TallyWindowTest, RecorderCallsShowAtOnce) {
+  auto w = open();
+  w->addtomineincrease(4);
+  w->addtomineset(3, "1500");
+  EXPECT_EQ(w->mylabel[4]->text(), "1");
+  EXPECT_EQ(w->mylabel3(), "1500");
+  TallyRecorder& recorder = *w;
+  recorder.addgame("Ann");
+  EXPECT_EQ(w->mylabel[1]->text(), "1");
+  EXPECT_EQ(w->mylabel[2]->text(), "0");
+}
+
+TEST_F(TallyWindowTest, DoneHides) {
+  auto w = open();
+  w->show();
+  QTest::mouseClick(w->button_done, Qt::LeftButton);
+  EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(TallyWindowTest, SavedWhenDestroyedAndSessionStartsAtZero) {
+  {
+    auto w = open();
+    w->loadchecklist();
+    toggle(w->checklist, 0);
+    w->addgame("Ann");
+    w->addgame("addtomine");
+  }
+  ASSERT_TRUE(QFile::exists(path()));
+  EXPECT_FALSE(QFile::exists(folder.filePath("temp.txt")));
+  auto w = open();
+  EXPECT_EQ(w->mylabel[1]->text(), "2");
+  EXPECT_EQ(w->mylabel[2]->text(), "1");
+  EXPECT_EQ(listTexts(w->listbox_tally), QStringList{"Ann"});
+  w->listbox_tally->setCurrentRow(0);
+  EXPECT_EQ(labels(*w), (QStringList{"2", "1", "1", "0", "0", "0", "0", "0"}));
+}
+
+TEST_F(TallyWindowTest, UnreadableFilesStartEmptyAndShowTheError) {
+  const std::vector<std::pair<QByteArray, QString>> cases = {
+      {"JUNKJUNKJUNK", path() + " : Lzrw1 decompression : this file has no valid header !"},
+      {"!HZL\x05\0\0\0",
+       path() + " : Lzrw1 decompression : LZH coded files (!HZL) cannot be read !"},
+      {"WRZL", "Lzrw1 : Error reading from input file : " + path()},
+  };
+  for (const auto& [bytes, error] : cases) {
+    SCOPED_TRACE(error.toStdString());
+    errors.clear();
+    writeFile(bytes);
+    auto w = open();
+    EXPECT_EQ(w->loadError(), error);
+    EXPECT_TRUE(errors.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(errors, QStringList{error});
+    EXPECT_EQ(w->store().rowCount(), 1);
+    EXPECT_EQ(w->mylabel[1]->text(), "0");
+  }
+}
+
+TEST_F(TallyWindowTest, AFailedSaveReportsFalseAndKeepsTheOldFile) {
+  TallyStore old;
+  old.addtomineincrease(1);
+  writeContainerFile(path(), old.toText());
+  const QString blocked = folder.filePath("missing/Kuvotally.tld");
+  Ttallylist w(nullptr, blocked);
+  EXPECT_FALSE(w.save());
+  EXPECT_EQ(TallyStore::fromText(readContainerFile(path())).cell(1, 0), "1");
+}
+
+TEST_F(TallyWindowTest, AConversionErrorIsShownAndTheProgramGoesOn) {
+  TallyStore bad;
+  bad.setCell(1, 0, "lots");
+  writeContainerFile(path(), bad.toText());
+  auto w = open();
+  w->addgame("addtomine");
+  EXPECT_EQ(errors, QStringList{"'lots' is not a valid integer value"});
+  EXPECT_EQ(w->mylabel[1]->text(), "lots");
+  EXPECT_EQ(w->mylabel[2]->text(), "0");
+}
+
+}  // namespace
+}  // namespace kuvo
