@@ -1,0 +1,398 @@
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "tdownload.h"
+
+namespace kuvo {
+namespace {
+
+// A web server answering one request by hand, one scripted step at a time:
+// each step waits until its condition holds, then acts on the connection.
+class ScriptedServer : public QObject {
+ public:
+  struct Step {
+    std::function<bool()> ready;  // null: at once
+    std::function<void(QTcpSocket&)> act;
+  };
+
+  ScriptedServer() {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        connections_ += 1;
+        if (socket_ == nullptr) {
+          socket_ = socket;
+          QObject::connect(socket, &QTcpSocket::readyRead, this, [this] { readRequest(); });
+          readRequest();
+        } else {
+          // A client retrying after a dropped connection gets dropped again.
+          socket->disconnectFromHost();
+        }
+      }
+    });
+    ticker_.setInterval(2);
+    QObject::connect(&ticker_, &QTimer::timeout, this, [this] { runSteps(); });
+  }
+
+  QUrl url(const QString& path) const {
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path));
+  }
+
+  std::vector<Step> steps;
+  QByteArray request;
+  int connections() const { return connections_; }
+
+ private:
+  void readRequest() {
+    request += socket_->readAll();
+    if (!started_ && request.contains("\r\n\r\n")) {
+      started_ = true;
+      ticker_.start();
+    }
+  }
+  void runSteps() {
+    while (next_ < steps.size()) {
+      Step& step = steps[next_];
+      if (step.ready && !step.ready()) return;
+      ++next_;
+      if (step.act && socket_ != nullptr) step.act(*socket_);
+    }
+    ticker_.stop();
+  }
+
+  QTcpServer server_;
+  QTimer ticker_;
+  QTcpSocket* socket_ = nullptr;
+  size_t next_ = 0;
+  bool started_ = false;
+  int connections_ = 0;
+};
+
+ScriptedServer::Step send(const QByteArray& bytes, std::function<bool()> ready = {}) {
+  return {std::move(ready), [bytes](QTcpSocket& socket) { socket.write(bytes); }};
+}
+
+ScriptedServer::Step closeConnection(std::function<bool()> ready = {}) {
+  return {std::move(ready), [](QTcpSocket& socket) { socket.disconnectFromHost(); }};
+}
+
+QByteArray headers(int status, const char* reason, qint64 length) {
+  return QStringLiteral(
+             "HTTP/1.1 %1 %2\r\nContent-Type: application/octet-stream\r\n"
+             "Content-Length: %3\r\nConnection: close\r\n\r\n")
+      .arg(status)
+      .arg(QString::fromLatin1(reason))
+      .arg(length)
+      .toLatin1();
+}
+
+struct Launch {
+  QString path;
+  QStringList parameters;
+  QString infolabel;
+  QString infolabel3;
+  QByteArray content;
+};
+
+class DownloadTest : public ::testing::Test {
+ protected:
+  DownloadTest() {
+    window.setInstallFolder(folder.path());
+    window.launcher = [this](const QString& path, const QStringList& parameters) {
+      QFile file(path);
+      launches.push_back({path, parameters, label("infolabel"), label("infolabel3"),
+                          file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+      return launcherAccepts;
+    };
+    window.onExitGame = [this] { exits += 1; };
+    window.showMessage = [this](const QString& text) { messages << text; };
+    window.show();
+    // However a test goes wrong, the download is stopped after a while.
+    safety.setSingleShot(true);
+    safety.setInterval(10'000);
+    QObject::connect(&safety, &QTimer::timeout, &window, [this] {
+      if (!window.downloading()) return;
+      timedOut = true;
+      button("abortbutton")->click();
+    });
+  }
+
+  QString label(const char* name) const {
+    return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+  }
+  QPushButton* button(const char* name) const {
+    return window.findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  QStringList filesLeft() const {
+    return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+  }
+  std::function<bool()> labelIs(const char* name, const QString& text) {
+    return [this, name, text] { return label(name) == text; };
+  }
+  // Runs the blocking download; returns when it has ended.
+  void download(const QUrl& url) {
+    window.setInstallerUrl(url);
+    safety.start();
+    button("getbutton")->click();
+    safety.stop();
+    EXPECT_FALSE(timedOut) << "the scripted transfer never ended by itself";
+  }
+
+  QTemporaryDir folder;
+  Tdownload window{nullptr};
+  ScriptedServer server;
+  QTimer safety;
+  std::vector<Launch> launches;
+  QStringList messages;
+  int exits = 0;
+  bool launcherAccepts = true;
+  bool timedOut = false;
+};
+
+TEST_F(DownloadTest, WindowAsDesigned) {
+  EXPECT_EQ(window.windowTitle(), "Download The Orvel Lobby");
+  EXPECT_EQ(window.size(), QSize(724, 500));
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(button("getbutton")->text(), "Download And Install The Orvel Lobby Now");
+  EXPECT_EQ(button("abortbutton")->text(), "Stop Download");
+  EXPECT_EQ(button("Button1")->text(), "Play Solo Game");
+  EXPECT_TRUE(button("Button1")->isDefault());
+  EXPECT_EQ(button("Button2")->text(), "Play with Others");
+  EXPECT_TRUE(button("getbutton")->isEnabled());
+  EXPECT_FALSE(button("abortbutton")->isEnabled());
+  EXPECT_EQ(label("infolabel"), "");
+  EXPECT_EQ(label("infolabel3"), "");
+  EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("infolabel2"))->isVisible());
+  EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("picture"))->pixmap().isNull());
+  EXPECT_EQ(QUrl(QString::fromLatin1(kLobbyInstallerUrl)).fileName(), "OrvelLobbySetup.exe");
+}
+
+TEST_F(DownloadTest, CompleteTransferShowsProgressThenInstallsAndEndsTheGame) {
+  const QByteArray body = QByteArray(100, 'a') + QByteArray(200, 'b');
+  QString afterHeaders;
+  QString afterFirstPiece;
+  bool abortEnabledDuring = false;
+  bool getEnabledDuring = true;
+  server.steps = {
+      send(headers(200, "OK", body.size())),
+      send(body.left(100),
+           [&] {
+             if (!label("infolabel3").startsWith(QStringLiteral("Downloading: "))) return false;
+             afterHeaders = label("infolabel");
+             abortEnabledDuring = button("abortbutton")->isEnabled();
+             getEnabledDuring = button("getbutton")->isEnabled();
+             return true;
+           }),
+      send(body.mid(100),
+           [&] {
+             if (label("infolabel") != QStringLiteral("100 bytes")) return false;
+             afterFirstPiece = label("infolabel3");
+             return true;
+           }),
+  };
+  download(server.url(QStringLiteral("/files/OrvelLobbySetup.exe?mirror=2")));
+
+  // One dot for each of the three header lines.
+  EXPECT_EQ(afterHeaders, "Loading...");
+  EXPECT_EQ(afterFirstPiece, "Downloading: OrvelLobbySetup.exe");
+  EXPECT_TRUE(abortEnabledDuring);
+  EXPECT_FALSE(getEnabledDuring);
+  ASSERT_EQ(launches.size(), 1u);
+  const QString expectedPath = QDir(folder.path()).filePath(QStringLiteral("OrvelLobbySetup.exe"));
+  EXPECT_EQ(launches[0].path, expectedPath);
+  EXPECT_EQ(launches[0].parameters, QStringList({"/SP-", "/silent", "/noicons"}));
+  EXPECT_EQ(launches[0].infolabel, "Received 300 bytes");
+  EXPECT_EQ(launches[0].infolabel3, "Installing");
+  EXPECT_EQ(launches[0].content, body);
+  EXPECT_EQ(exits, 1);
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("OrvelLobbySetup.exe")});
+  EXPECT_TRUE(button("getbutton")->isEnabled());
+  EXPECT_FALSE(button("abortbutton")->isEnabled());
+}
+
+TEST_F(DownloadTest, RequestCarriesTheClientsHeaders) {
+  server.steps = {send(headers(200, "OK", 3) + "abc")};
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+  const QString request = QString::fromLatin1(server.request);
+  EXPECT_TRUE(request.startsWith(QStringLiteral("GET /OrvelLobbySetup.exe HTTP/1.")));
+  EXPECT_TRUE(request.contains(QStringLiteral("\r\nUser-Agent: Mozilla/3.0 (compatible)\r\n")));
+  EXPECT_TRUE(request.contains(
+      QStringLiteral("\r\nAccept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n")));
+}
+
+TEST_F(DownloadTest, StopDownloadLeavesNoFileAndStartsNothing) {
+  server.steps = {
+      send(headers(200, "OK", 10'000)),
+      send(QByteArray(100, 'x')),
+      {labelIs("infolabel", QStringLiteral("100 bytes")),
+       [this](QTcpSocket&) { QTest::mouseClick(button("abortbutton"), Qt::LeftButton); }},
+  };
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+
+  EXPECT_EQ(label("infolabel"), "Download Aborted");
+  EXPECT_EQ(label("infolabel3"), "Download Aborted");
+  EXPECT_EQ(window.state(), Tdownload::Aborted);
+  EXPECT_TRUE(button("getbutton")->isEnabled());
+  EXPECT_FALSE(button("abortbutton")->isEnabled());
+  EXPECT_TRUE(launches.empty());
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(messages.isEmpty());
+  EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(',').toStdString();
+}
+
+TEST_F(DownloadTest, StopDownloadKeepsAnEarlierCompleteInstaller) {
+  const QString installer = QDir(folder.path()).filePath(QStringLiteral("OrvelLobbySetup.exe"));
+  {
+    QFile earlier(installer);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+  }
+  server.steps = {
+      send(headers(200, "OK", 10'000) + QByteArray(50, 'x')),
+      {labelIs("infolabel", QStringLiteral("50 bytes")),
+       [this](QTcpSocket&) { button("abortbutton")->click(); }},
+  };
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+  QFile kept(installer);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "earlier");
+  EXPECT_EQ(filesLeft().size(), 1);
+}
+
+struct FailureCase {
+  const char* name;
+  std::function<std::vector<ScriptedServer::Step>()> script;
+};
+
+class DownloadFailures : public DownloadTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(DownloadFailures, EndAbortedWithNothingLeftOrStarted) {
+  server.steps = GetParam().script();
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+  EXPECT_EQ(label("infolabel"), "Download Aborted");
+  EXPECT_EQ(window.state(), Tdownload::Aborted);
+  EXPECT_TRUE(button("getbutton")->isEnabled());
+  EXPECT_FALSE(button("abortbutton")->isEnabled());
+  EXPECT_TRUE(launches.empty());
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+  EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(',').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Server, DownloadFailures,
+    ::testing::Values(FailureCase{"NotFound",
+                                  [] {
+                                    return std::vector<ScriptedServer::Step>{
+                                        send(headers(404, "Not Found", 9) + "not found")};
+                                  }},
+                      FailureCase{"ServerError",
+                                  [] {
+                                    return std::vector<ScriptedServer::Step>{
+                                        send(headers(500, "Internal Server Error", 0))};
+                                  }},
+                      FailureCase{"ClosedInTheMiddle",
+                                  [] {
+                                    return std::vector<ScriptedServer::Step>{
+                                        send(headers(200, "OK", 5000) + QByteArray(1000, 'p')),
+                                        closeConnection()};
+                                  }},
+                      FailureCase{
+                          "ClosedBeforeAnswering",
+                          [] { return std::vector<ScriptedServer::Step>{closeConnection()}; }}),
+    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(DownloadTest, UnreachableServerIsReportedAndNothingStarts) {
+  QTcpServer closed;
+  ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+  const quint16 port = closed.serverPort();
+  closed.close();
+  download(QUrl(QStringLiteral("http://127.0.0.1:%1/OrvelLobbySetup.exe").arg(port)));
+  EXPECT_EQ(label("infolabel"), "Download Aborted");
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_TRUE(launches.empty());
+  EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(DownloadTest, AnAddressWithoutAFileNameDownloadsNothing) {
+  download(server.url(QStringLiteral("/downloads/")));
+  EXPECT_EQ(server.connections(), 0);
+  EXPECT_EQ(messages, QStringList{QStringLiteral("An Error has Occurred.")});
+  EXPECT_TRUE(launches.empty());
+  EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(DownloadTest, InstallerThatWillNotStartShowsTheErrorAndTheGameGoesOn) {
+  launcherAccepts = false;
+  server.steps = {send(headers(200, "OK", 4) + "MZ!!")};
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+  ASSERT_EQ(launches.size(), 1u);
+  EXPECT_EQ(messages, QStringList{QStringLiteral("An Error has Occurred.")});
+  EXPECT_EQ(exits, 0);
+  EXPECT_EQ(label("infolabel"), "Received 4 bytes");
+  EXPECT_EQ(label("infolabel3"), "Installing");
+}
+
+TEST_F(DownloadTest, PlaySoloGameHidesTheWindow) {
+  QTest::mouseClick(button("Button1"), Qt::LeftButton);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(exits, 0);
+}
+
+TEST_F(DownloadTest, PlayWithOthersOpensAnInstalledLobbyAndEndsTheGame) {
+  const QString lobby = QDir(folder.path()).filePath(QStringLiteral("OrvelLobby"));
+  QFile file(lobby);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  window.setLobbyPath(lobby);
+  QTest::mouseClick(button("Button2"), Qt::LeftButton);
+  ASSERT_EQ(launches.size(), 1u);
+  EXPECT_EQ(launches[0].path, lobby);
+  EXPECT_TRUE(launches[0].parameters.isEmpty());
+  EXPECT_EQ(exits, 1);
+}
+
+TEST_F(DownloadTest, PlayWithOthersWithoutTheLobbyAsksToOpenItByHand) {
+  window.setLobbyPath(QDir(folder.path()).filePath(QStringLiteral("missing")));
+  QTest::mouseClick(button("Button2"), Qt::LeftButton);
+  EXPECT_TRUE(launches.empty());
+  EXPECT_EQ(exits, 0);
+  EXPECT_EQ(messages, QStringList{QStringLiteral(
+                          "Please close the game and open the Orvel Lobby using the icon on your "
+                          "desktop or using the your Window's start-up menu.")});
+}
+
+TEST_F(DownloadTest, PlayWithOthersStaysWhenTheLobbyWillNotStart) {
+  launcherAccepts = false;
+  const QString lobby = QDir(folder.path()).filePath(QStringLiteral("OrvelLobby"));
+  QFile file(lobby);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  window.setLobbyPath(lobby);
+  QTest::mouseClick(button("Button2"), Qt::LeftButton);
+  EXPECT_EQ(exits, 0);
+  EXPECT_EQ(messages, QStringList{QStringLiteral("An Error has Occurred.")});
+}
+
+TEST(DownloadPaths, LobbyPathByPlatform) {
+#ifdef Q_OS_WIN
+  EXPECT_EQ(defaultLobbyPath(), "C:\\Program Files\\Orvel\\OrvelLobby.exe");
+#else
+  EXPECT_EQ(defaultLobbyPath(), QDir::homePath() + "/.local/share/orvel/OrvelLobby");
+#endif
+}
+
+}  // namespace
+}  // namespace kuvo

@@ -1,0 +1,109 @@
+#include "tabout.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "messages.h"
+#include "windowart.h"
+
+namespace kuvo {
+
+using namespace windowart;
+
+Tabout::Tabout(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Tool),
+      URL1(QString::fromLatin1(kMakerAddress), TURL::utHttp),
+      mainWindow_(mainWindow) {
+  setObjectName(QStringLiteral("about"));
+  setWindowTitle(QStringLiteral("Kuvo - About"));
+  setFixedSize(304, 174);
+  applyWindowBackground(this);
+  showMessage = [this](const QString& text) {
+    QMessageBox::information(this, QStringLiteral("Kuvo"), text);
+  };
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(20, 6, 20, 6);
+  layout->setSpacing(1);
+
+  image_aboutlogo_ = new QLabel(this);
+  image_aboutlogo_->setObjectName(QStringLiteral("image_aboutlogo"));
+  image_aboutlogo_->setPixmap(drawAboutLogo());
+  image_aboutlogo_->setFixedSize(kAboutLogoSize);
+  image_aboutlogo_->setCursor(Qt::PointingHandCursor);
+  image_aboutlogo_->installEventFilter(this);
+  layout->addWidget(image_aboutlogo_, 0, Qt::AlignHCenter);
+
+  label_url_ = new QLabel(URL1.URL(), this);
+  label_url_->setObjectName(QStringLiteral("label_url"));
+  label_url_->setAlignment(Qt::AlignCenter);
+  label_url_->setCursor(Qt::PointingHandCursor);
+  label_url_->setStyleSheet(QStringLiteral("color: #1A4FA0; text-decoration: underline;"));
+  label_url_->installEventFilter(this);
+  layout->addWidget(label_url_);
+
+  auto* maker = new QLabel(QStringLiteral("Orvel Games"), this);
+  maker->setAlignment(Qt::AlignCenter);
+  layout->addWidget(maker);
+  auto* rights = new QHBoxLayout;
+  rights->setSpacing(3);
+  rights->addStretch();
+  rights->addWidget(new QLabel(QStringLiteral("All rights reserved \u00A9"), this));
+  auto* label_year = new QLabel(QString::number(QDate::currentDate().year()), this);
+  label_year->setObjectName(QStringLiteral("label_year"));
+  rights->addWidget(label_year);
+  rights->addStretch();
+  layout->addLayout(rights);
+  layout->addStretch();
+
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(0);
+  bottom->addWidget(new QLabel(QStringLiteral("Version "), this));
+  version_ =
+      new QLabel(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())), this);
+  version_->setObjectName(QStringLiteral("version"));
+  bottom->addWidget(version_);
+  auto* build = new QLabel(QStringLiteral(".2"), this);
+  build->setObjectName(QStringLiteral("label_build"));
+  bottom->addWidget(build);
+  bottom->addStretch();
+  auto* done = new QPushButton(QStringLiteral("Done"), this);
+  done->setObjectName(QStringLiteral("button_done"));
+  connect(done, &QPushButton::clicked, this, &QDialog::hide);
+  bottom->addWidget(done);
+  layout->addLayout(bottom);
+}
+
+QString Tabout::version() const {
+  return version_->text();
+}
+
+bool Tabout::openLink() {
+  return URL1.open();
+}
+
+void Tabout::label_urlClick() {
+  if (!openLink() && showMessage) showMessage(QStringLiteral("Cannot open Webpage"));
+}
+
+bool Tabout::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == label_url_ || watched == image_aboutlogo_) &&
+      event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    label_urlClick();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Tabout::showEvent(QShowEvent* event) {
+  centreOver(this, mainWindow_);
+  QDialog::showEvent(event);
+}
+
+}  // namespace kuvo

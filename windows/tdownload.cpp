@@ -1,0 +1,361 @@
+#include "tdownload.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "datapaths.h"
+#include "jpegdecode.h"
+#include "windowart.h"
+
+namespace kuvo {
+
+using namespace windowart;
+namespace {
+
+constexpr qint64 kReadBufferBytes = 64 * 1024;
+
+// Everything after the last "/" of the address's path; the query never
+// becomes part of a file name.
+QString installerFileName(const QUrl& url) {
+  const QString path = url.path();
+  const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+  if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+      name.contains(QLatin1Char('\\'))) {
+    return QString();
+  }
+  return name;
+}
+
+// Errors that mean the web server or the user ended the transfer: these end
+// quietly with "Download Aborted". Everything else is also reported.
+bool isTransferLevelError(QNetworkReply::NetworkError error) {
+  switch (error) {
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::RemoteHostClosedError:
+      return true;
+    default:
+      return error >= QNetworkReply::ContentAccessDenied;
+  }
+}
+
+bool defaultLaunch(const QString& path, const QStringList& parameters) {
+#ifdef Q_OS_WIN
+  if (parameters.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+  return QProcess::startDetached(path, parameters, QFileInfo(path).absolutePath());
+}
+
+QFrame* whitePanel(QWidget* parent, const QRect& geometry) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  panel->setPalette(palette);
+  panel->setGeometry(geometry);
+  return panel;
+}
+
+QLabel* wrappedText(const QString& text, QWidget* parent, const QRect& geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+QString defaultLobbyPath() {
+#ifdef Q_OS_WIN
+  return QStringLiteral("C:\\Program Files\\Orvel\\OrvelLobby.exe");
+#else
+  return QDir::homePath() + QStringLiteral("/.local/share/orvel/OrvelLobby");
+#endif
+}
+
+Tdownload::Tdownload(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
+      installerUrl_(QString::fromLatin1(kLobbyInstallerUrl)),
+      lobbyPath_(defaultLobbyPath()),
+      HttpCli1_(new QNetworkAccessManager(this)) {
+  ensureWindowResources();
+  setObjectName(QStringLiteral("download"));
+  setWindowTitle(QStringLiteral("Download The Orvel Lobby"));
+  setFixedSize(724, 500);
+  applyWindowBackground(this);
+  HttpCli1_->setProxy(QNetworkProxy::NoProxy);
+
+  launcher = defaultLaunch;
+  showMessage = [this](const QString& text) {
+    QMessageBox::information(this, QStringLiteral("Kuvo"), text);
+  };
+  onExitGame = [this] {
+    if (parentWidget() != nullptr) {
+      parentWidget()->close();
+    } else {
+      QCoreApplication::quit();
+    }
+  };
+
+  // Left: the download.
+  QFrame* left = whitePanel(this, QRect(6, 6, 450, 487));
+  auto* picture = new QLabel(left);
+  picture->setObjectName(QStringLiteral("picture"));
+  picture->setGeometry(7, 7, 436, 360);
+  QFile bannerFile(QStringLiteral(":/windows/banner.jpg"));
+  if (bannerFile.open(QIODevice::ReadOnly)) {
+    const QImage banner = decodeJpeg(bannerFile.readAll());
+    if (!banner.isNull()) {
+      picture->setPixmap(QPixmap::fromImage(
+          banner.scaled(436, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    }
+  }
+  auto* closed = new QLabel(QStringLiteral("IS CLOSED"), left);
+  closed->setObjectName(QStringLiteral("label_closed"));
+  closed->setAlignment(Qt::AlignCenter);
+  closed->setStyleSheet(QStringLiteral(
+      "color: white; background-color: rgba(178, 34, 34, 215); font-weight: bold;"
+      "font-size: 20px; letter-spacing: 3px; border: 2px solid white; border-radius: 6px;"));
+  closed->setGeometry(133, 296, 184, 40);
+  wrappedText(QStringLiteral("Download The Orvel Lobby Now to play this  and other exciting games "
+                             "online with other players! "),
+              left, QRect(12, 371, 426, 34));
+
+  getbutton_ = new QPushButton(QStringLiteral("Download And Install The Orvel Lobby Now"), left);
+  getbutton_->setObjectName(QStringLiteral("getbutton"));
+  getbutton_->setAutoDefault(false);
+  getbutton_->setGeometry(12, 408, 292, 28);
+  abortbutton_ = new QPushButton(QStringLiteral("Stop Download"), left);
+  abortbutton_->setObjectName(QStringLiteral("abortbutton"));
+  abortbutton_->setAutoDefault(false);
+  abortbutton_->setGeometry(312, 408, 126, 28);
+  abortbutton_->setEnabled(false);
+  infolabel_ = new QLabel(left);
+  infolabel_->setObjectName(QStringLiteral("infolabel"));
+  infolabel_->setAlignment(Qt::AlignCenter);
+  infolabel_->setGeometry(7, 441, 436, 18);
+  infolabel3_ = new QLabel(left);
+  infolabel3_->setObjectName(QStringLiteral("infolabel3"));
+  infolabel3_->setAlignment(Qt::AlignCenter);
+  infolabel3_->setGeometry(7, 462, 436, 18);
+  infolabel2_ = new QLabel(left);
+  infolabel2_->setObjectName(QStringLiteral("infolabel2"));
+  infolabel2_->hide();
+  connect(getbutton_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+  connect(abortbutton_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+
+  // Upper right: solo play.
+  QFrame* solo = whitePanel(this, QRect(461, 6, 257, 228));
+  wrappedText(QStringLiteral("To proceed to the game without the ability to play against others "
+                             "click the button below."),
+              solo, QRect(10, 12, 237, 54));
+  auto* Button1 = new QPushButton(QStringLiteral("Play Solo Game"), solo);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setDefault(true);
+  Button1->setGeometry(58, 74, 141, 30);
+  connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
+  wrappedText(QStringLiteral("Note: Even if you are playing offline, you will need to configure "
+                             "your FIREWALL to allow the game to access the internet components."),
+              solo, QRect(10, 118, 237, 96));
+
+  // Lower right: the lobby is already there.
+  QFrame* others = whitePanel(this, QRect(461, 236, 257, 257));
+  wrappedText(QStringLiteral("If you already have The Orvel Lobby and you wish to play with others "
+                             "then click the button below to close this game and open The Orvel "
+                             "Lobby."),
+              others, QRect(10, 12, 237, 90));
+  auto* Button2 = new QPushButton(QStringLiteral("Play with Others"), others);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setAutoDefault(false);
+  Button2->setGeometry(58, 112, 141, 30);
+  connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+}
+
+Tdownload::~Tdownload() {
+  if (reply_ != nullptr) reply_->abort();
+}
+
+void Tdownload::setInstallerUrl(const QUrl& url) {
+  installerUrl_ = url;
+}
+
+void Tdownload::setInstallFolder(const QString& folder) {
+  installFolder_ = folder;
+}
+
+void Tdownload::setLobbyPath(const QString& path) {
+  lobbyPath_ = path;
+}
+
+void Tdownload::exitGame() {
+  if (onExitGame) onExitGame();
+}
+
+void Tdownload::getbuttonClick() {
+  if (reply_ != nullptr) return;  // one transfer at a time
+  state_ = Started;
+  const QString fileName = installerFileName(installerUrl_);
+  infolabel2_->setText(fileName);
+  const auto failBeforeStart = [this](const QString& why) {
+    state_ = Aborted;
+    infolabel_->setText(QStringLiteral("Download Aborted"));
+    if (showMessage) showMessage(why);
+  };
+  if (fileName.isEmpty()) {
+    failBeforeStart(QStringLiteral("An Error has Occurred."));
+    return;
+  }
+  const QString folder = installFolder_.isEmpty() ? dataFolder() : installFolder_;
+  const QString path = QDir(folder).filePath(fileName);
+
+  // The body goes to a temporary file that only becomes the installer when
+  // the whole transfer succeeded; a broken or stopped download leaves nothing
+  // that could be started later.
+  QSaveFile body(path);
+  if (!body.open(QIODevice::WriteOnly)) {
+    failBeforeStart(body.errorString());
+    return;
+  }
+  body_ = &body;
+  received_ = 0;
+  bodyFailed_ = false;
+  docBegun_ = false;
+  QString failure;
+
+  getbutton_->setEnabled(false);
+  abortbutton_->setEnabled(true);
+  infolabel_->setText(QStringLiteral("Loading"));
+
+  // Qt always speaks HTTP/1.1 here; the rest of the old client's request is kept.
+  QNetworkRequest request(installerUrl_);
+  request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kDownloadUserAgent));
+  request.setRawHeader("Accept", kDownloadAccept);
+  request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+  request.setTransferTimeout(static_cast<int>(kDownloadStallTimeout.count()));
+  QNetworkReply* reply = HttpCli1_->get(request);
+  reply->setReadBufferSize(kReadBufferBytes);
+  reply_ = reply;
+  connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
+    HttpCli1HeaderData();
+    HttpCli1DocBegin();
+  });
+  connect(reply, &QNetworkReply::readyRead, this, &Tdownload::HttpCli1DocData);
+
+  // The one place the program waits inside a handler: the window stays alive
+  // so that "Stop Download" can be pressed.
+  QEventLoop loop;
+  connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+  if (!reply->isFinished()) loop.exec();
+  // The application may be quitting, which ends every event loop.
+  if (!reply->isFinished()) reply->abort();
+  if (reply->error() == QNetworkReply::NoError) HttpCli1DocData();
+  const QNetworkReply::NetworkError error = reply->error();
+  if (error != QNetworkReply::NoError && !isTransferLevelError(error)) {
+    failure = reply->errorString();
+  }
+  reply_ = nullptr;
+  reply->disconnect(this);
+  reply->deleteLater();
+  body_ = nullptr;
+
+  getbutton_->setEnabled(true);
+  abortbutton_->setEnabled(false);
+
+  bool completed = error == QNetworkReply::NoError && !bodyFailed_ && state_ != Aborted;
+  if (completed && !body.commit()) {
+    completed = false;
+    failure = body.errorString();
+  }
+  if (!completed) {
+    body.cancelWriting();
+    if (bodyFailed_ && failure.isEmpty()) failure = QStringLiteral("An Error has Occurred.");
+    infolabel_->setText(QStringLiteral("Download Aborted"));
+    state_ = Aborted;
+    if (!failure.isEmpty() && showMessage) showMessage(failure);
+    return;
+  }
+  infolabel_->setText(QStringLiteral("Received %1 bytes").arg(QFileInfo(path).size()));
+
+  infolabel3_->setText(QStringLiteral("Installing"));
+#ifndef Q_OS_WIN
+  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+#endif
+  if (!launcher || !launcher(path, kInstallerParameters)) {
+    if (showMessage) showMessage(QStringLiteral("An Error has Occurred."));
+    return;
+  }
+  exitGame();
+}
+
+void Tdownload::abortbuttonClick() {
+  if (reply_ != nullptr) reply_->abort();
+  infolabel_->setText(QStringLiteral("Download has been aborted."));
+  state_ = Aborted;
+  infolabel3_->setText(QStringLiteral("Download Aborted"));
+}
+
+void Tdownload::HttpCli1HeaderData() {
+  if (reply_ == nullptr) return;
+  // One dot per header line received.
+  const qsizetype lines = reply_->rawHeaderPairs().size();
+  infolabel_->setText(infolabel_->text() + QString(lines, QLatin1Char('.')));
+}
+
+void Tdownload::HttpCli1DocBegin() {
+  if (docBegun_) return;
+  docBegun_ = true;
+  infolabel3_->setText(QStringLiteral("Downloading: ") + infolabel2_->text());
+}
+
+void Tdownload::HttpCli1DocData() {
+  if (reply_ == nullptr || body_ == nullptr || bodyFailed_) return;
+  const QByteArray piece = reply_->readAll();
+  if (piece.isEmpty()) return;
+  if (received_ + piece.size() > kMaxInstallerBytes ||
+      body_->write(piece) != static_cast<qint64>(piece.size())) {
+    bodyFailed_ = true;
+    reply_->abort();
+    return;
+  }
+  received_ += piece.size();
+  infolabel_->setText(QStringLiteral("%1 bytes").arg(received_));
+}
+
+void Tdownload::Button1Click() {
+  hide();
+}
+
+void Tdownload::Button2Click() {
+  if (!QFileInfo::exists(lobbyPath_)) {
+    if (showMessage) {
+      showMessage(QStringLiteral(
+          "Please close the game and open the Orvel Lobby using the icon on your desktop or "
+          "using the your Window's start-up menu."));
+    }
+    return;
+  }
+  // Only leave when the lobby really started; otherwise the player would be
+  // left with neither.
+  if (!launcher || !launcher(lobbyPath_, {})) {
+    if (showMessage) showMessage(QStringLiteral("An Error has Occurred."));
+    return;
+  }
+  exitGame();
+}
+
+}  // namespace kuvo

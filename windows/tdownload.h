@@ -1,0 +1,92 @@
+// The lobby download window: play solo, fetch and start the lobby's installer,
+// or leave for an installed lobby.
+#pragma once
+
+#include <QDialog>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+#include <chrono>
+#include <functional>
+
+class QLabel;
+class QNetworkAccessManager;
+class QPushButton;
+class QSaveFile;
+
+namespace kuvo {
+
+// Where the installer is fetched from; its last path segment names the local file.
+inline constexpr const char* kLobbyInstallerUrl =
+    "http://www.orvel.example/downloads/OrvelLobbySetup.exe";
+// The installer is started with these parameters.
+inline const QStringList kInstallerParameters{QStringLiteral("/SP-"), QStringLiteral("/silent"),
+                                              QStringLiteral("/noicons")};
+// What the download asks the web server for.
+inline constexpr const char* kDownloadUserAgent = "Mozilla/3.0 (compatible)";
+inline constexpr const char* kDownloadAccept =
+    "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
+// An installer larger than this is refused: the server does not get to fill the disk.
+inline constexpr qint64 kMaxInstallerBytes = 256LL * 1024 * 1024;
+// A transfer that receives nothing for this long ends as failed.
+inline constexpr std::chrono::milliseconds kDownloadStallTimeout{60'000};
+
+// Where an installed lobby lives.
+QString defaultLobbyPath();
+
+class Tdownload : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The download state kept beside infolabel's text.
+  enum State { Idle = 0, Started = 1, Aborted = 2 };
+
+  explicit Tdownload(QWidget* mainWindow);
+  ~Tdownload() override;
+
+  // Ends the program the way File > "Exit" does.
+  std::function<void()> onExitGame;
+  // Starts a program or opens a document with parameters; true when the
+  // system accepted it. Tests replace it.
+  std::function<bool(const QString& path, const QStringList& parameters)> launcher;
+  // Shows a message to the user; a message box unless replaced.
+  std::function<void(const QString& text)> showMessage;
+
+  void setInstallerUrl(const QUrl& url);
+  void setInstallFolder(const QString& folder);
+  void setLobbyPath(const QString& path);  // tests; default defaultLobbyPath()
+
+  State state() const { return state_; }
+  bool downloading() const { return reply_ != nullptr; }
+
+ private:
+  void getbuttonClick();
+  void abortbuttonClick();
+  void Button1Click();
+  void Button2Click();
+  void HttpCli1HeaderData();
+  void HttpCli1DocBegin();
+  void HttpCli1DocData();
+  void exitGame();
+
+  QUrl installerUrl_;
+  QString installFolder_;
+  QString lobbyPath_;
+  State state_ = Idle;
+
+  QPushButton* getbutton_;
+  QPushButton* abortbutton_;
+  QLabel* infolabel_;
+  QLabel* infolabel2_;
+  QLabel* infolabel3_;
+
+  QNetworkAccessManager* HttpCli1_;
+  QPointer<QNetworkReply> reply_;
+  QSaveFile* body_ = nullptr;
+  qint64 received_ = 0;
+  bool bodyFailed_ = false;
+  bool docBegun_ = false;
+};
+
+}  // namespace kuvo

@@ -1,0 +1,160 @@
+#include "thelp.h"
+
+#include <QDate>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "tabout.h"
+#include "windowart.h"
+
+namespace kuvo {
+
+using namespace windowart;
+namespace {
+
+struct PageSpec {
+  const char* buttonName;
+  const char* caption;
+  int number;
+  const char* resource;
+};
+
+// In their order on screen, top to bottom.
+constexpr PageSpec kPages[] = {
+    {"SelButton1", "Overview", 1, ":/windows/help/overview.html"},
+    {"SelButton2", "Connecting", 2, ":/windows/help/connecting.html"},
+    {"SelButton3", "Game Play", 3, ":/windows/help/gameplay.html"},
+    {"SelButton4", "Scoring", 4, ":/windows/help/scoring.html"},
+    {"SelButton5", "Documentation", 5, ":/windows/help/documentation.html"},
+    {"SelButton6", "License", 6, ":/windows/help/license.html"},
+    {"SelButton11", "The Lobby", 11, ":/windows/help/lobby.html"},
+};
+
+QString readPage(const char* resource) {
+  QFile file(QString::fromLatin1(resource));
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+Thelp::Thelp(QWidget* mainWindow, Tabout* about)
+    : QDialog(mainWindow), mainWindow_(mainWindow), about_(about) {
+  ensureWindowResources();
+  setObjectName(QStringLiteral("help"));
+  setWindowTitle(QStringLiteral("Kuvo - Help File"));
+  resize(523, 431);
+  applyWindowBackground(this);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  auto* panel_side = new QWidget(this);
+  panel_side->setObjectName(QStringLiteral("panel_side"));
+  panel_side->setFixedWidth(137);
+  auto* side = new QVBoxLayout(panel_side);
+  side->setContentsMargins(8, 10, 8, 8);
+  side->setSpacing(4);
+  QPushButton* first = nullptr;
+  for (const PageSpec& spec : kPages) {
+    auto* button = new QPushButton(QString::fromLatin1(spec.caption), panel_side);
+    button->setObjectName(QString::fromLatin1(spec.buttonName));
+    button->setProperty("tag", spec.number);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
+    side->addWidget(button);
+    if (first == nullptr) first = button;
+  }
+  side->addSpacing(8);
+  auto* button_about = new QPushButton(QStringLiteral("About"), panel_side);
+  button_about->setObjectName(QStringLiteral("button_about"));
+  button_about->setAutoDefault(false);
+  connect(button_about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
+  side->addWidget(button_about);
+  side->addStretch();
+
+  auto* maker = new QLabel(QStringLiteral("Orvel Games"), panel_side);
+  maker->setAlignment(Qt::AlignCenter);
+  side->addWidget(maker);
+  auto* reserved = new QLabel(QStringLiteral("All rights reserved."), panel_side);
+  reserved->setAlignment(Qt::AlignCenter);
+  side->addWidget(reserved);
+  auto* rightsRow = new QHBoxLayout;
+  rightsRow->setSpacing(3);
+  rightsRow->addStretch();
+  rightsRow->addWidget(new QLabel(QStringLiteral("Copyright \u00A9"), panel_side));
+  auto* label_year = new QLabel(QString::number(QDate::currentDate().year()), panel_side);
+  label_year->setObjectName(QStringLiteral("label_year"));
+  rightsRow->addWidget(label_year);
+  rightsRow->addStretch();
+  side->addLayout(rightsRow);
+  side->addSpacing(6);
+  auto* button_done = new QPushButton(QStringLiteral("Done"), panel_side);
+  button_done->setObjectName(QStringLiteral("button_done"));
+  button_done->setAutoDefault(false);
+  connect(button_done, &QPushButton::clicked, this, &QDialog::hide);
+  side->addWidget(button_done);
+  layout->addWidget(panel_side);
+
+  auto* panel_main = new QWidget(this);
+  panel_main->setObjectName(QStringLiteral("panel_main"));
+  auto* main = new QVBoxLayout(panel_main);
+  main->setContentsMargins(4, 8, 8, 8);
+  main->setSpacing(6);
+  label_caption_ = new QLabel(QStringLiteral("Overview"), panel_main);
+  label_caption_->setObjectName(QStringLiteral("label_caption"));
+  QFont captionFont = label_caption_->font();
+  captionFont.setBold(true);
+  captionFont.setPointSize(captionFont.pointSize() + 4);
+  label_caption_->setFont(captionFont);
+  main->addWidget(label_caption_);
+  pages_ = new QStackedWidget(panel_main);
+  for (const PageSpec& spec : kPages) {
+    auto* memo = new QTextBrowser(pages_);
+    memo->setObjectName(QStringLiteral("memo%1").arg(spec.number));
+    memo->setOpenLinks(false);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHtml(readPage(spec.resource));
+    pages_->addWidget(memo);
+  }
+  main->addWidget(pages_, 1);
+  layout->addWidget(panel_main, 1);
+
+  SelButton1Click(first);
+}
+
+void Thelp::SelButton1Click(QPushButton* button) {
+  const int number = button->property("tag").toInt();
+  auto* page = pages_->findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(number));
+  if (page == nullptr) return;
+  pages_->setCurrentWidget(page);
+  label_caption_->setText(button->text());
+}
+
+void Thelp::button_aboutClick() {
+  if (about_ == nullptr) return;
+  about_->show();
+  about_->raise();
+}
+
+QString Thelp::currentPageName() const {
+  const QWidget* page = pages_->currentWidget();
+  return page != nullptr ? page->objectName() : QString();
+}
+
+QString Thelp::caption() const {
+  return label_caption_->text();
+}
+
+void Thelp::showEvent(QShowEvent* event) {
+  centreOver(this, mainWindow_);
+  QDialog::showEvent(event);
+}
+
+}  // namespace kuvo

@@ -1,0 +1,41 @@
+#include "turl.h"
+
+#include <QDesktopServices>
+
+namespace kuvo {
+
+QString TURL::prefix(Type type) {
+  switch (type) {
+    case utFile:
+      return QStringLiteral("file://");
+    case utFtp:
+      return QStringLiteral("ftp://");
+    case utGopher:
+      return QStringLiteral("gopher://");
+    case utHttp:
+      return QStringLiteral("http://");
+    case utHttps:
+      return QStringLiteral("https://");
+    case utMailto:
+      return QStringLiteral("mailto:");
+    case utNews:
+      return QStringLiteral("news:");
+    case utTelnet:
+      return QStringLiteral("telnet:");
+    case utWais:
+      return QStringLiteral("wais:");
+    case utnone:
+      return QString();
+  }
+  return QString();
+}
+
+bool TURL::open() const {
+  if (url_.isEmpty()) return false;
+  const QUrl target(address(), QUrl::TolerantMode);
+  if (!target.isValid()) return false;
+  if (shellOpen) return shellOpen(target);
+  return QDesktopServices::openUrl(target);
+}
+
+}  // namespace kuvo
