@@ -56,10 +56,12 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     client.write(message.data(), static_cast<qint64>(message.size()));
     if (!waitFor(client, pending, "CMD_chat+1+Ann chats: " + text)) return 1;
-    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
   }
   std::sort(micros.begin(), micros.end());
-  std::printf("chat relay round trip over %d lines: p50 %.0f us, p99 %.0f us, max %.0f us\n", kRounds,
-              micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
+  std::printf("chat relay round trip over %d lines: p50 %.0f us, p99 %.0f us, max %.0f us\n",
+              kRounds, micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
   return 0;
 }

@@ -46,9 +46,9 @@ class PictureBox : public QWidget {
 };
 
 // A picture that acts as a button; it sinks by a pixel while pressed.
-class PictureButton : public QAbstractButton {
+class TablePictureButton : public QAbstractButton {
  public:
-  PictureButton(QWidget* parent, const QRect& geometry, const QPixmap& picture);
+  TablePictureButton(QWidget* parent, const QRect& geometry, const QPixmap& picture);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -127,9 +127,9 @@ struct BoardView {
   QLabel* label_playtoscore = nullptr;
   QLabel* label_numrolls = nullptr;
   PictureBox* image_ball = nullptr;
-  std::array<PictureBox*, kBoardSize> image_bonus{};
-  std::array<PictureBox*, kBoardSize> image_dice{};
-  PictureButton* button_start = nullptr;
+  std::array<PictureBox*, kTableSize> image_bonus{};
+  std::array<PictureBox*, kTableSize> image_dice{};
+  TablePictureButton* button_start = nullptr;
   PictureBox* Image5 = nullptr;       // clock frame
   PictureBox* image_timer = nullptr;  // clock bar
   OutlinedLabel* label_timer = nullptr;

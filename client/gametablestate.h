@@ -7,7 +7,7 @@
 
 namespace kuvo {
 
-inline constexpr int kBoardSize = 5;  // columns and rows; also the number of dice
+inline constexpr int kTableSize = 5;  // columns and rows; also the number of dice
 
 // Cell codes of the client's board. Open cells hold their number 1..6; a taken
 // cell keeps its number plus the offset of how it was taken, so the numeral
@@ -19,20 +19,20 @@ inline constexpr int kTakenBonus200 = 130;
 inline constexpr int kTakenExtraPull = 140;
 
 // Bonus codes of a die, as the host sends them.
-inline constexpr int kBonus100 = 7;
-inline constexpr int kBonus200 = 8;
-inline constexpr int kBonusExtraPull = 9;
+inline constexpr int kDieBonus100 = 7;
+inline constexpr int kDieBonus200 = 8;
+inline constexpr int kDieBonusExtraPull = 9;
 
 // The round clock bar's full width; the bar loses timerstep pixels a second.
 inline constexpr int kClockBarWidth = 171;
 
 struct TableState {
   // [column][row]; 0 = no board yet.
-  std::array<std::array<int, kBoardSize>, kBoardSize> boardcells{};
+  std::array<std::array<int, kTableSize>, kTableSize> boardcells{};
   // Pulls left as last reported by the host; -1 = not playing this round.
   int mypulls = 0;
   // Die i belongs to column i: 1..6 rolled, 0 none (pending, chosen), -1 never set.
-  std::array<int, kBoardSize> mydice{-1, -1, -1, -1, -1};
+  std::array<int, kTableSize> mydice{-1, -1, -1, -1, -1};
   int roundspergame = 0;
   int roundtime = 0;  // seconds per round; below 1 = no time limit
   int secondsleft = 0;

@@ -92,7 +92,7 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   table_ = std::make_unique<GameTable>(panel_board_, clientArea_, *this, menu_, timer2_, turntime_);
   table_->clearall();
 
-  table_->startButton()->installEventFilter(this);
+  connect(table_.get(), &GameTable::startButtonClicked, this, &Tchat::button_startClick);
   // The chat part lowers phraseready when a phrase goes out; the cooldown clock
   // runs only while it is down.
   for (int n = 1; n <= 9; ++n) {
@@ -474,14 +474,6 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
 void Tchat::phraseTick() {
   chat_->phraseTick();
   if (state_.phraseready) phraseTimer_.stop();
-}
-
-bool Tchat::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == table_->startButton() && event->type() == QEvent::MouseButtonRelease) {
-    button_startClick();
-    return true;
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void Tchat::sockInfo(const QString& text) {

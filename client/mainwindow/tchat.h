@@ -118,7 +118,6 @@ class Tchat : public QMainWindow, public ClientServices {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createMenus();

@@ -15,8 +15,8 @@
 #include "chatpanel.h"
 #include "gametable.h"
 #include "messages.h"
-#include "tcphost.h"
 #include "tchat.h"
+#include "tcphost.h"
 
 namespace kuvo {
 namespace {

@@ -33,7 +33,7 @@ class FakeServices : public ClientServices {
   explicit FakeServices(std::uint64_t seed = 1) : rng(seed) {}
 
   ClientState& state() override { return clientState; }
-  PlayerSlots& playerSlots() override { return slots; }
+  PlayerSlots& playerSlots() override { return seats; }
   Random& random() override { return rng; }
   void sendToHost(const std::string& message) override { sent.push_back(message); }
   void addlinetochat(const QString& line, Colour colour) override {
@@ -59,7 +59,7 @@ class FakeServices : public ClientServices {
   }
 
   ClientState clientState;
-  PlayerSlots slots;
+  PlayerSlots seats;
   Random rng;
   FakeTally fakeTally;
   std::vector<std::string> sent;

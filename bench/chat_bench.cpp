@@ -1,0 +1,75 @@
+// Time to add one chat line to a chat view that already holds N lines. The
+// chat has no length limit, so this must not grow with N.
+//   chat_bench                       (runs offscreen unless a platform is set)
+#include <memory>
+
+#include <benchmark/benchmark.h>
+#include <QAction>
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QWidget>
+
+#include "chatpanel.h"
+#include "menuactions.h"
+
+#undef slots  // the recorder's member is called that
+#include "fakeservices.h"
+
+namespace {
+
+QString sampleLine(int i) {
+  return QStringLiteral("%1+Player%1 chats: line %2 with a smiley :)#12 and www.example%2.org")
+      .arg(i % 9 + 1)
+      .arg(i);
+}
+
+// Removes the last paragraph, so that every timed line meets a view of the same length.
+void dropLastLine(QTextDocument* document) {
+  QTextCursor cursor(document);
+  cursor.movePosition(QTextCursor::End);
+  cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.deletePreviousChar();
+}
+
+void BM_AddChatLine(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  kuvo::testing::FakeServices services;
+  QObject owner;
+  kuvo::MenuActions menu;
+  menu.scrollChatOff = new QAction(QStringLiteral("Scroll Chat Off"), &owner);
+  menu.scrollChatOff->setCheckable(true);
+  auto board = std::make_unique<QWidget>();
+  board->resize(708, 509);
+  kuvo::ChatPanel chat(board.get(), services, menu);
+  board->show();
+  for (int i = 0; i < lines; ++i) chat.addlinetochat(sampleLine(i), 0x00FFFF);
+  QApplication::processEvents();
+
+  int i = lines;
+  for (auto _ : state) {
+    chat.addlinetochat(sampleLine(i++), 0x0000FF);
+    // Layout and repaint that the line causes happen on the event loop.
+    QApplication::processEvents();
+    state.PauseTiming();
+    dropLastLine(chat.mainchat()->document());
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = chat.mainchat()->document()->blockCount();
+}
+BENCHMARK(BM_AddChatLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,324 @@
+#include "boardview.h"
+
+#include <algorithm>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kuvo {
+namespace {
+
+constexpr int kCell = BoardPictures::kCell;
+
+// Positions on the board panel.
+constexpr QRect kStatusBackground{8, 25, 368, 38};
+constexpr QRect kTrack{382, 177, 25, 230};
+constexpr QRect kBoardImage{8, 65, 411, 440};
+constexpr QRect kStatusLine{15, 35, 355, 18};
+constexpr QRect kBoard{11, 68, 360, 360};
+constexpr QPoint kHeading{10, 5};
+constexpr QRect kPulls{377, 125, 35, 32};
+constexpr QRect kBall{378, 162, 32, 32};
+constexpr int kBonusTop = 436;
+constexpr std::array<int, kTableSize> kBonusLefts{14, 86, 159, 231, 303};
+constexpr int kDiceTop = 461;
+constexpr std::array<int, kTableSize> kDiceLefts{35, 109, 183, 254, 326};
+constexpr QRect kStartButton{110, 232, 161, 32};  // over the middle of the board
+constexpr QRect kClockFrame{197, 1, 181, 27};
+constexpr QRect kClockBar{202, 6, kClockBarWidth, 17};
+constexpr QRect kClockText{203, 6, 169, 17};
+// On the main window's client area, over the board.
+constexpr QRect kWinnerPanel{17, 160, 356, 41};
+constexpr QRect kWinnerShadow{5, 10, 350, 22};
+constexpr QRect kWinnerCaption{3, 11, 350, 22};
+
+constexpr unsigned kStatusColour = 0x95CDDD;
+constexpr unsigned kPullsColour = 0x346DA7;
+constexpr unsigned kClockStartColour = 0xB6E4E2;
+constexpr unsigned kWinnerColour = 0x346DA7;
+
+QFont boldPixels(int pixels) {
+  QFont font;
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QColor& colour,
+                  Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(geometry);
+  label->setFont(boldPixels(pixels));
+  label->setAlignment(alignment);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+}  // namespace
+
+QColor colourFromBgr(unsigned bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+CellPictures cellPictures(int code) {
+  if (code > kTakenExtraPull)
+    return {false, code - kTakenExtraPull, BoardPictures::kBoardExtraPull};
+  if (code > kTakenBonus200) return {false, code - kTakenBonus200, BoardPictures::kBoardBonus200};
+  if (code > kTakenBonus100) return {false, code - kTakenBonus100, BoardPictures::kBoardBonus100};
+  if (code > kTakenPlain) return {false, code - kTakenPlain, BoardPictures::kBoardTaken};
+  if (code == 0 || code == -1) return {true, 0, 0};
+  return {false, code, 0};
+}
+
+// ---- PictureBox ----
+
+PictureBox::PictureBox(QWidget* parent, const QRect& geometry) : QWidget(parent) {
+  setGeometry(geometry);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PictureBox::setPicture(const QPixmap& picture, int index) {
+  picture_ = picture;
+  index_ = index;
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (onPress) onPress(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  if (onMove) onMove(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (onRelease) onRelease(event);
+}
+
+// ---- TablePictureButton ----
+
+TablePictureButton::TablePictureButton(QWidget* parent, const QRect& geometry,
+                                       const QPixmap& picture)
+    : QAbstractButton(parent), picture_(picture) {
+  setGeometry(geometry);
+  setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TablePictureButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, isDown() ? 1 : 0, picture_);
+}
+
+// ---- OutlinedLabel ----
+
+OutlinedLabel::OutlinedLabel(QWidget* parent, const QRect& geometry, int pixelSize)
+    : QWidget(parent) {
+  setGeometry(geometry);
+  setFont(boldPixels(pixelSize));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void OutlinedLabel::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  update();
+}
+
+void OutlinedLabel::setColour(const QColor& colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  update();
+}
+
+void OutlinedLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFontMetricsF metrics(font());
+  const qreal x = (width() - metrics.horizontalAdvance(text_)) / 2.0;
+  const qreal y = (height() + metrics.ascent() - metrics.descent()) / 2.0;
+  QPainterPath path;
+  path.addText(QPointF(x, y), font(), text_);
+  const QColor halo = colour_.lightness() > 128 ? QColor(0, 0, 0, 200) : QColor(255, 255, 255, 170);
+  painter.strokePath(path, QPen(halo, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(path, colour_);
+}
+
+// ---- BoardSurface ----
+
+BoardSurface::BoardSurface(QWidget* parent, const QRect& geometry, const TableState& state,
+                           const QPixmap& background, QPoint backgroundOffset)
+    : QWidget(parent), state_(state), background_(background), backgroundOffset_(backgroundOffset) {
+  setGeometry(geometry);
+}
+
+void BoardSurface::drawCell(int column, int row) {
+  if (column < 0 || column >= kTableSize || row < 0 || row >= kTableSize) return;
+  update(column * kCell, row * kCell, kCell, kCell);
+}
+
+void BoardSurface::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  boardPaint(painter, event->rect());
+}
+
+void BoardSurface::boardPaint(QPainter& painter, const QRect& area) const {
+  for (int c = 0; c < kTableSize; ++c) {
+    for (int r = 0; r < kTableSize; ++r) {
+      if (area.intersects(QRect(c * kCell, r * kCell, kCell, kCell))) paintCell(painter, c, r);
+    }
+  }
+}
+
+void BoardSurface::paintCell(QPainter& painter, int column, int row) const {
+  const QPoint corner(column * kCell, row * kCell);
+  // The background under the cell, as fillspace restores it: the board
+  // picture lies a few pixels up and left of the surface.
+  painter.drawPixmap(corner, background_, QRect(corner + backgroundOffset_, QSize(kCell, kCell)));
+  const CellPictures cell = cellPictures(state_.boardcells[column][row]);
+  if (cell.background) return;
+  const auto& pictures = BoardPictures::instance();
+  if (cell.numeral > 0) painter.drawPixmap(corner, pictures.board(cell.numeral));
+  if (cell.overlay > 0) painter.drawPixmap(corner, pictures.board(cell.overlay));
+}
+
+QImage BoardSurface::renderCell(int column, int row) const {
+  QImage image(kCell, kCell, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  if (column < 0 || column >= kTableSize || row < 0 || row >= kTableSize) return image;
+  QPainter painter(&image);
+  painter.translate(-column * kCell, -row * kCell);
+  paintCell(painter, column, row);
+  return image;
+}
+
+void BoardSurface::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (onMouseDown) onMouseDown(event->button(), at.x(), at.y());
+}
+
+// ---- WinnerPanel ----
+
+WinnerPanel::WinnerPanel(QWidget* parent, const QRect& geometry) : QWidget(parent) {
+  setGeometry(geometry);
+}
+
+void WinnerPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath path;
+  path.addRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 10, 10);
+  QLinearGradient gold(0, 0, 0, height());
+  gold.setColorAt(0.0, QColor(255, 253, 240));
+  gold.setColorAt(0.6, QColor(250, 238, 200));
+  gold.setColorAt(1.0, QColor(232, 210, 150));
+  painter.fillPath(path, gold);
+  painter.setPen(QPen(QColor(190, 140, 40), 2.5));
+  painter.drawPath(path);
+}
+
+// ---- BoardView ----
+
+BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& state)
+    : pictures(BoardPictures::instance()) {
+  Image3 = new PictureBox(panel, kStatusBackground);
+  Image3->setPicture(pictures.statusBackground);
+  Image1 = new PictureBox(panel, kTrack);
+  Image1->setPicture(pictures.track);
+  boardimage = new PictureBox(panel, kBoardImage);
+  boardimage->setPicture(pictures.boardimage);
+
+  label_turn = makeLabel(panel, kStatusLine, 16, colourFromBgr(kStatusColour), Qt::AlignCenter);
+  label_turn->setObjectName(QStringLiteral("label_turn"));
+  label_turn->setText(QStringLiteral("Welcome to Kuvo!"));
+
+  board = new BoardSurface(panel, kBoard, state, pictures.boardimage,
+                           kBoard.topLeft() - kBoardImage.topLeft());
+  board->setObjectName(QStringLiteral("board"));
+
+  // The heading sits on a small parchment plate so its black text reads on
+  // any window colour.
+  label_playtoscore = makeLabel(panel, QRect(kHeading, QSize(10, 10)), 19, Qt::black,
+                                Qt::AlignLeft | Qt::AlignVCenter);
+  label_playtoscore->setObjectName(QStringLiteral("label_playtoscore"));
+  label_playtoscore->setStyleSheet(
+      QStringLiteral("QLabel { background: rgba(250, 240, 210, 235); border: 1px solid #8a6a30;"
+                     " border-radius: 6px; padding: 0px 6px; }"));
+  setHeading(QStringLiteral("Round: 0 of 0"));
+
+  label_numrolls = makeLabel(panel, kPulls, 27, colourFromBgr(kPullsColour), Qt::AlignCenter);
+  label_numrolls->setObjectName(QStringLiteral("label_numrolls"));
+  label_numrolls->setStyleSheet(
+      QStringLiteral("QLabel { background: rgba(250, 240, 210, 235); border: 1px solid #8a6a30;"
+                     " border-radius: 8px; }"));
+  label_numrolls->setText(QStringLiteral("25"));
+
+  image_ball = new PictureBox(panel, kBall);
+  image_ball->setObjectName(QStringLiteral("image_ball"));
+  image_ball->setPicture(pictures.ball);
+  image_ball->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  image_ball->setCursor(Qt::OpenHandCursor);
+
+  for (int i = 0; i < kTableSize; ++i) {
+    image_bonus[i] = new PictureBox(panel, QRect(kBonusLefts[i], kBonusTop, 32, 32));
+    image_bonus[i]->setObjectName(QStringLiteral("image_bonus%1").arg(i));
+  }
+  for (int i = 0; i < kTableSize; ++i) {
+    image_dice[i] = new PictureBox(panel, QRect(kDiceLefts[i], kDiceTop, 32, 32));
+    image_dice[i]->setObjectName(QStringLiteral("image_dice%1").arg(i));
+  }
+
+  button_start = new TablePictureButton(panel, kStartButton, pictures.startButton);
+  button_start->setObjectName(QStringLiteral("button_start"));
+  button_start->setToolTip(QStringLiteral("Start Game"));
+  button_start->hide();
+
+  Image5 = new PictureBox(panel, kClockFrame);
+  Image5->setPicture(pictures.clockFrame);
+  image_timer = new PictureBox(panel, kClockBar);
+  image_timer->setObjectName(QStringLiteral("image_timer"));
+  image_timer->setPicture(pictures.clockBar);
+  label_timer = new OutlinedLabel(panel, kClockText, 16);
+  label_timer->setObjectName(QStringLiteral("label_timer"));
+  label_timer->setColour(colourFromBgr(kClockStartColour));
+  label_timer->setText(QStringLiteral("Time: 0:00"));
+
+  panel_winner = new WinnerPanel(clientArea, kWinnerPanel);
+  panel_winner->setObjectName(QStringLiteral("panel_winner"));
+  label_winner1 = makeLabel(panel_winner, kWinnerShadow, 19, Qt::black, Qt::AlignCenter);
+  label_winner2 =
+      makeLabel(panel_winner, kWinnerCaption, 19, colourFromBgr(kWinnerColour), Qt::AlignCenter);
+  label_winner1->setText(QStringLiteral("Winner!"));
+  label_winner2->setText(QStringLiteral("Winner!"));
+  panel_winner->hide();
+}
+
+void BoardView::setHeading(const QString& text) {
+  label_playtoscore->setText(text);
+  label_playtoscore->adjustSize();
+}
+
+void BoardView::setTimerBarWidth(int width) {
+  image_timer->resize(std::clamp(width, 0, kClockBarWidth), kClockBar.height());
+}
+
+void BoardView::setBallTop(int top) {
+  image_ball->move(image_ball->x(), top);
+}
+
+int BoardView::ballTop() const {
+  return image_ball->y();
+}
+
+}  // namespace kuvo

@@ -1,0 +1,641 @@
+#include "chatpanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextImageFormat>
+
+#include "fields.h"
+#include "messages.h"
+#include "playerslots.h"
+#include "smileys.h"
+
+namespace kuvo {
+
+// The chat view: a read-only rich text view that finds the smiley pictures by
+// name, so they survive "Clear Main Chat" (which drops a document's resources).
+class ChatView : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (type == QTextDocument::ImageResource) {
+      const int index = smileyIndexFromUrl(name);
+      if (index >= 0) return smileyImage(index);
+      return {};  // nothing else is ever loaded: no files, no network
+    }
+    return {};
+  }
+};
+
+namespace {
+
+constexpr char kLinkScheme[] = "kuvo-link";
+constexpr char kSmileyMarker[] = ":)#";
+constexpr int kMaxTextSize = 72;
+constexpr std::array<int, 4> kTextSizes = {8, 10, 12, 14};
+constexpr int kViewMargin = 5;
+
+const std::array<QString, kPhraseCount> kDefaultPhrases = {
+    QStringLiteral("Way To Go!"),
+    QStringLiteral("Good One!"),
+    QStringLiteral("Nice Try!"),
+    QStringLiteral("Excellent!"),
+    QStringLiteral("Brilliant!"),
+    QStringLiteral("Wow, WTG!"),
+    QStringLiteral("Thanks!"),
+    QStringLiteral("Way To Go Teamie!"),
+    QStringLiteral("Good Game Everyone!"),
+    QStringLiteral("/me waves \"Good-Bye\""),
+};
+
+const std::array<QString, 24> kRoviPhrases = {
+    QStringLiteral("My dad is cool."),
+    QStringLiteral("I'm a bit confused"),
+    QStringLiteral("I need to find a job."),
+    QStringLiteral("I watched TV last night."),
+    QStringLiteral("I wish you could see this!"),
+    QStringLiteral("I don't think that is a good idea"),
+    QStringLiteral("That is very wise of you"),
+    QStringLiteral("Tomorrow will be here quickly."),
+    QStringLiteral("Stop yelling at me."),
+    QStringLiteral("Don't slam the door please."),
+    QStringLiteral("I skipped breakfast today."),
+    QStringLiteral("Have you seen Fuzzbean today?"),
+    QStringLiteral("Is it snack time yet?"),
+    QStringLiteral("Do you have a candy bar?"),
+    QStringLiteral("Oh the ice cream man is coming!"),
+    QStringLiteral("Did you see that?"),
+    QStringLiteral("Why did you do that?"),
+    QStringLiteral("Who knows.."),
+    QStringLiteral("Are you sure you are OK?"),
+    QStringLiteral("I'm feeling lucky tonight."),
+    QStringLiteral("Will you come and play again sometime?"),
+    QStringLiteral("I'm so happy you are here!"),
+    QStringLiteral("What is in your lunchbox today?"),
+    QStringLiteral("Hey, I found a penny!"),
+};
+
+// One received line is one paragraph: line breaks and other control
+// characters from a peer become blanks instead of starting lines of their own.
+QString flattened(const QString& text) {
+  QString out = text;
+  for (QChar& c : out) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || u == 0x7F || u == 0x2028 || u == 0x2029 || u == 0xFFFC) c = u' ';
+  }
+  return out;
+}
+
+// A link word as an address that the system may open: web addresses only, so
+// a word from a peer can never open a local file or another program.
+QUrl webAddress(const QString& word) {
+  const QString text = word.trimmed();
+  if (text.isEmpty()) return {};
+  const QUrl url = QUrl::fromUserInput(text);
+  if (!url.isValid()) return {};
+  const QString scheme = url.scheme().toLower();
+  if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) return {};
+  return url;
+}
+
+QString captionNumber(const QAction* action) {
+  QString caption = action->text();
+  caption.remove(QLatin1Char('&'));
+  return caption.trimmed();
+}
+
+QPixmap drawBanner() {
+  QPixmap pixmap(264, 26);
+  QPainter p(&pixmap);
+  QLinearGradient gradient(0, 0, 0, 26);
+  gradient.setColorAt(0, QColor(0x1E, 0x3A, 0x8A));
+  gradient.setColorAt(1, QColor(0x0B, 0x16, 0x3A));
+  p.fillRect(pixmap.rect(), gradient);
+  p.setPen(QColor(0xFF, 0xD8, 0x00));
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(15);
+  font.setBold(true);
+  p.setFont(font);
+  p.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Kuvo  -  pull, roll and fill!"));
+  return pixmap;
+}
+
+}  // namespace
+
+bool isweblink(const QString& word) {
+  if (word.isEmpty()) return false;
+  const QString lower = word.toLower();
+  return lower.contains(QLatin1String("http://")) || lower.contains(QLatin1String("www."));
+}
+
+QColor toQColor(Colour colour) {
+  if ((colour & 0xFF000000u) == 0x80000000u) {
+    static constexpr std::array<QPalette::ColorRole, 25> kRoles = {
+        QPalette::Button,
+        QPalette::Window,
+        QPalette::Highlight,
+        QPalette::Mid,
+        QPalette::Window,
+        QPalette::Base,
+        QPalette::Shadow,
+        QPalette::WindowText,
+        QPalette::Text,
+        QPalette::HighlightedText,
+        QPalette::Button,
+        QPalette::Button,
+        QPalette::Dark,
+        QPalette::Highlight,
+        QPalette::HighlightedText,
+        QPalette::Button,
+        QPalette::Dark,
+        QPalette::Mid,
+        QPalette::ButtonText,
+        QPalette::Text,
+        QPalette::Light,
+        QPalette::Shadow,
+        QPalette::Midlight,
+        QPalette::ToolTipText,
+        QPalette::ToolTipBase,
+    };
+    const std::uint32_t index = colour & 0x00FFFFFFu;
+    if (index < kRoles.size()) return QApplication::palette().color(kRoles[index]);
+    return Qt::black;
+  }
+  return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                static_cast<int>((colour >> 16) & 0xFF));
+}
+
+Colour fromQColor(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return static_cast<Colour>(rgb.red()) | (static_cast<Colour>(rgb.green()) << 8) |
+         (static_cast<Colour>(rgb.blue()) << 16);
+}
+
+ChatPanel::ChatPanel(QWidget* board, ClientServices& services, MenuActions& menu)
+    : QObject(board), services_(services), menu_(menu) {
+  openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  messageBox = [this](const QString& text) {
+    QMessageBox::information(mychat_ ? mychat_->window() : nullptr, QStringLiteral("Kuvo"), text);
+  };
+  chooseColour = [this](Colour current) -> std::optional<Colour> {
+    const QColor chosen =
+        QColorDialog::getColor(toQColor(current), mychat_ ? mychat_->window() : nullptr);
+    if (!chosen.isValid()) return std::nullopt;
+    return fromQColor(chosen);
+  };
+  phrases_ = kDefaultPhrases;
+  buildStyles();
+  buildWidgets(board);
+  buildMenus();
+  connectMenu();
+  setChatColour(kBuiltInChatColour);
+}
+
+ChatPanel::~ChatPanel() = default;
+
+void ChatPanel::buildStyles() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(kDefaultTextSize);
+  for (int s = 0; s < kStyleCount; ++s) {
+    QTextCharFormat& f = styles_[static_cast<size_t>(s)];
+    f.setFont(font);
+    f.setForeground(QApplication::palette().color(QPalette::WindowText));
+  }
+  styles_[0].setForeground(Qt::yellow);
+  styles_[1].setForeground(Qt::yellow);
+  styles_[1].setFontWeight(QFont::Bold);
+  styles_[2].setForeground(QColor(0x00, 0x00, 0x80));
+  styles_[2].setFontWeight(QFont::Bold);
+  styles_[3].setForeground(QColor(0x80, 0x00, 0x00));
+  styles_[3].setFontItalic(true);
+  for (int s : {4, 5}) {
+    styles_[static_cast<size_t>(s)].setForeground(Qt::white);
+    styles_[static_cast<size_t>(s)].setFontUnderline(true);
+  }
+  styles_[kLinkStyle].setAnchor(true);
+  styles_[6].setForeground(QColor(0xC0, 0xC0, 0xC0));
+  styles_[7].setForeground(QColor(0xC0, 0xC0, 0xC0));
+}
+
+void ChatPanel::buildWidgets(QWidget* board) {
+  auto* frame = new QFrame(board);
+  frame->setObjectName(QStringLiteral("panel_chat"));
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setGeometry(424, 232, 281, 249);
+
+  mainchat_ = new ChatView(frame);
+  mainchat_->setObjectName(QStringLiteral("mainchat"));
+  mainchat_->setGeometry(2, 2, 277, 245);
+  mainchat_->setFrameStyle(QFrame::NoFrame);
+  mainchat_->setReadOnly(true);
+  mainchat_->setOpenLinks(false);
+  mainchat_->setOpenExternalLinks(false);
+  mainchat_->setUndoRedoEnabled(false);
+  mainchat_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                                     Qt::LinksAccessibleByMouse);
+  mainchat_->document()->setUndoRedoEnabled(false);
+  mainchat_->document()->setDocumentMargin(kViewMargin);
+  mainchat_->setContextMenuPolicy(Qt::CustomContextMenu);
+  QPalette viewPalette = mainchat_->palette();
+  viewPalette.setColor(QPalette::Base, Qt::black);
+  mainchat_->setPalette(viewPalette);
+  connect(mainchat_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (url.scheme() != QLatin1String(kLinkScheme)) return;
+    bool ok = false;
+    const int link = url.path().toInt(&ok);
+    mainchatJump(ok ? link : -1);
+  });
+  connect(mainchat_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { chatMenu_->popup(mainchat_->viewport()->mapToGlobal(at)); });
+
+  mychat_ = new QLineEdit(board);
+  mychat_->setObjectName(QStringLiteral("mychat"));
+  mychat_->setGeometry(424, 484, 252, 22);
+  mychat_->setFont(QFont(QStringLiteral("Arial")));
+  mychat_->setText(QString::fromLatin1(kChatPlaceholder));
+  mychat_->setContextMenuPolicy(Qt::CustomContextMenu);
+  mychat_->installEventFilter(this);
+  connect(mychat_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { inputMenu_->popup(mychat_->mapToGlobal(at)); });
+
+  buttonSmilies_ = new QPushButton(board);
+  buttonSmilies_->setObjectName(QStringLiteral("button_smilies"));
+  buttonSmilies_->setGeometry(677, 486, 25, 19);
+  buttonSmilies_->setIcon(QIcon(QPixmap::fromImage(smileyImage(0))));
+  buttonSmilies_->setFocusPolicy(Qt::NoFocus);
+  connect(buttonSmilies_, &QPushButton::clicked, this, [this] { button_smiliesClick(); });
+
+  static constexpr std::array<int, kPhraseCount> kLefts = {423, 451, 480, 508, 536,
+                                                           565, 593, 621, 650, 678};
+  for (int i = 0; i < kPhraseCount; ++i) {
+    auto* button = new QPushButton(board);
+    button->setObjectName(QStringLiteral("b_phrase%1").arg(i + 1));
+    button->setGeometry(kLefts[static_cast<size_t>(i)], 213, 25, 19);
+    button->setText(i + 1 < kPhraseCount ? QString::number(i + 1) : QStringLiteral("\u266B"));
+    button->setFocusPolicy(Qt::NoFocus);
+    phraseButtons_[static_cast<size_t>(i)] = button;
+    // The tenth button opens the chatter sounds; the sound board connects it.
+    if (i + 1 < kPhraseCount)
+      connect(button, &QPushButton::clicked, this, [this, i] { b_phrase1Click(i + 1); });
+  }
+  for (int n = 1; n <= kPhraseCount; ++n) setPhrase(n, phrases_[static_cast<size_t>(n - 1)]);
+
+  image2_ = new QLabel(board);
+  image2_->setObjectName(QStringLiteral("Image2"));
+  image2_->setGeometry(435, 187, 264, 26);
+  image2_->setPixmap(drawBanner());
+  image2_->setCursor(Qt::PointingHandCursor);
+  image2_->installEventFilter(this);
+}
+
+void ChatPanel::buildMenus() {
+  chatMenu_ = new QMenu(mainchat_);
+  auto* selectAll = chatMenu_->addAction(QStringLiteral("Select All"));
+  connect(selectAll, &QAction::triggered, this, [this] { SelectAll1Click(); });
+  auto* copy = chatMenu_->addAction(QStringLiteral("Copy"));
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  mainchat_->addAction(copy);
+  connect(copy, &QAction::triggered, this, [this] { Copy1Click(); });
+  if (menu_.clearMainChat) chatMenu_->addAction(menu_.clearMainChat);
+  chatMenu_->addSeparator();
+  if (menu_.scrollChatOff) chatMenu_->addAction(menu_.scrollChatOff);
+
+  inputMenu_ = new QMenu(mychat_);
+  auto* paste = inputMenu_->addAction(QStringLiteral("Paste"));
+  paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+  connect(paste, &QAction::triggered, this, [this] { Paste1Click(); });
+
+  popupSmilies_ = new QMenu(buttonSmilies_);
+  for (int i = 0; i < kSmileyCount; ++i) {
+    const int code = kFirstSmileyCode + i;
+    auto* item = popupSmilies_->addAction(QIcon(QPixmap::fromImage(smileyImage(i))),
+                                          QStringLiteral(":)#%1").arg(code));
+    connect(item, &QAction::triggered, this, [this, code] { N271Click(code); });
+  }
+}
+
+void ChatPanel::connectMenu() {
+  if (menu_.clearMainChat)
+    connect(menu_.clearMainChat, &QAction::triggered, this, [this] { ClearMainChat1Click(); });
+  if (menu_.textColor)
+    connect(menu_.textColor, &QAction::triggered, this, [this] { TextColor1Click(); });
+  for (int i = 0; i < static_cast<int>(menu_.textSize.size()); ++i) {
+    if (QAction* item = menu_.textSize[static_cast<size_t>(i)])
+      connect(item, &QAction::triggered, this, [this, i] { N14Click(i); });
+  }
+}
+
+int ChatPanel::styleFor(int number) {
+  // Numbers outside the senders 1..9 (a confused or hostile peer) fall back to
+  // the client's own style rather than a style that does not exist.
+  return number >= 1 && number <= 9 ? number + 5 : 0;
+}
+
+void ChatPanel::addlinetochat(const QString& line, Colour colour) {
+  const qsizetype plus = line.indexOf(QLatin1Char('+'));
+  if (plus < 0) return;
+  const auto number = parseInt(line.left(plus).toStdString());
+  if (!number) return;  // not a chat line; dropped like any malformed field
+  const int s = styleFor(*number);
+
+  QString text = flattened(line.mid(plus + 1));
+  const qsizetype colon = text.indexOf(QLatin1Char(':'));
+  const QString head = colon >= 0 ? text.left(colon + 1) : QString();
+  QString body = colon >= 0 ? text.mid(colon + 1) : text;
+
+  // Every line keeps the colour it came with.
+  QTextCharFormat& style = styles_[static_cast<size_t>(s)];
+  style.setForeground(toQColor(colour));
+  style.setFontWeight(QFont::Bold);
+  const QTextCharFormat format = style;
+
+  QTextCursor cursor(mainchat_->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.beginEditBlock();
+  if (empty_) {
+    cursor.setCharFormat(format);
+    empty_ = false;
+  } else {
+    cursor.insertBlock(QTextBlockFormat(), format);
+  }
+  cursor.insertText(head + QLatin1Char(' '), format);
+
+  const QString marker = QString::fromLatin1(kSmileyMarker);
+  for (qsizetype at = body.indexOf(marker); at >= 0; at = body.indexOf(marker)) {
+    addWords(cursor, body.left(at), format);
+    body.remove(0, at + marker.size());
+    const QString codeText = body.left(2);
+    body.remove(0, codeText.size());
+    auto code = parseInt(codeText.toStdString());
+    if (!code || *code < kFirstSmileyCode || *code >= kFirstSmileyCode + kSmileyCount)
+      code = kFirstSmileyCode;
+    QTextImageFormat image;
+    image.setName(smileyUrl(*code - kFirstSmileyCode).toString());
+    image.setWidth(kSmileyWidth);
+    image.setHeight(kSmileyHeight);
+    image.setVerticalAlignment(QTextCharFormat::AlignBaseline);
+    cursor.insertImage(image);
+  }
+  if (!body.isEmpty()) addWords(cursor, body, format);
+  cursor.endEditBlock();
+  scrollToEndUnlessOff();
+}
+
+void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
+  const QString words = text + QLatin1Char(' ');
+  QString plain;  // consecutive ordinary words go in as one piece
+  qsizetype start = 0;
+  while (start < words.size()) {
+    qsizetype end = words.indexOf(QLatin1Char(' '), start);
+    if (end < 0) end = words.size() - 1;
+    const QString word = words.mid(start, end - start + 1);
+    start = end + 1;
+    if (isweblink(word)) {
+      if (!plain.isEmpty()) {
+        cursor.insertText(plain, format);
+        plain.clear();
+      }
+      addLink(cursor, word);
+    } else {
+      plain += word;
+    }
+  }
+  if (!plain.isEmpty()) cursor.insertText(plain, format);
+}
+
+void ChatPanel::addLink(QTextCursor& cursor, const QString& word) {
+  lastweblink_ += 1;
+  if (lastweblink_ >= kWeblinkCount) lastweblink_ = 1;
+  weblinks_[static_cast<size_t>(lastweblink_)] = word;
+  // The view's own link keeps its target, so a click opens what it shows even
+  // after a clear or past the 101 entries of the table.
+  QTextCharFormat link = styles_[kLinkStyle];
+  link.setFontPointSize(textSize_);
+  QUrl href;
+  href.setScheme(QString::fromLatin1(kLinkScheme));
+  href.setPath(QString::number(linkTargets_.size()));
+  link.setAnchorHref(href.toString());
+  linkTargets_.push_back(word);
+  cursor.insertText(word, link);
+}
+
+void ChatPanel::scrollToEndUnlessOff() {
+  if (menu_.scrollChatOff && menu_.scrollChatOff->isChecked()) return;
+  QScrollBar* bar = mainchat_->verticalScrollBar();
+  bar->setValue(bar->maximum());
+}
+
+void ChatPanel::chatrecieved(std::string_view payload) {
+  const QString text = QString::fromUtf8(payload.data(), static_cast<qsizetype>(payload.size()));
+  const qsizetype bar = text.indexOf(QLatin1Char('|'));
+  if (bar < 0) {
+    addlinetochat(text, kRed);
+    return;
+  }
+  const auto colour = colourFromText(text.mid(bar + 1).toStdString());
+  addlinetochat(text.left(bar), colour.value_or(kRed));
+}
+
+void ChatPanel::klottalk() {
+  PlayerSlots& seats = services_.playerSlots();
+  if (seats.name(2) != QLatin1String(kRovi)) return;
+  for (int n = 3; n <= PlayerSlots::kCount; ++n)
+    if (seats.name(n) != QLatin1String(kWaiting)) return;
+  const int r = services_.random().random(static_cast<int>(kRoviPhrases.size()) + 1);
+  if (r < 1 || r > static_cast<int>(kRoviPhrases.size())) return;
+  services_.addlinetochat(
+      QStringLiteral("0+Rovi the bot says: ") + kRoviPhrases[static_cast<size_t>(r - 1)],
+      services_.state().systemcolor);
+}
+
+void ChatPanel::phraseTick() {
+  ClientState& state = services_.state();
+  if (!state.phraseready) state.phrasecooldown += 1;
+  if (state.phrasecooldown > kPhraseCooldownTicks) {
+    state.phraseready = true;
+    state.phrasecooldown = 0;
+  }
+}
+
+void ChatPanel::setTextSize(int size) {
+  if (size < 1 || size > kMaxTextSize) return;
+  textSize_ = size;
+  for (int s = 0; s < kStyleCount - 1; ++s) styles_[static_cast<size_t>(s)].setFontPointSize(size);
+  QTextCharFormat sized;
+  sized.setFontPointSize(size);
+  QTextCursor all(mainchat_->document());
+  all.select(QTextCursor::Document);
+  all.mergeCharFormat(sized);
+  for (QAction* item : menu_.textSize)
+    if (item) item->setChecked(captionNumber(item) == QString::number(size));
+}
+
+void ChatPanel::setChatColour(Colour colour) {
+  chatColour_ = colour;
+  QPalette palette = mychat_->palette();
+  palette.setColor(QPalette::Text, toQColor(colour));
+  palette.setColor(QPalette::Base, Qt::black);
+  mychat_->setPalette(palette);
+}
+
+QString ChatPanel::phrase(int n) const {
+  if (n < 1 || n > kPhraseCount) return {};
+  return phrases_[static_cast<size_t>(n - 1)];
+}
+
+void ChatPanel::setPhrase(int n, const QString& text) {
+  if (n < 1 || n > kPhraseCount) return;
+  phrases_[static_cast<size_t>(n - 1)] = text;
+  // Tooltips render rich text when it looks like it; a phrase is shown as typed.
+  phraseButtons_[static_cast<size_t>(n - 1)]->setToolTip(
+      Qt::mightBeRichText(text) ? QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()) : text);
+}
+
+QStringList ChatPanel::phrases() const {
+  QStringList out;
+  for (const QString& p : phrases_) out << p;
+  return out;
+}
+
+QWidget* ChatPanel::phraseButton(int n) const {
+  if (n < 1 || n > kPhraseCount) return nullptr;
+  return phraseButtons_[static_cast<size_t>(n - 1)];
+}
+
+QTextBrowser* ChatPanel::mainchat() const {
+  return mainchat_;
+}
+QWidget* ChatPanel::smileyButton() const {
+  return buttonSmilies_;
+}
+QWidget* ChatPanel::banner() const {
+  return image2_;
+}
+
+void ChatPanel::sendit() {
+  const ClientState& state = services_.state();
+  if (!state.loggedin) return;
+  const QString text = mychat_->text();
+  if (!text.isEmpty()) {
+    const std::string colour = colourToText(chatColour_);
+    if (!text.startsWith(QLatin1Char('/'))) {
+      services_.sendToHost(build(Msg::Chat, {state.mynumber, text.toStdString() + '|' + colour}));
+    } else if (text.left(3) == QLatin1String("/me")) {
+      services_.sendToHost(
+          build(Msg::Action, {state.mynumber, text.mid(4).toStdString() + '|' + colour}));
+    }
+  }
+  mychat_->clear();
+}
+
+void ChatPanel::b_phrase1Click(int n) {
+  if (n < 1 || n >= kPhraseCount) return;  // the tenth button opens the chatter sounds
+  if (!services_.state().phraseready) return;
+  sendPhrase(phrase(n));
+  services_.state().phraseready = false;
+}
+
+void ChatPanel::sendPhrase(const QString& text) {
+  const ClientState& state = services_.state();
+  const QString action =
+      text.left(4) == QLatin1String("/me ") ? text.mid(4) : QStringLiteral("says: ") + text;
+  services_.sendToHost(
+      build(Msg::Action, {state.mynumber, action.toStdString() + '|' + colourToText(chatColour_)}));
+}
+
+void ChatPanel::N271Click(int code) {
+  if (code < kFirstSmileyCode || code >= kFirstSmileyCode + kSmileyCount) return;
+  if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
+  mychat_->setText(mychat_->text() + QString::fromLatin1(kSmileyMarker) + QString::number(code));
+  mychat_->deselect();
+  mychat_->end(false);
+}
+
+void ChatPanel::button_smiliesClick() {
+  popupSmilies_->popup(
+      buttonSmilies_->mapToGlobal(QPoint(buttonSmilies_->width(), buttonSmilies_->height())));
+}
+
+void ChatPanel::mainchatJump(int link) {
+  QUrl address;
+  if (link >= 0 && link < static_cast<int>(linkTargets_.size()))
+    address = webAddress(linkTargets_[static_cast<size_t>(link)]);
+  if (!address.isValid() || !openUrl || !openUrl(address)) {
+    if (messageBox) messageBox(QStringLiteral("Cannot open Webpage"));
+  }
+}
+
+void ChatPanel::Copy1Click() {
+  QString text = mainchat_->textCursor().selection().toPlainText();
+  text.remove(QChar(QChar::ObjectReplacementCharacter));  // the smiley pictures
+  if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+void ChatPanel::SelectAll1Click() {
+  mainchat_->selectAll();
+  mainchat_->viewport()->update();
+}
+
+void ChatPanel::ClearMainChat1Click() {
+  mainchat_->document()->clear();
+  linkTargets_.clear();
+  empty_ = true;
+  mychat_->setFocus();
+}
+
+void ChatPanel::Paste1Click() {
+  mychat_->setText(mychat_->text() + flattened(QApplication::clipboard()->text()));
+  mychat_->deselect();
+  mychat_->end(false);
+}
+
+void ChatPanel::TextColor1Click() {
+  if (!chooseColour) return;
+  const auto chosen = chooseColour(chatColour_);
+  if (!chosen) return;
+  setChatColour(*chosen);
+  services_.saveinifile();
+}
+
+void ChatPanel::N14Click(int item) {
+  if (item < 0 || item >= static_cast<int>(kTextSizes.size())) return;
+  setTextSize(kTextSizes[static_cast<size_t>(item)]);
+  services_.saveinifile();
+}
+
+bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mychat_ && event->type() == QEvent::KeyPress) {
+    if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      sendit();
+      return true;
+    }
+  } else if (watched == image2_ && event->type() == QEvent::MouseButtonRelease) {
+    if (onBannerClicked) onBannerClicked();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kuvo

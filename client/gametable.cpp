@@ -1,0 +1,571 @@
+#include "gametable.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QMouseEvent>
+
+#include "fields.h"
+#include "messages.h"
+
+namespace kuvo {
+namespace {
+
+constexpr int kCell = BoardPictures::kCell;
+constexpr int kBallRestTop = 161;  // where a released ball goes back to
+constexpr int kBallLimit = 376;    // beyond this the ball lets go of the pointer
+// The ball never runs further than just past its limit, so it always stays on
+// its track where the player can grab it again.
+constexpr int kBallLowest = kBallLimit + 1;
+constexpr int kPaleClockFrom = 20;  // below this many seconds the clock text turns pale
+constexpr unsigned kPaleClockColour = 0x9DE3E0;
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool validSlot(int slot) {
+  return PlayerSlots::valid(slot);
+}
+bool validIndex(int index) {
+  return index >= 0 && index < kTableSize;
+}
+
+QString clockText(int seconds) {
+  const int minutes = seconds / 60;
+  const int rest = seconds % 60;
+  return QStringLiteral("Time: %1:%2%3")
+      .arg(minutes)
+      .arg(rest < 10 ? QStringLiteral("0") : QString())
+      .arg(rest);
+}
+
+}  // namespace
+
+GameTable::GameTable(QWidget* board, QWidget* clientArea, ClientServices& services,
+                     MenuActions& menu, Timer& timer2, Timer& turntime)
+    : services_(services),
+      menu_(menu),
+      timer2_(timer2),
+      turntime_(turntime),
+      view_(std::make_unique<BoardView>(board, clientArea, state_)) {
+  view_->board->onMouseDown = [this](Qt::MouseButton button, int x, int y) {
+    boardMouseDown(button, x, y);
+  };
+  view_->image_ball->onPress = [this](QMouseEvent*) { image_ballMouseDown(); };
+  view_->image_ball->onMove = [this](QMouseEvent* event) {
+    image_ballMouseMove(static_cast<int>(event->position().y()));
+  };
+  view_->image_ball->onRelease = [this](QMouseEvent*) { image_ballMouseUp(); };
+  connect(view_->button_start, &QAbstractButton::clicked, this, &GameTable::startButtonClicked);
+}
+
+GameTable::~GameTable() = default;
+
+// ---- small helpers ----
+
+void GameTable::setStatus(const QString& text) {
+  view_->label_turn->setText(text);
+}
+
+void GameTable::setNumrolls(const QString& text) {
+  view_->label_numrolls->setText(text);
+}
+
+void GameTable::chat(const QString& text) {
+  services_.addlinetochat(QStringLiteral("0+") + text, client().systemcolor);
+}
+
+void GameTable::stopClock() {
+  turntime_.stop();
+}
+
+void GameTable::setCellCode(int column, int row, int code) {
+  state_.boardcells[column][row] = code;
+  view_->board->drawCell(column, row);
+}
+
+void GameTable::clearDice() {
+  for (int i = 0; i < kTableSize; ++i) {
+    view_->image_bonus[i]->clear();
+    view_->image_dice[i]->clear();
+    state_.mydice[i] = 0;
+  }
+}
+
+void GameTable::fillspace(int column, int row) {
+  // The surface repaints a cell from its code; a cell without a numeral shows
+  // exactly the background copied from the board picture.
+  view_->board->fillspace(column, row);
+}
+
+bool GameTable::mustchoose() const {
+  // Only a rolled die (1..6) can match an open cell. Without that bound an
+  // empty die would "match" a cell of a board that has not arrived yet (both
+  // 0) and block every pull until the next round.
+  for (int i = 0; i < kTableSize; ++i) {
+    if (state_.mydice[i] < 1 || state_.mydice[i] > 6) continue;
+    for (int r = 0; r < kTableSize; ++r) {
+      if (state_.mydice[i] == state_.boardcells[i][r]) return true;
+    }
+  }
+  return false;
+}
+
+// ---- handlers ----
+
+void GameTable::startthegame(std::string_view payload) {
+  view_->panel_winner->hide();
+  view_->button_start->hide();
+  if (menu_.justWatch) menu_.justWatch->setChecked(false);
+  clearall();
+
+  FieldReader reader(payload);
+  const QString name = fromUtf8(reader.field());
+  const auto rounds = reader.intField();
+  if (!rounds) return;
+  view_->setHeading(QStringLiteral("Round: 0 of") + QString::number(*rounds));
+  const std::string_view seconds = reader.field();
+  state_.roundspergame = *rounds;
+
+  const int me = client().mynumber;
+  if (me >= 7) {
+    chat(name + QStringLiteral(" has started a game."));
+  } else if (playerSlots().name(me) == name) {
+    chat(QStringLiteral("You have started a game."));
+  } else {
+    chat(name + QStringLiteral(" has started a game."));
+  }
+
+  if (playerSlots().name(2) == QLatin1String(kWaiting)) {
+    playerSlots().setName(2, QString::fromLatin1(kRovi));
+    chat(QStringLiteral("I am Rovi the bot. Good Luck!"));
+  }
+
+  stopClock();
+  state_.roundtime = parseInt(seconds).value_or(0);
+  if (state_.roundtime < 1) {
+    state_.timerstep = 0;
+    view_->setTimerBarWidth(0);
+  } else {
+    state_.timerstep = kClockBarWidth / state_.roundtime;
+  }
+}
+
+void GameTable::loadboard(std::string_view payload) {
+  GroupReader groups(payload);
+  while (groups.moreGroups()) {
+    const auto column = groups.intField();
+    if (!column) return;
+    const auto row = groups.intField();
+    if (!row) return;
+    const auto code = groups.intField();
+    if (!code) return;
+    if (!validIndex(*column) || !validIndex(*row)) continue;
+    // A cell that arrives as 0 is taken and its number is no longer known.
+    setCellCode(*column, *row, *code == 0 ? kCellUnknownTaken : *code);
+  }
+}
+
+void GameTable::startround(std::string_view payload) {
+  GroupReader groups(payload);
+  const auto round = groups.intField();
+  if (!round) return;
+  view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
+
+  const int me = client().mynumber;
+  while (groups.moreGroups()) {
+    const auto slot = groups.intField();
+    if (!slot) return;
+    const auto pulls = groups.intField();
+    if (!pulls) return;
+    if (!validSlot(*slot)) continue;
+    if (*slot == me) {
+      state_.mypulls = *pulls;
+      setNumrolls(QString::number(*pulls));
+    }
+    playerSlots().setPulls(*slot, *pulls > 0 ? QString::number(*pulls) : QString());
+  }
+
+  if (me >= 7) {
+    setNumrolls(QStringLiteral("0"));
+  } else {
+    setStatus(QStringLiteral("It's time to Kuvo!"));
+    services_.playsounds(services_.turnSoundIsNew() ? QStringLiteral("turnnew")
+                                                    : QStringLiteral("turn"));
+  }
+
+  for (int s = 1; s <= PlayerSlots::kCount; ++s) playerSlots().setCurrent(s, QString());
+  clearDice();
+
+  state_.secondsleft = state_.roundtime;
+  if (state_.secondsleft > 0) {
+    turntime_.start();
+  } else {
+    view_->label_timer->setText(QStringLiteral("No Time Limit"));
+  }
+}
+
+void GameTable::yourdice(std::string_view payload) {
+  GroupReader groups(payload);
+  const auto slot = groups.intField();
+  if (!slot || *slot != client().mynumber || !validSlot(*slot)) return;
+  timer2_.stop();
+
+  const auto pulls = groups.intField();
+  if (!pulls) return;
+  state_.mypulls = *pulls;
+  playerSlots().setPulls(*slot, QString::number(*pulls));
+  playerSlots().setCurrent(*slot, QString());
+  setNumrolls(QString::number(*pulls));
+
+  const auto& pictures = view_->pictures;
+  while (groups.moreGroups()) {
+    const auto die = groups.intField();
+    if (!die) return;
+    const auto value = groups.intField();
+    if (!value) return;
+    const auto bonus = groups.intField();
+    if (!bonus) return;
+    if (!validIndex(*die)) continue;
+    const int i = *die;
+    view_->image_dice[i]->clear();
+    if (*value > 0) {
+      state_.mydice[i] = *value;
+      view_->image_dice[i]->setPicture(pictures.dice(*value), *value);
+    } else {
+      state_.mydice[i] = 0;
+    }
+    view_->image_bonus[i]->clear();
+    view_->image_bonus[i]->setPicture(pictures.dice(*bonus), *bonus);
+  }
+
+  services_.playsounds(QStringLiteral("dice2"));
+  if (mustchoose()) {
+    setStatus(QStringLiteral("CHOOSE A NUMBER!"));
+  } else if (state_.mypulls == 0) {
+    setStatus(QStringLiteral("No more Pulls left!"));
+  } else {
+    setStatus(QStringLiteral("PULL AGAIN!"));
+  }
+}
+
+void GameTable::choosedice(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot || *slot != client().mynumber || !validSlot(*slot)) return;
+  const int s = *slot;
+
+  playerSlots().setTotal(s, fromUtf8(reader.field()));
+  const auto points = reader.intField();
+  if (!points) return;
+  playerSlots().setCurrent(s, *points >= 1 ? QStringLiteral("+%1").arg(*points) : QString());
+
+  const auto column = reader.intField();
+  if (!column || !validIndex(*column)) return;
+  const auto row = reader.intField();
+  if (!row || !validIndex(*row)) return;
+  const auto pulls = reader.intField();
+  if (!pulls) return;
+  const auto bonus = reader.intField();
+  if (!bonus) return;
+  state_.mypulls = *pulls;
+
+  clearDice();
+
+  // The host marks a cell once; a repeated mark for an already taken cell
+  // would stack offsets, so it only refreshes the texts.
+  const int code = state_.boardcells[*column][*row];
+  const bool open = code < kTakenPlain;
+  auto mark = [&](int offset) {
+    if (open) setCellCode(*column, *row, code + offset);
+  };
+  switch (*bonus) {
+    case kDieBonus100:
+      mark(kTakenBonus100);
+      setStatus(QStringLiteral("You received 100 bonus points!"));
+      services_.playsounds(QStringLiteral("extra"));
+      break;
+    case kDieBonus200:
+      mark(kTakenBonus200);
+      setStatus(QStringLiteral("You received 200 bonus points!"));
+      services_.playsounds(QStringLiteral("extra"));
+      break;
+    case kDieBonusExtraPull:
+      mark(kTakenExtraPull);
+      setStatus(QStringLiteral("You received an Extra Pull!"));
+      services_.playsounds(QStringLiteral("extra"));
+      break;
+    default:
+      mark(kTakenPlain);
+      if (state_.mypulls != 0) {
+        setNumrolls(QString::number(state_.mypulls));
+        playerSlots().setPulls(s, QString::number(state_.mypulls));
+        setStatus(QStringLiteral("PULL AGAIN!"));
+      } else {
+        setStatus(QStringLiteral("No more Pulls left!"));
+        setNumrolls(QStringLiteral("0"));
+        playerSlots().setPulls(s, QString());
+      }
+      services_.playsounds(QStringLiteral("placedice"));
+      break;
+  }
+}
+
+void GameTable::hisscores(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot || !validSlot(*slot)) return;
+  const int s = *slot;
+  playerSlots().setTotal(s, fromUtf8(reader.field()));
+  const auto points = reader.intField();
+  if (!points) return;
+  const auto pulls = reader.intField();
+  if (!pulls) return;
+  playerSlots().setPulls(s, *pulls >= 1 ? QString::number(*pulls) : QString());
+  playerSlots().setCurrent(s, *points > 0 ? QStringLiteral("+%1").arg(*points) : QString());
+}
+
+void GameTable::filled(std::string_view) {
+  setStatus(QStringLiteral("You have filled the board!"));
+  services_.tally().addtomineincrease(4);
+}
+
+void GameTable::outtime(std::string_view) {
+  state_.mypulls = 0;
+  stopClock();
+  setStatus(QStringLiteral("Out of Time"));
+}
+
+void GameTable::endround(std::string_view payload) {
+  setStatus(QStringLiteral("The Round is Over!"));
+  services_.playsounds(QStringLiteral("roundover"));
+  stopClock();
+  for (int s = 1; s <= PlayerSlots::kCount; ++s) playerSlots().setCurrent(s, QString());
+
+  GroupReader groups(payload);
+  while (groups.moreGroups()) {
+    const auto slot = groups.intField();
+    if (!slot) return;
+    const std::string_view total = groups.field();
+    const std::string_view score = groups.field();
+    if (!validSlot(*slot)) continue;
+    if (score != "0") playerSlots().setCurrent(*slot, QStringLiteral("+") + fromUtf8(score));
+    if (*slot != client().mynumber) continue;
+    // A total or tally label that shows no number simply records nothing.
+    const auto mine = parseInt(total);
+    bool isNumber = false;
+    const int best = services_.tally().mylabel3().toInt(&isNumber);
+    if (mine && isNumber && *mine > best) services_.tally().addtomineset(3, QString::number(*mine));
+  }
+}
+
+void GameTable::loadstats(std::string_view payload) {
+  GroupReader groups(payload);
+  const auto round = groups.intField();
+  if (!round) return;
+  const auto rounds = groups.intField();
+  if (!rounds) return;
+  view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(*rounds));
+  state_.roundspergame = *rounds;
+  setStatus(QStringLiteral("Please Wait for Next Round!"));
+
+  state_.roundtime = groups.intField().value_or(0);
+  state_.secondsleft = groups.intField().value_or(0);
+  state_.timerstep = state_.roundtime >= 1 ? kClockBarWidth / state_.roundtime : 0;
+
+  while (groups.moreGroups()) {
+    const auto slot = groups.intField();
+    if (!slot) return;
+    const std::string_view total = groups.field();
+    const auto pulls = groups.intField();
+    if (!pulls) return;
+    if (!validSlot(*slot)) continue;
+    playerSlots().setTotal(*slot, fromUtf8(total));
+    playerSlots().setPulls(*slot, *pulls >= 1 ? QString::number(*pulls) : QString());
+  }
+
+  if (state_.secondsleft > 0) turntime_.start();
+}
+
+void GameTable::winner(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot || !validSlot(*slot)) return;
+  const int w = *slot;
+  const int me = client().mynumber;
+  const QString subject =
+      w == me ? QStringLiteral("You have") : playerSlots().name(w) + QStringLiteral(" has");
+  const QString line = subject + QStringLiteral(" Won the Game!");
+
+  services_.playsounds(QStringLiteral("winner"));
+  if (me <= 6)
+    services_.tally().addgame(w == me ? QStringLiteral("addtomine") : playerSlots().name(w));
+
+  setStatus(line);
+  view_->label_winner1->setText(line);
+  view_->label_winner2->setText(line);
+  view_->panel_winner->show();
+  view_->panel_winner->raise();
+  chat(line);
+  if (client().amhost) view_->button_start->show();
+}
+
+void GameTable::justwatching(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot || !validSlot(*slot)) return;
+  const int s = *slot;
+  const bool watching = reader.rest() == "1";
+  if (s == client().mynumber && menu_.justWatch) menu_.justWatch->setChecked(watching);
+  chat(playerSlots().name(s) +
+       (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
+  playerSlots().setWatching(s, watching);
+}
+
+void GameTable::clearall() {
+  if (menu_.justWatch) menu_.justWatch->setChecked(false);
+  for (int s = 1; s <= PlayerSlots::kCount; ++s) {
+    playerSlots().setTotal(s, QStringLiteral("0"));
+    playerSlots().setCurrent(s, QString());
+    playerSlots().setPulls(s, QStringLiteral("0"));
+    playerSlots().setWatching(s, false);
+  }
+}
+
+// ---- input ----
+
+bool GameTable::mayPull() const {
+  const int me = client().mynumber;
+  return me >= 1 && me <= 6 && state_.mypulls > 0 && client().loggedin;
+}
+
+void GameTable::startShuffle() {
+  state_.mydice.fill(0);
+  timer2_.start();
+}
+
+void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
+  if (client().mynumber > 6) return;
+  if (state_.mypulls < 0) {
+    setStatus(QStringLiteral("No Pulls"));
+    return;
+  }
+  if (x < 0 || y < 0) return;
+  const int column = x / kCell;
+  const int row = y / kCell;
+  if (!validIndex(column) || !validIndex(row)) return;
+  if (state_.mydice[column] == 0) {
+    services_.playsounds(QStringLiteral("invalid"));
+    setStatus(QStringLiteral("You must Pull first."));
+  } else if (state_.mydice[column] != state_.boardcells[column][row]) {
+    services_.playsounds(QStringLiteral("invalid"));
+    setStatus(QStringLiteral("That number does not match."));
+  } else if (client().loggedin) {
+    services_.sendToHost(build(Msg::ChooseDice, {client().mynumber, column, row, ""}));
+  }
+}
+
+void GameTable::image_ballMouseDown() {
+  if (mustchoose()) {
+    services_.playsounds(QStringLiteral("invalid"));
+    return;
+  }
+  if (!mayPull()) return;
+  state_.balldragging = true;
+  startShuffle();
+}
+
+void GameTable::image_ballMouseMove(int y) {
+  if (!state_.balldragging) return;
+  if (y > 0) view_->setBallTop(std::min(view_->ballTop() + y, kBallLowest));
+  if (view_->ballTop() > kBallLimit) state_.balldragging = false;
+}
+
+void GameTable::image_ballMouseUp() {
+  if (mustchoose()) return;
+  state_.balldragging = false;
+  view_->setBallTop(kBallRestTop);
+  if (!mayPull()) return;
+  services_.sendToHost(build(Msg::PullHandle, {client().mynumber, ""}));
+  startShuffle();
+}
+
+// ---- timers ----
+
+void GameTable::Timer2Timer() {
+  const auto& pictures = view_->pictures;
+  for (int i = 0; i < kTableSize; ++i) {
+    if (state_.mydice[i] != 0) continue;
+    const int face = services_.random().random(6) + 1;
+    view_->image_dice[i]->clear();
+    view_->image_dice[i]->setPicture(pictures.dice(face), face);
+  }
+}
+
+void GameTable::turntimeTimer() {
+  // Counting down from a clock that already shows 0 stays at 0.
+  state_.secondsleft = state_.secondsleft > 0 ? state_.secondsleft - 1 : 0;
+  if (state_.secondsleft < 1) {
+    state_.secondsleft = 0;
+    view_->label_timer->setText(QStringLiteral("Time: 0:00"));
+    view_->setTimerBarWidth(0);
+    return;
+  }
+  const long long width = static_cast<long long>(state_.timerstep) * state_.secondsleft;
+  view_->setTimerBarWidth(static_cast<int>(std::min<long long>(width, kClockBarWidth)));
+  view_->label_timer->setColour(
+      state_.secondsleft >= kPaleClockFrom ? QColor(Qt::black) : colourFromBgr(kPaleClockColour));
+  const int s = state_.secondsleft;
+  if (s == 20 || s == 15 || s <= 10) services_.playsounds(QStringLiteral("tick"));
+  view_->label_timer->setText(clockText(s));
+}
+
+// ---- what the user sees ----
+
+QWidget* GameTable::startButton() const {
+  return view_->button_start;
+}
+QString GameTable::statusText() const {
+  return view_->label_turn->text();
+}
+QString GameTable::headingText() const {
+  return view_->label_playtoscore->text();
+}
+QString GameTable::numrollsText() const {
+  return view_->label_numrolls->text();
+}
+QString GameTable::timerText() const {
+  return view_->label_timer->text();
+}
+QColor GameTable::timerColour() const {
+  return view_->label_timer->colour();
+}
+int GameTable::timerBarWidth() const {
+  return view_->image_timer->width();
+}
+bool GameTable::winnerVisible() const {
+  return !view_->panel_winner->isHidden();
+}
+QString GameTable::winnerText() const {
+  return view_->label_winner2->text();
+}
+QWidget* GameTable::boardWidget() const {
+  return view_->board;
+}
+QWidget* GameTable::ballWidget() const {
+  return view_->image_ball;
+}
+int GameTable::ballTop() const {
+  return view_->ballTop();
+}
+
+int GameTable::dieIndex(int die) const {
+  return validIndex(die) ? view_->image_dice[die]->pictureIndex() : 0;
+}
+
+int GameTable::bonusIndex(int die) const {
+  return validIndex(die) ? view_->image_bonus[die]->pictureIndex() : 0;
+}
+
+}  // namespace kuvo

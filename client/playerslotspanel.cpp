@@ -1,0 +1,270 @@
+#include "playerslotspanel.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QWidget>
+
+#include "fields.h"
+#include "messages.h"
+#include "playerslots.h"
+
+namespace kuvo {
+namespace {
+
+constexpr std::array<int, 6> kRowTops = {51, 74, 96, 119, 141, 164};
+constexpr int kRowHeight = 20;
+constexpr int kPullsRight = 445;
+constexpr int kPullsWidth = 30;
+constexpr int kEyesLeft = 440;
+constexpr int kNameLeft = 449;
+constexpr int kNameWidth = 111;
+constexpr int kTotalLeft = 579;
+constexpr int kTotalWidth = 72;
+constexpr int kCurrentLeft = 654;
+constexpr int kCurrentWidth = 52;
+constexpr int kHeadingTop = 34;
+constexpr int kFirstSpectator = 7;
+constexpr int kLastNumber = 9;
+
+QFont boldPixels(int pixels) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  return font;
+}
+
+// Peers choose their names: a label shows them as text, never as markup.
+QLabel* textLabel(QWidget* parent, const QString& objectName, const QRect& geometry,
+                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(objectName);
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  return label;
+}
+
+QPixmap drawEyes() {
+  QPixmap pixmap(22, 9);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 1));
+  for (const qreal x : {1.0, 12.0}) {
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(x, 0.5, 9, 8));
+    p.setBrush(QColor(0x20, 0x50, 0xA0));
+    p.drawEllipse(QRectF(x + 3, 2.5, 4, 4));
+  }
+  return pixmap;
+}
+
+}  // namespace
+
+PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, MenuActions& menu)
+    : QObject(board), services_(services), menu_(menu) {
+  const QFont big = boldPixels(16);
+  const QFont small = boldPixels(13);
+  const QFont heading = boldPixels(12);
+  textLabel(board, QStringLiteral("label_headpulls"), QRect(422, kHeadingTop, 30, 16), heading,
+            Qt::AlignHCenter | Qt::AlignVCenter)
+      ->setText(QStringLiteral("Pulls"));
+  textLabel(board, QStringLiteral("label_headtotal"), QRect(kTotalLeft, kHeadingTop, 60, 16),
+            heading)
+      ->setText(QStringLiteral("Total"));
+  textLabel(board, QStringLiteral("label_headcurrent"), QRect(653, kHeadingTop, 55, 16), heading)
+      ->setText(QStringLiteral("Current"));
+
+  const QPixmap eyes = drawEyes();
+  for (int i = 0; i < PlayerSlots::kCount; ++i) {
+    const int n = i + 1;
+    const int top = kRowTops[static_cast<size_t>(i)];
+    Row& r = rows_[static_cast<size_t>(i)];
+    r.rolls = textLabel(board, QStringLiteral("label_rolls%1").arg(n),
+                        QRect(kPullsRight - kPullsWidth, top, kPullsWidth, kRowHeight), big,
+                        Qt::AlignRight | Qt::AlignVCenter);
+    r.eyes = new QLabel(board);
+    r.eyes->setObjectName(QStringLiteral("image_eyes%1").arg(n));
+    r.eyes->setGeometry(kEyesLeft, top + 1 + (kRowHeight - 9) / 2, 22, 9);
+    r.eyes->setPixmap(eyes);
+    r.name = textLabel(board, QStringLiteral("label_playername%1").arg(n),
+                       QRect(kNameLeft, top, kNameWidth, kRowHeight), big);
+    r.name->setProperty("slot", n);
+    r.score = textLabel(board, QStringLiteral("label_score%1").arg(n),
+                        QRect(kTotalLeft, top, kTotalWidth, kRowHeight), big);
+    r.bonus = textLabel(board, QStringLiteral("label_bonus%1").arg(n),
+                        QRect(kCurrentLeft, top, kCurrentWidth, kRowHeight), small);
+    // Right-clicks on any name reach the filter; only slots 2..6 open the menu.
+    r.name->installEventFilter(this);
+    showSlot(n);
+  }
+
+  popupKick_ = new QMenu(board);
+  removeFromGame_ = popupKick_->addAction(QStringLiteral("Remove From Game"));
+  setToJustWatch_ = popupKick_->addAction(QStringLiteral("Set to Just Watch"));
+  unsetJustWatch_ = popupKick_->addAction(QStringLiteral("Unset Just Watch"));
+  connect(removeFromGame_, &QAction::triggered, this, [this] { RemoveFromGame1Click(); });
+  connect(setToJustWatch_, &QAction::triggered, this, [this] { SettoJustWatch1Click(); });
+  connect(unsetJustWatch_, &QAction::triggered, this, [this] { UnsetJustWatch1Click(); });
+
+  connect(&services_.playerSlots(), &PlayerSlots::changed, this, [this](int n) { showSlot(n); });
+
+  if (menu_.justWatch) {
+    connect(menu_.justWatch, &QAction::triggered, this, [this](bool checked) {
+      // The check mark follows the host's confirmation, not the click: put
+      // back what the click toggled and ask the host.
+      const bool wasChecked = menu_.justWatch->isCheckable() ? !checked : false;
+      if (menu_.justWatch->isCheckable()) menu_.justWatch->setChecked(wasChecked);
+      JustWatch1Click(wasChecked);
+    });
+  }
+}
+
+const PlayerSlotsPanel::Row* PlayerSlotsPanel::row(int n) const {
+  return PlayerSlots::valid(n) ? &rows_[static_cast<size_t>(n - 1)] : nullptr;
+}
+
+QLabel* PlayerSlotsPanel::nameLabel(int n) const {
+  return row(n) ? row(n)->name : nullptr;
+}
+QLabel* PlayerSlotsPanel::pullsLabel(int n) const {
+  return row(n) ? row(n)->rolls : nullptr;
+}
+QLabel* PlayerSlotsPanel::totalLabel(int n) const {
+  return row(n) ? row(n)->score : nullptr;
+}
+QLabel* PlayerSlotsPanel::currentLabel(int n) const {
+  return row(n) ? row(n)->bonus : nullptr;
+}
+QLabel* PlayerSlotsPanel::watchingMark(int n) const {
+  return row(n) ? row(n)->eyes : nullptr;
+}
+
+void PlayerSlotsPanel::showSlot(int n) {
+  const Row* r = row(n);
+  if (!r) return;
+  const PlayerSlot& slot = services_.playerSlots().at(n);
+  r->name->setText(slot.name);
+  r->rolls->setText(slot.pulls);
+  r->score->setText(slot.total);
+  r->bonus->setText(slot.current);
+  r->eyes->setVisible(slot.watching);
+}
+
+void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
+  ClientState& state = services_.state();
+  PlayerSlots& seats = services_.playerSlots();
+  const Colour colour = state.systemcolor;
+  GroupReader groups(payload);
+  while (groups.moreGroups()) {
+    const auto number = groups.intField();
+    const std::string_view nameField = groups.field();
+    const std::string_view flag = groups.field();
+    // A number that is not a number ends the message; one outside the host's
+    // numbers 1..9 is skipped, as it names no slot and no spectator.
+    if (!number) break;
+    const int n = *number;
+    if (n < 1 || n > kLastNumber) continue;
+    const QString name =
+        QString::fromUtf8(nameField.data(), static_cast<qsizetype>(nameField.size()));
+
+    if (n == state.mynumber) {
+      services_.addlinetochat(QStringLiteral("0+You are Connected."), colour);
+      services_.loadinifile();
+    } else {
+      services_.addlinetochat(QStringLiteral("0+") + name + QStringLiteral(" is Connected."),
+                              colour);
+    }
+    if (n >= kFirstSpectator) {
+      services_.addSpectator(QStringLiteral("%1: ").arg(n) + name);
+      services_.addlinetochat(n == state.mynumber
+                                  ? QStringLiteral("0+You are spying.")
+                                  : QStringLiteral("0+") + name + QStringLiteral(" is spying."),
+                              colour);
+    } else {
+      seats.setName(n, name);
+      rows_[static_cast<size_t>(n - 1)].name->setVisible(true);
+      rows_[static_cast<size_t>(n - 1)].score->setVisible(true);
+      if (flag == "1") seats.setWatching(n, true);
+    }
+  }
+  services_.playsounds(QStringLiteral("entered"));
+}
+
+void PlayerSlotsPanel::playerdisconnected(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto number = reader.intField();
+  if (!number) return;
+  const int n = *number;
+  const std::string_view rest = reader.rest();
+  const QString name = QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()));
+  const Colour colour = services_.state().systemcolor;
+
+  if (n > PlayerSlots::kCount) {
+    if (services_.removeSpectator(QStringLiteral("%1: ").arg(n) + name))
+      services_.addlinetochat(QStringLiteral("0+") + name + QStringLiteral(" has left."), colour);
+    return;
+  }
+  if (!PlayerSlots::valid(n)) return;
+  PlayerSlots& seats = services_.playerSlots();
+  const QString current = seats.name(n);
+  if (current != QLatin1String(kWaiting) && current != QLatin1String(kRovi))
+    services_.addlinetochat(QStringLiteral("0+") + current + QStringLiteral(" disconnected."),
+                            colour);
+  seats.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
+  seats.setWatching(n, false);
+}
+
+void PlayerSlotsPanel::label_playername1ContextPopup(int slot) {
+  const bool host = services_.state().amhost;
+  removeFromGame_->setEnabled(host);
+  setToJustWatch_->setEnabled(host);
+  unsetJustWatch_->setEnabled(host);
+  if (services_.playerSlots().name(slot) == QLatin1String(kWaiting))
+    removeFromGame_->setEnabled(false);
+  target_ = slot;
+}
+
+void PlayerSlotsPanel::kicking(int number) {
+  const ClientState& state = services_.state();
+  if (!state.amhost || !state.loggedin) return;
+  services_.sendToHost(build(Msg::KickHim, {state.mynumber, number, std::string()}));
+}
+
+void PlayerSlotsPanel::RemoveFromGame1Click() {
+  kicking(target_);
+}
+
+void PlayerSlotsPanel::sendJustWatch(int n, int mode) {
+  if (!services_.state().loggedin || n >= kFirstSpectator) return;
+  services_.sendToHost(build(Msg::JustWatch, {n, mode}));
+}
+
+void PlayerSlotsPanel::SettoJustWatch1Click() {
+  sendJustWatch(target_, 1);
+}
+void PlayerSlotsPanel::UnsetJustWatch1Click() {
+  sendJustWatch(target_, 2);
+}
+
+void PlayerSlotsPanel::JustWatch1Click(bool wasChecked) {
+  sendJustWatch(services_.state().mynumber, wasChecked ? 2 : 1);
+}
+
+bool PlayerSlotsPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ContextMenu) {
+    const int slot = watched->property("slot").toInt();
+    if (slot >= 2 && slot <= PlayerSlots::kCount) {
+      label_playername1ContextPopup(slot);
+      popupKick_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kuvo

@@ -1,0 +1,313 @@
+// The chat: how lines are shown, what the input line and the phrase buttons
+// send, links, smileys, Rovi's chatter and the text options.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
+#include "chatpanel.h"
+#include "shell_testsupport.h"
+#include "smileys.h"
+
+namespace kuvo {
+namespace {
+
+using testing::FakeServices;
+using testing::TestMenu;
+
+struct Piece {
+  QString text;
+  QTextCharFormat format;
+};
+
+// The pieces of paragraph `block` of the view, as the user sees them.
+std::vector<Piece> pieces(const QTextBrowser* view, int block) {
+  std::vector<Piece> out;
+  const QTextBlock b = view->document()->findBlockByNumber(block);
+  for (auto it = b.begin(); !it.atEnd(); ++it) {
+    const QTextFragment f = it.fragment();
+    if (f.isValid()) out.push_back({f.text(), f.charFormat()});
+  }
+  return out;
+}
+
+class ChatTest : public ::testing::Test {
+ protected:
+  ChatTest() : board(testing::makeBoard()), chat(board.get(), services, menu.menu) {
+    chat.openUrl = [this](const QUrl& url) {
+      opened << url;
+      return true;
+    };
+    chat.messageBox = [this](const QString& text) { boxes << text; };
+    services.clientState.loggedin = true;
+    services.clientState.mynumber = 3;
+  }
+
+  QString viewText() const { return chat.mainchat()->document()->toPlainText(); }
+
+  void press(QWidget* widget, int key, const QString& text = {}) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &down);
+  }
+
+  FakeServices services;
+  TestMenu menu;
+  std::unique_ptr<QWidget> board;
+  ChatPanel chat;
+  QList<QUrl> opened;
+  QStringList boxes;
+};
+
+TEST_F(ChatTest, ReceivedLineWithSmileyAndLink) {
+  chat.chatrecieved("3+Ann chats: hi :)#12 see www.example.com|clRed");
+
+  const auto got = pieces(chat.mainchat(), 0);
+  ASSERT_EQ(got.size(), 4u);
+  EXPECT_EQ(got[0].text, QStringLiteral("Ann chats:  hi  "));
+  EXPECT_EQ(got[0].format.foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(got[0].format.fontWeight(), QFont::Bold);
+  ASSERT_TRUE(got[1].format.isImageFormat());
+  EXPECT_EQ(smileyIndexFromUrl(QUrl(got[1].format.toImageFormat().name())), 2);
+  EXPECT_EQ(got[2].text, QStringLiteral(" see "));
+  EXPECT_EQ(got[3].text, QStringLiteral("www.example.com "));
+  EXPECT_TRUE(got[3].format.isAnchor());
+  EXPECT_TRUE(got[3].format.fontUnderline());
+  EXPECT_EQ(got[3].format.foreground().color(), QColor(Qt::white));
+
+  EXPECT_EQ(chat.lastweblink(), 0);
+  EXPECT_EQ(chat.weblinks()[0], QStringLiteral("www.example.com "));
+  chat.mainchatJump(0);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://www.example.com")));
+}
+
+TEST_F(ChatTest, ReceivedColours) {
+  struct Case {
+    const char* payload;
+    QColor colour;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"3+Ann chats: hi|clBlue", QColor(0, 0, 255), "Ann chats:  hi "},
+      {"3+Ann chats: hi|$0000FF00", QColor(0, 255, 0), "Ann chats:  hi "},
+      {"3+Ann chats: no bar", QColor(255, 0, 0), "Ann chats:  no bar "},
+      {"3+Ann chats: hi|clPink", QColor(255, 0, 0), "Ann chats:  hi "},
+      {"3+Ann chats: a|b|clBlue", QColor(255, 0, 0), "Ann chats:  a "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.payload);
+    chat.ClearMainChat1Click();
+    chat.chatrecieved(c.payload);
+    EXPECT_EQ(viewText(), QString::fromUtf8(c.text));
+    EXPECT_EQ(pieces(chat.mainchat(), 0).at(0).format.foreground().color(), c.colour);
+  }
+}
+
+TEST_F(ChatTest, LinesGoToTheirSendersStyles) {
+  chat.addlinetochat(QStringLiteral("0+You are Connected."), kSystemColour);
+  chat.addlinetochat(QStringLiteral("4+Cy chats: yo"), 0xFFFFFF);
+  EXPECT_EQ(chat.mainchat()->document()->blockCount(), 2);
+  EXPECT_EQ(chat.mainchat()->document()->findBlockByNumber(0).text(),
+            QStringLiteral(" You are Connected. "));
+  EXPECT_EQ(ChatPanel::styleFor(0), 0);
+  EXPECT_EQ(ChatPanel::styleFor(1), 6);
+  EXPECT_EQ(ChatPanel::styleFor(9), 14);
+  EXPECT_EQ(ChatPanel::styleFor(42), 0);
+  EXPECT_EQ(chat.style(9).foreground().color(), QColor(255, 255, 255));
+  EXPECT_EQ(chat.style(0).foreground().color(), QColor(255, 128, 0));
+}
+
+TEST_F(ChatTest, MalformedLinesNeverBreakTheView) {
+  const char* lines[] = {"no number at all", "x+text",       "99+Odd: text", "-4+Neg: text",
+                         "3+end:)#12",       "3+Al: x:)#99", "3+Al: y:)#1",  "3+a\nb\r\nc"};
+  for (const char* line : lines) chat.addlinetochat(QString::fromUtf8(line), kRed);
+  // The first two are not chat lines; the rest are one paragraph each.
+  const QTextDocument* doc = chat.mainchat()->document();
+  EXPECT_EQ(doc->blockCount(), 6);
+  // A head that ends inside a smiley code leaves the rest of the code as text.
+  EXPECT_EQ(doc->findBlockByNumber(2).text(), QStringLiteral("end: )#12 "));
+  for (int block : {3, 4}) {
+    const auto got = pieces(chat.mainchat(), block);
+    ASSERT_FALSE(got.empty());
+    ASSERT_TRUE(got.back().format.isImageFormat());
+    EXPECT_EQ(smileyIndexFromUrl(QUrl(got.back().format.toImageFormat().name())), 0);
+  }
+  EXPECT_EQ(doc->lastBlock().text(), QStringLiteral(" a b  c "));
+}
+
+TEST_F(ChatTest, MarkupFromPeersIsShownAsText) {
+  chat.chatrecieved("3+Ann chats: <b>bold</b> <img src=\"x.png\"> <a href=x>y</a>|clRed");
+  EXPECT_EQ(viewText(),
+            QStringLiteral("Ann chats:  <b>bold</b> <img src=\"x.png\"> <a href=x>y</a> "));
+  for (const auto& p : pieces(chat.mainchat(), 0)) {
+    EXPECT_FALSE(p.format.isImageFormat());
+    EXPECT_FALSE(p.format.isAnchor());
+  }
+}
+
+TEST_F(ChatTest, LinksOnlyOpenWebAddresses) {
+  chat.chatrecieved("3+Ann chats: file:///bin/www.sh href=http://x.org>y|clRed");
+  ASSERT_EQ(chat.linkTargets().size(), 2u);
+  chat.mainchatJump(0);
+  chat.mainchatJump(1);
+  chat.mainchatJump(2);   // no such link
+  chat.mainchatJump(-1);  // nor this
+  EXPECT_TRUE(opened.isEmpty());
+  EXPECT_EQ(boxes, QStringList(4, QStringLiteral("Cannot open Webpage")));
+}
+
+TEST_F(ChatTest, LinkTableWrapsAndClicksOpenWhatTheyShow) {
+  for (int i = 0; i < 102; ++i)
+    chat.addlinetochat(QStringLiteral("1+Al chats: http://x%1.org").arg(i), kRed);
+  EXPECT_EQ(chat.lastweblink(), 1);
+  EXPECT_EQ(chat.weblinks()[100], QStringLiteral("http://x100.org "));
+  EXPECT_EQ(chat.weblinks()[1], QStringLiteral("http://x101.org "));
+  chat.mainchatJump(101);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened.back(), QUrl(QStringLiteral("http://x101.org")));
+
+  chat.ClearMainChat1Click();
+  EXPECT_EQ(viewText(), QString());
+  chat.addlinetochat(QStringLiteral("1+Al chats: www.after.org"), kRed);
+  EXPECT_EQ(chat.lastweblink(), 2);  // the table goes on across a clear
+  chat.mainchatJump(0);
+  EXPECT_EQ(opened.back(), QUrl(QStringLiteral("http://www.after.org")));
+  EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(ChatTest, InputLineRules) {
+  struct Case {
+    const char* input;
+    std::vector<std::string> sent;
+  };
+  const Case cases[] = {
+      {"hello", {"CMD_chat+3+hello|$000080FF"}},
+      {"/me waves", {"CMD_action+3+waves|$000080FF"}},
+      {"/mewaves", {"CMD_action+3+aves|$000080FF"}},
+      {"/help", {}},
+      {"", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    services.sent.clear();
+    chat.mychat()->setText(QString::fromUtf8(c.input));
+    press(chat.mychat(), Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(services.sentText(), c.sent);
+    EXPECT_EQ(chat.mychat()->text(), QString());
+  }
+}
+
+TEST_F(ChatTest, TypingBeforeLoginKeepsTheText) {
+  services.clientState.loggedin = false;
+  chat.mychat()->setText(QStringLiteral("early"));
+  press(chat.mychat(), Qt::Key_Return, QStringLiteral("\r"));
+  EXPECT_TRUE(services.sent.empty());
+  EXPECT_EQ(chat.mychat()->text(), QStringLiteral("early"));
+}
+
+TEST_F(ChatTest, FirstKeyClearsThePlaceholder) {
+  EXPECT_EQ(chat.mychat()->text(), QStringLiteral("<Enter Chat Here>"));
+  press(chat.mychat(), Qt::Key_A, QStringLiteral("a"));
+  EXPECT_EQ(chat.mychat()->text(), QStringLiteral("a"));
+}
+
+TEST_F(ChatTest, SmileyMenuAppendsItsCode) {
+  chat.N271Click(12);
+  EXPECT_EQ(chat.mychat()->text(), QStringLiteral(":)#12"));
+  chat.N271Click(27);
+  EXPECT_EQ(chat.mychat()->text(), QStringLiteral(":)#12:)#27"));
+  EXPECT_EQ(chat.smileyMenu()->actions().size(), kSmileyCount);
+  EXPECT_EQ(chat.smileyMenu()->actions().at(0)->text(), QStringLiteral(":)#10"));
+}
+
+TEST_F(ChatTest, PhraseButtonsAreRateLimited) {
+  EXPECT_EQ(chat.phraseButton(1)->toolTip(), QStringLiteral("Way To Go!"));
+  EXPECT_EQ(chat.phrase(10), QStringLiteral("/me waves \"Good-Bye\""));
+  services.clientState.loggedin = false;  // phrases do not wait for the login
+  chat.b_phrase1Click(1);
+  chat.b_phrase1Click(1);
+  EXPECT_EQ(services.sentText(),
+            std::vector<std::string>{"CMD_action+3+says: Way To Go!|$000080FF"});
+  for (int tick = 0; tick < 100; ++tick) chat.phraseTick();
+  chat.b_phrase1Click(2);
+  EXPECT_EQ(services.sent.size(), 1u);
+  chat.phraseTick();  // the 101st tick
+  chat.setPhrase(2, QStringLiteral("/me dances"));
+  chat.b_phrase1Click(2);
+  ASSERT_EQ(services.sent.size(), 2u);
+  EXPECT_EQ(services.sentText()[1], "CMD_action+3+dances|$000080FF");
+  for (int tick = 0; tick < 200; ++tick) chat.phraseTick();
+  chat.b_phrase1Click(10);  // the tenth button opens the chatter sounds instead
+  EXPECT_EQ(services.sent.size(), 2u);
+}
+
+TEST_F(ChatTest, RoviChattersOnlyWithoutOtherPlayers) {
+  services.seats.setName(1, QStringLiteral("Al"));
+  services.seats.setName(2, QStringLiteral("Rovi"));
+  constexpr int kLines = 250;
+  for (int i = 0; i < kLines; ++i) chat.klottalk();
+  EXPECT_GT(services.chat.size(), 200);
+  EXPECT_LT(services.chat.size(), kLines);
+  for (const QString& line : services.chat)
+    EXPECT_TRUE(line.startsWith(QStringLiteral("0+Rovi the bot says: "))) << line.toStdString();
+  for (Colour c : services.chatColours) EXPECT_EQ(c, kSystemColour);
+
+  services.chat.clear();
+  services.seats.setName(5, QStringLiteral("Cy"));
+  for (int i = 0; i < kLines; ++i) chat.klottalk();
+  EXPECT_TRUE(services.chat.isEmpty());
+}
+
+TEST_F(ChatTest, TextSizeMovesTheCheckMarkAndSaves) {
+  chat.addlinetochat(QStringLiteral("1+Al chats: before"), kRed);
+  chat.N14Click(2);
+  EXPECT_EQ(chat.textSize(), 12);
+  EXPECT_EQ(services.settingsSaves, 1);
+  const bool expected[] = {false, false, true, false};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(menu.menu.textSize[i]->isChecked(), expected[i]);
+  EXPECT_EQ(pieces(chat.mainchat(), 0).at(0).format.fontPointSize(), 12);
+  chat.setTextSize(9);  // no item says 9: the size applies, nothing is checked
+  EXPECT_EQ(chat.textSize(), 9);
+  for (QAction* item : menu.menu.textSize) EXPECT_FALSE(item->isChecked());
+}
+
+TEST_F(ChatTest, TextColourFromTheChooser) {
+  std::optional<Colour> answer;
+  chat.chooseColour = [&answer](Colour) { return answer; };
+  chat.TextColor1Click();  // cancelled
+  EXPECT_EQ(chat.chatColour(), kBuiltInChatColour);
+  EXPECT_EQ(services.settingsSaves, 0);
+  answer = 0xFF0000;
+  menu.menu.textColor->trigger();
+  EXPECT_EQ(chat.chatColour(), 0xFF0000u);
+  EXPECT_EQ(chat.mychat()->palette().color(QPalette::Text), QColor(0, 0, 255));
+  EXPECT_EQ(services.settingsSaves, 1);
+  chat.mychat()->setText(QStringLiteral("blue"));
+  chat.sendit();
+  EXPECT_EQ(services.sentText().back(), "CMD_chat+3+blue|clBlue");
+}
+
+TEST_F(ChatTest, CopyGivesPlainText) {
+  chat.chatrecieved("3+Ann chats: <i>hi</i> :)#11|clRed");
+  chat.SelectAll1Click();
+  chat.Copy1Click();
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Ann chats:  <i>hi</i>  "));
+}
+
+TEST_F(ChatTest, ClearFromTheOptionsMenu) {
+  chat.addlinetochat(QStringLiteral("0+one"), kRed);
+  menu.menu.clearMainChat->trigger();
+  EXPECT_TRUE(chat.mainchat()->document()->isEmpty());
+  chat.addlinetochat(QStringLiteral("0+two"), kRed);
+  EXPECT_EQ(chat.mainchat()->document()->blockCount(), 1);
+}
+
+}  // namespace
+}  // namespace kuvo

@@ -1,0 +1,241 @@
+// The settings file: defaults, reading and writing the options, sharing the
+// file with other programs, and the window geometry rules.
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "chatpanel.h"
+#include "clientsettings.h"
+#include "settingsfile.h"
+#include "shell_testsupport.h"
+#include "soundboard.h"
+
+namespace kuvo {
+namespace {
+
+using testing::FakeServices;
+using testing::TestMenu;
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& data) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(data);
+}
+
+// A main window's worth of settings targets over a settings file of its own.
+struct SettingsRig {
+  SettingsRig()
+      : window(testing::makeBoard()),
+        chat(new ChatPanel(window.get(), services, menu.menu)),
+        sounds(new SoundBoard(services, menu.menu, chat->phraseButton(10))),
+        path(dir.filePath(QStringLiteral("orvellobby.ini"))) {
+    window->setGeometry(100, 120, 715, 511);
+    targets.window = window.get();
+    targets.chat = chat;
+    targets.sounds = sounds;
+    targets.state = &services.clientState;
+    targets.menu = &menu.menu;
+    targets.roundsText = [this] { return QString::number(rounds); };
+    targets.timeText = [this] { return timeText; };
+    targets.setRoundsPosition = [this](int n) { rounds = n; };
+    targets.setTimePosition = [this](int n) { timePosition = n; };
+    targets.setTimeText = [this](const QString& text) { timeText = text; };
+  }
+
+  QString fileText() const { return QString::fromUtf8(readAll(path)); }
+
+  FakeServices services;
+  TestMenu menu;
+  std::unique_ptr<QWidget> window;
+  ChatPanel* chat;
+  SoundBoard* sounds;
+  QTemporaryDir dir;
+  QString path;
+  SettingsTargets targets;
+  int rounds = 5;
+  int timePosition = -1;
+  QString timeText = QStringLiteral("unset");
+};
+
+class SettingsTest : public ::testing::Test, public SettingsRig {};
+
+TEST_F(SettingsTest, FirstRunDefaults) {
+  loadinifile(path, targets);
+  EXPECT_EQ(chat->textSize(), 8);
+  EXPECT_TRUE(menu.menu.textSize[0]->isChecked());
+  EXPECT_EQ(chat->chatColour(), 0x00FFFFu);
+  EXPECT_EQ(rounds, 3);
+  EXPECT_EQ(timePosition, 0);
+  EXPECT_EQ(timeText, QStringLiteral("0"));
+  EXPECT_TRUE(sounds->playSoundsOn());
+  EXPECT_TRUE(sounds->chatterSoundsOn());
+  EXPECT_EQ(sounds->turnsound(), 0);
+  EXPECT_EQ(windowBounds(window.get()), QRect(3, 3, 723, 556));
+  EXPECT_EQ(services.clientState.savedbounds, QRect(3, 3, 723, 556));
+  EXPECT_EQ(chat->phrase(1), QStringLiteral("Way To Go!"));
+  EXPECT_FALSE(QFile::exists(path));  // reading creates nothing
+}
+
+TEST_F(SettingsTest, SaveWritesTheElevenKeysInOrder) {
+  ASSERT_TRUE(saveinifile(path, targets));
+  EXPECT_EQ(fileText(), QStringLiteral("[Kuvo]\nTextsize=10\nTop=120\nLeft=100\nWidth=715\n"
+                                       "Height=511\nPlaytoscore=5\nTimeperround=unset\n"
+                                       "Textcolor=$000080FF\nTurnsound=0\nPlaysounds=true\n"
+                                       "ChatterSounds=false\n"));
+}
+
+TEST_F(SettingsTest, ValuesAsRead) {
+  struct Case {
+    const char* line;
+    std::function<void(SettingsRig&)> check;
+  };
+  const Case cases[] = {
+      {"Playsounds=FALSE", [](SettingsRig& t) { EXPECT_TRUE(t.sounds->playSoundsOn()); }},
+      {"Playsounds=false", [](SettingsRig& t) { EXPECT_FALSE(t.sounds->playSoundsOn()); }},
+      {"ChatterSounds=false", [](SettingsRig& t) { EXPECT_FALSE(t.sounds->chatterSoundsOn()); }},
+      {"Turnsound=1", [](SettingsRig& t) { EXPECT_EQ(t.sounds->turnsound(), 1); }},
+      {"Turnsound=2", [](SettingsRig& t) { EXPECT_EQ(t.sounds->turnsound(), 0); }},
+      {"Textsize=abc", [](SettingsRig& t) { EXPECT_EQ(t.chat->textSize(), 8); }},
+      {"Textsize=0", [](SettingsRig& t) { EXPECT_EQ(t.chat->textSize(), 8); }},
+      {"Textsize=100000", [](SettingsRig& t) { EXPECT_EQ(t.chat->textSize(), 8); }},
+      {"textSIZE=14", [](SettingsRig& t) { EXPECT_EQ(t.chat->textSize(), 14); }},
+      {"Textcolor=clPink", [](SettingsRig& t) { EXPECT_EQ(t.chat->chatColour(), 0x00FFFFu); }},
+      {"Textcolor=clBlue", [](SettingsRig& t) { EXPECT_EQ(t.chat->chatColour(), 0xFF0000u); }},
+      {"Playtoscore=x", [](SettingsRig& t) { EXPECT_EQ(t.rounds, 5); }},
+      {"Playtoscore=7", [](SettingsRig& t) { EXPECT_EQ(t.rounds, 7); }},
+      {"Timeperround=",
+       [](SettingsRig& t) {
+         EXPECT_EQ(t.timePosition, -1);
+         EXPECT_EQ(t.timeText, QStringLiteral("unset"));
+       }},
+      {"Width=wide", [](SettingsRig& t) { EXPECT_EQ(windowBounds(t.window.get()).width(), 723); }},
+      {"Phrase4=Hi, all",
+       [](SettingsRig& t) { EXPECT_EQ(t.chat->phrase(4), QStringLiteral("Hi, all")); }},
+      {"Phrase4=",
+       [](SettingsRig& t) { EXPECT_EQ(t.chat->phrase(4), QStringLiteral("Excellent!")); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    SettingsRig fresh;
+    writeAll(fresh.path, QByteArray("[Kuvo]\n") + c.line + "\n");
+    loadinifile(fresh.path, fresh.targets);
+    c.check(fresh);
+  }
+}
+
+TEST_F(SettingsTest, UnreadableTimeIsKeptAsText) {
+  writeAll(path, "[Kuvo]\nTimeperround=abc\n");
+  loadinifile(path, targets);
+  EXPECT_EQ(timePosition, 0);
+  EXPECT_EQ(timeText, QStringLiteral("abc"));
+  ASSERT_TRUE(saveinifile(path, targets));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("\nTimeperround=abc\n")));
+}
+
+TEST_F(SettingsTest, OtherProgramsSectionsStayUntouched) {
+  const QByteArray lobby =
+      "; the lobby's own settings\n[Orvel]\nName=Bob, Ann\nServer = 10.0.0.5\n\n";
+  writeAll(path, lobby + "[KUVO]\nPhrase3=Hi, all\nTEXTSIZE=12\nExtra=keep me\n\n[Other]\nA=1\n");
+  loadinifile(path, targets);
+  EXPECT_EQ(chat->textSize(), 12);
+  EXPECT_EQ(chat->phrase(3), QStringLiteral("Hi, all"));
+  ASSERT_TRUE(saveinifile(path, targets));
+  ASSERT_TRUE(writePhrases(path, chat->phrases()));
+  const QString text = fileText();
+  // The lobby's lines keep their place and their values, commas and all.
+  EXPECT_TRUE(text.startsWith(QStringLiteral("; the lobby's own settings\n")));
+  const auto lobbyAt = text.indexOf(QStringLiteral("[Orvel]\nName=Bob, Ann\nServer=10.0.0.5\n"));
+  const auto ours =
+      text.indexOf(QStringLiteral("[KUVO]\nPhrase3=Hi, all\nTEXTSIZE=12\nExtra=keep me\n"));
+  EXPECT_GE(lobbyAt, 0);
+  EXPECT_LT(lobbyAt, ours) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("[Other]\nA=1")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Phrase10=/me waves \"Good-Bye\"\n")));
+  EXPECT_EQ(text.count(QStringLiteral("extsize="), Qt::CaseInsensitive), 1);
+  // Saving again changes nothing.
+  ASSERT_TRUE(saveinifile(path, targets));
+  EXPECT_EQ(fileText(), text);
+
+  SettingsFile file(path);
+  ASSERT_TRUE(file.load());
+  EXPECT_EQ(file.readText(QStringLiteral("textsize"), {}), QStringLiteral("12"));
+}
+
+TEST_F(SettingsTest, OversizedFileIsNeitherReadNorReplaced) {
+  QByteArray big("[Kuvo]\nTextsize=14\n");
+  big += QByteArray(kMaxSettingsFileSize, 'x');
+  writeAll(path, big);
+  loadinifile(path, targets);
+  EXPECT_EQ(chat->textSize(), 8);
+  EXPECT_FALSE(saveinifile(path, targets));
+  EXPECT_EQ(readAll(path).size(), big.size());
+}
+
+TEST_F(SettingsTest, CloseWritesOnlyChangedBounds) {
+  loadinifile(path, targets);
+  const QRect work(0, 0, 1920, 1080);
+  EXPECT_FALSE(FormClose(path, targets, work));
+  EXPECT_FALSE(QFile::exists(path));
+
+  window->move(40, 50);
+  EXPECT_TRUE(FormClose(path, targets, work));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("Top=50\nLeft=40\nWidth=723\nHeight=556\n")));
+  EXPECT_FALSE(FormClose(path, targets, work));  // nothing changed since the last close
+}
+
+TEST_F(SettingsTest, CloseShrinksAWindowLargerThanTheWorkArea) {
+  loadinifile(path, targets);
+  setWindowBounds(window.get(), QRect(0, 0, 1000, 700));
+  EXPECT_TRUE(FormClose(path, targets, QRect(0, 0, 800, 600)));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("Width=985\nHeight=685\n")));
+  EXPECT_EQ(services.clientState.savedbounds, QRect(0, 0, 985, 685));
+}
+
+TEST_F(SettingsTest, ResetScreenLocationThenClose) {
+  loadinifile(path, targets);
+  setWindowBounds(window.get(), QRect(300, 200, 900, 700));
+  ASSERT_TRUE(FormClose(path, targets, QRect(0, 0, 1920, 1080)));
+  ResetScreenLocation1Click(window.get());
+  ASSERT_TRUE(FormClose(path, targets, QRect(0, 0, 1920, 1080)));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("Top=3\nLeft=3\nWidth=723\nHeight=556\n")));
+}
+
+TEST(WindowGeometry, ClientAreaNeverShrinksBelowTheBoard) {
+  struct Case {
+    QSize asked, expected;
+  };
+  const Case cases[] = {
+      {{500, 400}, {711, 516}},
+      {{800, 400}, {800, 516}},
+      {{600, 900}, {711, 900}},
+      {{711, 516}, {711, 516}},
+  };
+  for (const auto& c : cases) {
+    QWidget window;
+    QWidget board(&window);
+    board.setGeometry(2, 2, 708, 509);
+    window.resize(c.asked);
+    FormResize(&window, &board);
+    EXPECT_EQ(window.size(), c.expected);
+  }
+  // With a menu bar above the client area the window is taller by its height.
+  QWidget window;
+  QWidget client(&window);
+  client.setGeometry(0, 20, 300, 300);
+  QWidget board(&client);
+  board.setGeometry(2, 2, 708, 509);
+  window.resize(400, 300);
+  FormResize(&window, &board);
+  EXPECT_EQ(window.size(), QSize(711, 536));
+}
+
+}  // namespace
+}  // namespace kuvo
