@@ -45,6 +45,10 @@ QLabel* textLabel(QWidget* parent, const QString& objectName, const QRect& geome
   label->setGeometry(geometry);
   label->setFont(font);
   label->setAlignment(alignment);
+  // Light text: the rows stand on the table's dark felt.
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xF3, 0xE7, 0xC4));
+  label->setPalette(palette);
   return label;
 }
 

@@ -91,7 +91,11 @@ void TcpHost::setLog(std::function<void(const QString&)> log) {
 void TcpHost::acceptPending() {
   while (QTcpSocket* socket = sock1_.nextPendingConnection()) {
     auto* connection = new TcpConnection(socket, server_, this);
-    const QString peer = socket->peerAddress().toString();
+    // Show an IPv4 peer as such, not in its IPv6-mapped form.
+    const QHostAddress address = socket->peerAddress();
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    const QString peer = isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
     const int slot = server_.Sock1Accept(connection);
     if (log_) {
       log_(slot > 0 ? QStringLiteral("Connection from %1 in slot %2").arg(peer).arg(slot)

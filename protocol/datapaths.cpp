@@ -2,34 +2,45 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace kuvo {
 namespace {
+
 QString& overrideFolder() {
   static QString folder;
   return folder;
 }
-}  // namespace
 
-void setDataFolderOverride(const QString& folder) {
-  overrideFolder() = folder;
+// Permission bits do not tell the whole story (read-only mounts, root, ACLs):
+// a folder is writable when a file can be created in it.
+bool canCreateFileIn(const QString& folder) {
+  if (folder.isEmpty() || !QDir(folder).exists()) return false;
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".kuvo-write-test-XXXXXX")));
+  return probe.open();
 }
 
-QString dataFolder() {
-  if (!overrideFolder().isEmpty()) return overrideFolder();
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  const QFileInfo info(programFolder);
-  if (!programFolder.isEmpty() && info.isDir() && info.isWritable()) return programFolder;
-  QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (userFolder.isEmpty()) userFolder = QDir::homePath() + "/.local/share/kuvo";
+}  // namespace
+
+void setDataFolderOverride(const QString& folder) { overrideFolder() = folder; }
+
+QString dataFolderFor(const QString& programFolder, const QString& userFolder) {
+  if (canCreateFileIn(programFolder)) return programFolder;
   QDir().mkpath(userFolder);
   return userFolder;
 }
 
-QString dataFilePath(const QString& fileName) {
-  return QDir(dataFolder()).filePath(fileName);
+QString dataFolder() {
+  if (!overrideFolder().isEmpty()) return overrideFolder();
+  static const QString folder = [] {
+    QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (user.isEmpty()) user = QDir::homePath() + QStringLiteral("/.local/share/Kuvo");
+    return dataFolderFor(QCoreApplication::applicationDirPath(), user);
+  }();
+  return folder;
 }
+
+QString dataFilePath(const QString& fileName) { return QDir(dataFolder()).filePath(fileName); }
 
 }  // namespace kuvo

@@ -14,4 +14,8 @@ QString dataFilePath(const QString& fileName);
 // For tests and special setups: use this folder instead (empty: decide as usual).
 void setDataFolderOverride(const QString& folder);
 
+// The decision itself: the program's folder if a file can be created in it,
+// else the user's folder (created when missing).
+QString dataFolderFor(const QString& programFolder, const QString& userFolder);
+
 }  // namespace kuvo

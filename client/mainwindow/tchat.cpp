@@ -365,6 +365,14 @@ void Tchat::sendloginfo(std::string_view payload) {
   if (!number) return;
   state_.mynumber = *number;
   state_.loggedin = true;
+  // Slot 1 is the hosting player's seat. At a table of kuvo-host nobody hosts
+  // in-process, so whoever sits in slot 1 starts the games and moderates.
+  if (*number == 1 && !state_.amhost) {
+    state_.amhost = true;
+    table_->startButton()->show();
+    menu_.startGame->setEnabled(true);
+    if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
+  }
   sendToHost("CMD_logininfo+" + std::to_string(*number) + "+" + std::string(kVersion) + "+" +
              state_.loginname + kTerminator);
 }

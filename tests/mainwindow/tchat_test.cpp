@@ -80,6 +80,21 @@ TEST(Tchat, JoiningLogsInWithTheAssignedNumber) {
   EXPECT_EQ(w.chat.state().mynumber, 3);
 }
 
+TEST(Tchat, WhoeverJoinsIntoSlotOneStartsTheGames) {
+  for (int slot : {1, 2}) {
+    ScriptedHost host;
+    Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    EXPECT_FALSE(w.chat.table().startButton()->isVisible());
+    host.send("CMD_sendlogininfo+" + std::to_string(slot) + FF);
+    ASSERT_TRUE(waitUntil([&] { return w.chat.state().loggedin; }));
+    EXPECT_EQ(w.chat.state().amhost, slot == 1);
+    EXPECT_EQ(w.chat.table().startButton()->isVisible(), slot == 1);
+    EXPECT_EQ(w.chat.menu().startGame->isEnabled(), slot == 1);
+  }
+}
+
 TEST(Tchat, DispatchesOneMessagePerTickByExactName) {
   ScriptedHost host;
   Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());

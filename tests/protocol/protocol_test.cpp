@@ -1,9 +1,13 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "colortext.h"
+#include "datapaths.h"
 #include "fields.h"
 #include "framing.h"
 #include "messages.h"
@@ -217,6 +221,31 @@ TEST(Random, IsUniformInRangeAndReplays) {
   for (int c : counts) EXPECT_GT(c, 800);
   EXPECT_EQ(a.random(0), 0);
   EXPECT_EQ(a.random(1), 0);
+}
+
+}  // namespace
+}  // namespace kuvo
+
+namespace kuvo {
+namespace {
+
+TEST(DataFolder, BesideTheProgramWhenWritableElseThePerUserFolder) {
+  QTemporaryDir program, home;
+  ASSERT_TRUE(program.isValid() && home.isValid());
+  const QString user = home.filePath(QStringLiteral("share/Kuvo"));
+  // A portable install keeps its files beside the program.
+  EXPECT_EQ(dataFolderFor(program.path(), user), program.path());
+  EXPECT_FALSE(QDir(user).exists());
+  // An installed program's folder takes no files (even for root, /proc takes
+  // none); the per-user folder is made on first use.
+  EXPECT_EQ(dataFolderFor(QStringLiteral("/proc"), user), user);
+  EXPECT_TRUE(QDir(user).exists());
+  EXPECT_EQ(dataFolderFor(program.filePath(QStringLiteral("missing")), user), user);
+
+  setDataFolderOverride(program.path());
+  EXPECT_EQ(dataFilePath(QStringLiteral("Kuvotally.tld")),
+            QDir(program.path()).filePath(QStringLiteral("Kuvotally.tld")));
+  setDataFolderOverride({});
 }
 
 }  // namespace
