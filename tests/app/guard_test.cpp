@@ -12,16 +12,7 @@
 namespace kuvo {
 namespace {
 
-QCoreApplication& app() {
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication instance(argc, argv);
-  return instance;
-}
-
 TEST(SingleInstanceGuard, ASecondStartKnocksAndStepsAside) {
-  app();
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   SingleInstanceGuard first(QStringLiteral("qelvo9"), folder.path());
@@ -42,7 +33,6 @@ TEST(SingleInstanceGuard, ASecondStartKnocksAndStepsAside) {
 }
 
 TEST(SingleInstanceGuard, AStaleLockOfADeadProcessIsTakenOver) {
-  app();
   QTemporaryDir folder;
   // A lock file left by a process that no longer exists.
   QFile stale(folder.filePath(QStringLiteral("qelvo9.lock")));

@@ -326,14 +326,6 @@ TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
 
 // ---- Over real sockets ----
 
-QCoreApplication& app() {
-  static int argc = 1;
-  static char name[] = "host_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication instance(argc, argv);
-  return instance;
-}
-
 // Reads whole messages from a socket until `count` arrived or time runs out.
 std::vector<std::string> readMessages(QTcpSocket& socket, std::size_t count, int ms = 3000) {
   std::vector<std::string> out;
@@ -354,7 +346,6 @@ std::vector<std::string> readMessages(QTcpSocket& socket, std::size_t count, int
 }
 
 TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
-  app();
   Random random(3);
   TcpHost host(random);
   ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));

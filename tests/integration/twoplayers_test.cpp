@@ -19,14 +19,6 @@
 namespace kuvo {
 namespace {
 
-QCoreApplication& app() {
-  static int argc = 1;
-  static char name[] = "integration_tests";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication instance(argc, argv);
-  return instance;
-}
-
 class ScriptedPlayer {
  public:
   ScriptedPlayer(const std::string& name, quint16 port) : name_(name) {
@@ -64,7 +56,8 @@ class ScriptedPlayer {
     switch (*id) {
       case Msg::SendLoginInfo:
         slot = parseInt(payload).value_or(0);
-        send("CMD_logininfo+" + std::to_string(slot) + "+2.0.4+" + name_ + kTerminator + kTerminator);
+        send("CMD_logininfo+" + std::to_string(slot) + "+2.0.4+" + name_ + kTerminator +
+             kTerminator);
         break;
       case Msg::LoadBoard: {
         GroupReader groups(payload);
@@ -74,7 +67,9 @@ class ScriptedPlayer {
         }
         break;
       }
-      case Msg::StartRound: pull(); break;
+      case Msg::StartRound:
+        pull();
+        break;
       case Msg::YourDice: {
         reader.field();
         pulls_ = reader.intField().value_or(0);
@@ -101,9 +96,15 @@ class ScriptedPlayer {
         if (pulls_ > 0) pull();
         break;
       }
-      case Msg::Filled: pulls_ = -1; break;
-      case Msg::Winner: winner = parseInt(reader.field()).value_or(0); won = true; break;
-      default: break;
+      case Msg::Filled:
+        pulls_ = -1;
+        break;
+      case Msg::Winner:
+        winner = parseInt(reader.field()).value_or(0);
+        won = true;
+        break;
+      default:
+        break;
     }
   }
 
@@ -124,7 +125,6 @@ int count(const std::vector<std::string>& messages, const std::string& prefix) {
 }
 
 TEST(TwoPlayersOnAHost, PlayAWholeGameOfTwoRounds) {
-  app();
   Random random(2024);
   using namespace std::chrono_literals;
   TcpHost host(random, {1ms, 20ms, 20ms});
@@ -134,7 +134,8 @@ TEST(TwoPlayersOnAHost, PlayAWholeGameOfTwoRounds) {
   clock.start();
   while (ann.slot == 0 && clock.elapsed() < 3000) QTest::qWait(5);
   ScriptedPlayer bob("Bob", host.port());
-  while ((bob.slot == 0 || host.server().table().players[2].name != "Bob") && clock.elapsed() < 3000)
+  while ((bob.slot == 0 || host.server().table().players[2].name != "Bob") &&
+         clock.elapsed() < 3000)
     QTest::qWait(5);
   ASSERT_EQ(ann.slot, 1);
   ASSERT_EQ(bob.slot, 2);

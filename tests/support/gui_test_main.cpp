@@ -1,0 +1,18 @@
+// main() of the test programs with windows: one QApplication for the whole
+// run, created before and destroyed after every test, offscreen unless told
+// otherwise, and a data folder of its own so no test touches the user's files.
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "datapaths.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  QTemporaryDir data;
+  kuvo::setDataFolderOverride(data.path());
+  return RUN_ALL_TESTS();
+}
