@@ -1,7 +1,6 @@
 #include "tchat.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>

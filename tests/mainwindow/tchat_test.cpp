@@ -1,5 +1,6 @@
 // The main window's start-up paths, login and dispatcher, against a real host
 // or a scripted one on loopback.
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -56,8 +57,9 @@ class ScriptedHost {
 };
 
 struct Window {
-  Window(QStringList arguments, quint16 gamePort, quint16 lobbyPort = 1)
-      : random(5), chat(random, std::move(arguments)) {
+  Window(QStringList arguments, quint16 gamePort, quint16 lobbyPort = 1,
+         ClientIntervals intervals = {})
+      : random(5), chat(random, std::move(arguments), intervals) {
     chat.setPorts(gamePort, lobbyPort);
     chat.messageBox = [this](const QString& text) { boxes << text; };
   }
@@ -93,6 +95,33 @@ TEST(Tchat, WhoeverJoinsIntoSlotOneStartsTheGames) {
     EXPECT_EQ(w.chat.table().startButton()->isVisible(), slot == 1);
     EXPECT_EQ(w.chat.menu().startGame->isEnabled(), slot == 1);
   }
+}
+
+TEST(Tchat, PhraseButtonsRestAfterEachPhrase) {
+  ScriptedHost host;
+  ClientIntervals fast;
+  fast.phraseCooldown = std::chrono::milliseconds(1);
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort(), 1, fast);
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+3" + FF);
+  const std::string login = "CMD_logininfo+3+2.0.4+Ann" + FF + FF;
+  ASSERT_EQ(host.receive(login.size()), login);
+  auto* button = qobject_cast<QAbstractButton*>(w.chat.chat().phraseButton(1));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  button->click();  // cooling down: sends nothing
+  const std::string phrase = "CMD_action+3+says: Way To Go!|";
+  host.receive(login.size() + phrase.size());
+  EXPECT_EQ(w.chat.state().phraseready, false);
+  // The cooldown clock runs only while a button rests, then stops.
+  ASSERT_TRUE(waitUntil([&] { return w.chat.state().phraseready; }));
+  button->click();
+  const std::string twice = host.receive(login.size() + 2 * phrase.size() + 20);
+  std::size_t count = 0;
+  for (auto at = twice.find(phrase); at != std::string::npos; at = twice.find(phrase, at + 1))
+    ++count;
+  EXPECT_EQ(count, 2u);
 }
 
 TEST(Tchat, DispatchesOneMessagePerTickByExactName) {
