@@ -23,6 +23,9 @@
 #include <QTextDocumentFragment>
 #include <QTextImageFormat>
 
+#include <utility>
+#include <vector>
+
 #include "fields.h"
 #include "messages.h"
 #include "playerslots.h"
@@ -363,11 +366,16 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   const QString head = colon >= 0 ? text.left(colon + 1) : QString();
   QString body = colon >= 0 ? text.mid(colon + 1) : text;
 
-  // Every line keeps the colour it came with.
+  // A style takes the colour of its newest line, and so do the earlier lines
+  // of that style: each sender's lines show in the sender's latest colour.
   QTextCharFormat& style = styles_[static_cast<size_t>(s)];
-  style.setForeground(toQColor(colour));
+  const QColor newColour = toQColor(colour);
+  const bool recolour = style.foreground().color() != newColour;
+  style.setForeground(newColour);
   style.setFontWeight(QFont::Bold);
-  const QTextCharFormat format = style;
+  QTextCharFormat format = style;
+  format.setProperty(kStyleProperty, s);
+  if (recolour) recolourStyle(s, newColour);
 
   QTextCursor cursor(mainchat_->document());
   cursor.movePosition(QTextCursor::End);
@@ -399,6 +407,28 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   if (!body.isEmpty()) addWords(cursor, body, format);
   cursor.endEditBlock();
   scrollToEndUnlessOff();
+}
+
+void ChatPanel::recolourStyle(int s, const QColor& colour) {
+  // Only a change of colour walks the view, so a steady chat stays cheap.
+  QTextDocument* document = mainchat_->document();
+  std::vector<std::pair<int, int>> ranges;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      if (format.hasProperty(kStyleProperty) && format.intProperty(kStyleProperty) == s)
+        ranges.emplace_back(fragment.position(), fragment.position() + fragment.length());
+    }
+  }
+  QTextCharFormat change;
+  change.setForeground(colour);
+  QTextCursor cursor(document);
+  for (const auto& [from, to] : ranges) {
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(change);
+  }
 }
 
 void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {

@@ -113,6 +113,7 @@ class ChatPanel : public QObject {
   void buildMenus();
   void connectMenu();
   void addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
+  void recolourStyle(int s, const QColor& colour);
   void addLink(QTextCursor& cursor, const QString& word);
   void sendPhrase(const QString& text);
   void scrollToEndUnlessOff();
@@ -130,6 +131,8 @@ class ChatPanel : public QObject {
   QMenu* popupSmilies_ = nullptr;
 
   std::array<QTextCharFormat, kStyleCount> styles_{};
+  // Marks the text of a line with its style, so a style's colour can follow its newest line.
+  static constexpr int kStyleProperty = QTextFormat::UserProperty + 1;
   int textSize_ = kDefaultTextSize;
   Colour chatColour_ = kBuiltInChatColour;
   std::array<QString, kWeblinkCount> weblinks_{};

@@ -110,6 +110,19 @@ TEST_F(ChatTest, ReceivedColours) {
   }
 }
 
+TEST_F(ChatTest, EarlierLinesOfASenderTakeItsLatestColour) {
+  chat.chatrecieved("3+Ann chats: one|clBlue");
+  chat.chatrecieved("4+Cy chats: mine|clLime");
+  chat.chatrecieved("3+Ann chats: two www.example.com|clRed");
+  // Ann's first line follows Ann's new colour; Cy's stays; links stay white.
+  EXPECT_EQ(pieces(chat.mainchat(), 0).at(0).format.foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(pieces(chat.mainchat(), 0).back().format.foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(pieces(chat.mainchat(), 1).at(0).format.foreground().color(), QColor(0, 255, 0));
+  const auto last = pieces(chat.mainchat(), 2);
+  EXPECT_EQ(last.at(0).format.foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(last.back().format.foreground().color(), QColor(Qt::white));
+}
+
 TEST_F(ChatTest, LinesGoToTheirSendersStyles) {
   chat.addlinetochat(QStringLiteral("0+You are Connected."), kSystemColour);
   chat.addlinetochat(QStringLiteral("4+Cy chats: yo"), 0xFFFFFF);
