@@ -8,6 +8,10 @@ namespace {
 // Qt buffers what the peer sends until we read it; this caps that buffer so a
 // peer that sends faster than we read cannot grow our memory.
 constexpr qint64 kSocketReadBuffer = 64 * 1024;
+// What we send waits in Qt's buffer until the peer takes it. A peer that keeps
+// sending but never reads (each chat comes back to its sender too) would grow
+// that buffer for ever; a real client is never more than a few kilobytes behind.
+constexpr qint64 kMaxUnsentBytes = 1024 * 1024;
 
 class TcpConnection : public QObject, public HostConnection {
  public:
@@ -34,7 +38,15 @@ class TcpConnection : public QObject, public HostConnection {
   }
 
   void send(std::string_view bytes) override {
-    if (gone_) return;
+    if (gone_ || stalled_) return;
+    if (socket_->bytesToWrite() + static_cast<qint64>(bytes.size()) > kMaxUnsentBytes) {
+      // Dropped on the next turn of the event loop, not from inside the host's
+      // handler that is sending to everybody right now.
+      stalled_ = true;
+      QMetaObject::invokeMethod(
+          this, [this] { depart(); }, Qt::QueuedConnection);
+      return;
+    }
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
   }
 
@@ -57,6 +69,7 @@ class TcpConnection : public QObject, public HostConnection {
   TServer& server_;
   int slot_ = 0;
   bool gone_ = false;
+  bool stalled_ = false;
 };
 
 }  // namespace

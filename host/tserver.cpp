@@ -62,6 +62,9 @@ void TServer::dispatch(const QueuedMessage& message) {
   const auto id = lookup(Dir::ToHost, name);
   if (!id) return;
   const int sender = message.slot;
+  // A message still queued from a connection whose slot has since been handed
+  // to a newcomer would otherwise speak with the newcomer's slot and name.
+  if (!PlayerTable::isConnectionSlot(sender) || connectionIds_[sender] != message.source) return;
   switch (*id) {
     case Msg::LoginInfo:
       receivedlogininfo(sender, payload);
@@ -104,11 +107,13 @@ static bool ownSlot(std::optional<int> claimed, int sender) {
 void TServer::receivedlogininfo(int sender, std::string_view payload) {
   FieldReader reader(payload);
   if (!ownSlot(reader.intField(), sender)) return;
+  auto& p = table_.players[sender];
+  // A login queued before its connection went must not bring the slot back:
+  // a slot marked connected without a connection would never be freed again.
+  if (!p.connected || !p.conn) return;
   const auto version = reader.field();
   const auto name = reader.rest();
-  auto& p = table_.players[sender];
   p.name = std::string(name);
-  p.connected = true;
   log("Slot " + std::to_string(sender) + " logged in as " + p.name);
 
   table_.sendAll(build(Msg::NewPlayerInfo, {sender, name, "0"}));

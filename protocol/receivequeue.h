@@ -9,9 +9,15 @@
 
 namespace kuvo {
 
-// A legitimate client has a handful of messages in flight; one that has this
-// many waiting is flooding the host and is dropped.
-inline constexpr std::size_t kMaxQueuedPerSource = 256;
+// A legitimate player has a handful of messages in flight; a connection with
+// this many waiting on the host is flooding it and is dropped. Kept small, so
+// that a peer who stays just below it delays the others by a third of a
+// second at most (one message per 10 ms tick) while the queue keeps its
+// strict arrival order.
+inline constexpr std::size_t kMaxQueuedPerSource = 32;
+// The client's one source is its host, whose bursts (a round start, a late
+// join, six players' moves) may pile up while the window is busy.
+inline constexpr std::size_t kMaxQueuedFromHost = 1024;
 
 struct QueuedMessage {
   long long source = 0;  // which connection it came from (0 on the client)

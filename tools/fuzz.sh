@@ -1,18 +1,31 @@
 #!/bin/sh
-# Builds the libFuzzer targets (tally decoder, pack-then-unpack, the host) with clang and runs each for SECONDS seconds.
-# Usage: tools/fuzz.sh [SECONDS] [BUILD_FOLDER]
+# Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for SECONDS seconds,
+# starting from the committed seeds in fuzz/corpus/ (new finds go to the build folder).
+# A crash stops the script with a failure; the crashing input is left as crash-* in the
+# build folder's fuzz/ and belongs in a regression test.
+# Usage: tools/fuzz.sh [SECONDS] [BUILD_FOLDER] [TARGET...]
 set -eu
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${2:-"$root/build-fuzz"}
+[ $# -gt 2 ] && shift 2 || set --
+targets=${*:-"lzrw1_decode_fuzz lzrw1_roundtrip_fuzz tally_file_fuzz host_fuzz client_fuzz"}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DKUVO_BUILD_FUZZ=ON -DKUVO_BUILD_TESTS=OFF >/dev/null
-ninja -C "$build" lzrw1_decode_fuzz lzrw1_roundtrip_fuzz host_fuzz
+# shellcheck disable=SC2086
+ninja -C "$build" $targets
 
-for target in lzrw1_decode_fuzz lzrw1_roundtrip_fuzz host_fuzz; do
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=none
+for target in $targets; do
   corpus="$build/fuzz/corpus-$target"
   mkdir -p "$corpus"
+  dict=""
+  case $target in host_fuzz | client_fuzz) dict="-dict=$root/fuzz/host.dict" ;; esac
   echo "== $target for ${seconds}s"
-  "$build/fuzz/$target" -max_total_time="$seconds" -max_len=140000 -print_final_stats=1 "$corpus"
+  # shellcheck disable=SC2086
+  "$build/fuzz/$target" -max_total_time="$seconds" -max_len=140000 -timeout=25 \
+    -print_final_stats=1 -artifact_prefix="$build/fuzz/" $dict "$corpus" "$root/fuzz/corpus/$target"
 done

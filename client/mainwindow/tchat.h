@@ -149,7 +149,7 @@ class Tchat : public QMainWindow, public ClientServices {
   bool sockWasConnected_ = false;
   bool closing_ = false;
   FrameSplitter splitter_;
-  ReceiveQueue receivedlist_;
+  ReceiveQueue receivedlist_{kMaxQueuedFromHost};
   QtTimer timer1_;
   QtTimer phraseTimer_;
 

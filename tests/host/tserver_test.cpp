@@ -324,6 +324,64 @@ TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
   EXPECT_LE(server.table().host.slotcount, 3);
 }
 
+// Messages still queued when their connection goes: a login must not mark the
+// slot connected again (nothing would ever free it), and nothing the old
+// connection sent may speak for a newcomer who has taken its slot meanwhile.
+TEST(HostDepartureTest, QueuedMessagesOfAGoneConnectionNeitherHoldNorImpersonateItsSlot) {
+  struct Case {
+    const char* what;
+    bool reuseSlot;
+    std::string message;  // %s = the slot
+  };
+  const std::vector<Case> cases = {
+      {"login, slot left free", false, "CMD_logininfo+%s+2.0.4+Ghost" + FF},
+      {"login, slot taken again", true, "CMD_logininfo+%s+2.0.4+Ghost" + FF},
+      {"chat, slot taken again", true, "CMD_chat+%s+I am Ghost|clRed"},
+      {"action, slot taken again", true, "CMD_action+%s+is Ghost|clRed"},
+      {"sound, slot taken again", true, "CMD_playasound+%s+wave3+"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Random random(7);
+    ManualTimer socktimer, timer1, turntimer;
+    TServer server(random, socktimer, timer1, turntimer);
+    std::vector<std::unique_ptr<FakeConnection>> connections;
+    auto connect = [&]() -> FakeConnection& {
+      connections.push_back(std::make_unique<FakeConnection>(server));
+      connections.back()->slot = server.Sock1Accept(connections.back().get());
+      return *connections.back();
+    };
+    auto drain = [&] {
+      for (int i = 0; i < 1000 && socktimer.isActive(); ++i) server.socktimerTimer();
+    };
+    auto& ann = connect();
+    server.Sock1Read(ann.slot, "CMD_logininfo+1+2.0.4+Ann" + FF);
+    drain();
+    auto& ghost = connect();
+    std::string text = c.message;
+    text.replace(text.find("%s"), 2, std::to_string(ghost.slot));
+    server.Sock1Read(ghost.slot, text + FF);  // queued, not yet handled
+    ghost.close();
+    FakeConnection* newcomer = c.reuseSlot ? &connect() : nullptr;
+    if (newcomer) {
+      ASSERT_EQ(newcomer->slot, ghost.slot);
+    }
+    for (auto& conn : connections) conn->take();
+    drain();
+    const auto& p = server.table().players[ghost.slot];
+    EXPECT_EQ(p.connected, c.reuseSlot);
+    EXPECT_EQ(p.name, "");
+    for (const auto& m : ann.take()) EXPECT_EQ(m.find("Ghost"), std::string::npos) << m;
+    if (newcomer) {
+      EXPECT_TRUE(newcomer->take().empty());
+    }
+    // Nobody took the slot: it is free for the next connection.
+    if (!c.reuseSlot) {
+      EXPECT_EQ(connect().slot, ghost.slot);
+    }
+  }
+}
+
 // ---- Over real sockets ----
 
 // Reads whole messages from a socket until `count` arrived or time runs out.
@@ -385,6 +443,59 @@ TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
   again.connectToHost(QHostAddress::LocalHost, host.port());
   ASSERT_TRUE(again.waitForConnected(3000));
   EXPECT_EQ(readMessages(again, 1), std::vector<std::string>{"CMD_sendlogininfo+4"});
+}
+
+// A peer that keeps chatting but never reads would have its own echoes pile
+// up in the host's send buffer without end; the host drops it instead.
+TEST(TcpHostTest, DropsAPeerThatNeverReadsWhatItIsSent) {
+  Random random(5);
+  HostIntervals intervals;
+  intervals.socktimer = std::chrono::milliseconds(1);
+  TcpHost host(random, intervals);
+  ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
+  QStringList log;
+  host.setLog([&](const QString& line) { log << line; });
+  QTcpSocket reader, sink;
+  for (QTcpSocket* s : {&reader, &sink}) {
+    s->connectToHost(QHostAddress::LocalHost, host.port());
+    ASSERT_TRUE(s->waitForConnected(3000));
+    ASSERT_EQ(readMessages(*s, 1).size(), 1u);
+  }
+  reader.write(("CMD_logininfo+1+2.0.4+Ann" + FF).c_str());
+  sink.write(("CMD_logininfo+2+2.0.4+Sid" + FF).c_str());
+  QTest::qWait(50);
+  // Qt stops taking bytes off the wire for the sink: the kernel's buffers
+  // fill, then the host's.
+  sink.setReadBufferSize(1);
+  const std::string line = "CMD_chat+2+" + std::string(15000, 'x') + "|clRed" + FF;
+  const auto& sid = host.server().table().players[2];
+  QElapsedTimer clock;
+  clock.start();
+  // Paced by what the reader hears, so the host's queue never overflows.
+  std::string pending;
+  while (sid.connected && clock.elapsed() < 20000) {
+    for (int i = 0; i < 20; ++i) sink.write(line.data(), static_cast<qint64>(line.size()));
+    int echoes = 0;
+    while (echoes < 20 && sid.connected && clock.elapsed() < 20000) {
+      QTest::qWait(2);
+      const QByteArray bytes = reader.readAll();
+      pending.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      std::size_t end;
+      while ((end = pending.find(kTerminator)) != std::string::npos) {
+        if (pending.rfind("CMD_chat+2+", 0) == 0) ++echoes;
+        pending.erase(0, end + 1);
+      }
+    }
+  }
+  EXPECT_FALSE(sid.connected);
+  // Dropped for what it did not read, not for what it sent.
+  EXPECT_FALSE(log.join('\n').contains("sent more than")) << log.join('\n').toStdString();
+  // The player who reads is still there.
+  reader.write(("CMD_chat+1+still here|clRed" + FF).c_str());
+  bool heard = false;
+  for (const auto& m : readMessages(reader, 50, 3000))
+    heard = heard || m.find("still here") != std::string::npos;
+  EXPECT_TRUE(heard);
 }
 
 }  // namespace
