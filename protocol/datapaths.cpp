@@ -23,7 +23,9 @@ bool canCreateFileIn(const QString& folder) {
 
 }  // namespace
 
-void setDataFolderOverride(const QString& folder) { overrideFolder() = folder; }
+void setDataFolderOverride(const QString& folder) {
+  overrideFolder() = folder;
+}
 
 QString dataFolderFor(const QString& programFolder, const QString& userFolder) {
   if (canCreateFileIn(programFolder)) return programFolder;
@@ -41,6 +43,8 @@ QString dataFolder() {
   return folder;
 }
 
-QString dataFilePath(const QString& fileName) { return QDir(dataFolder()).filePath(fileName); }
+QString dataFilePath(const QString& fileName) {
+  return QDir(dataFolder()).filePath(fileName);
+}
 
 }  // namespace kuvo

@@ -3,16 +3,16 @@
 namespace kuvo {
 
 std::string_view nameOf(Msg m) {
-  for (const auto& spec : kCatalogue) {
-    if (spec.id == m) return spec.name;
+  for (const auto& entry : kCatalogue) {
+    if (entry.id == m) return entry.name;
   }
   return {};
 }
 
 std::optional<Msg> lookup(Dir dir, std::string_view name) {
   if (name.empty()) return std::nullopt;
-  for (const auto& spec : kCatalogue) {
-    if (spec.dir == dir && spec.name == name) return spec.id;
+  for (const auto& entry : kCatalogue) {
+    if (entry.dir == dir && entry.name == name) return entry.id;
   }
   return std::nullopt;
 }

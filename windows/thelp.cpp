@@ -62,10 +62,10 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   side->setContentsMargins(8, 10, 8, 8);
   side->setSpacing(4);
   QPushButton* first = nullptr;
-  for (const PageSpec& spec : kPages) {
-    auto* button = new QPushButton(QString::fromLatin1(spec.caption), panel_side);
-    button->setObjectName(QString::fromLatin1(spec.buttonName));
-    button->setProperty("tag", spec.number);
+  for (const PageSpec& page : kPages) {
+    auto* button = new QPushButton(QString::fromLatin1(page.caption), panel_side);
+    button->setObjectName(QString::fromLatin1(page.buttonName));
+    button->setProperty("tag", page.number);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, button] { SelButton1Click(button); });
     side->addWidget(button);
@@ -115,12 +115,12 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   label_caption_->setFont(captionFont);
   main->addWidget(label_caption_);
   pages_ = new QStackedWidget(panel_main);
-  for (const PageSpec& spec : kPages) {
+  for (const PageSpec& page : kPages) {
     auto* memo = new QTextBrowser(pages_);
-    memo->setObjectName(QStringLiteral("memo%1").arg(spec.number));
+    memo->setObjectName(QStringLiteral("memo%1").arg(page.number));
     memo->setOpenLinks(false);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setHtml(readPage(spec.resource));
+    memo->setHtml(readPage(page.resource));
     pages_->addWidget(memo);
   }
   main->addWidget(pages_, 1);
