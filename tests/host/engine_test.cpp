@@ -153,6 +153,11 @@ void PrintTo(const ScoringCase& c, std::ostream* os) {
   *os << c.what;
 }
 
+// Column 2, row 2 and both diagonals, all taken but the centre cell.
+const std::vector<std::pair<int, int>> kAllLinesButTheCentre = {
+    {2, 0}, {2, 1}, {2, 3}, {2, 4}, {0, 2}, {1, 2}, {3, 2}, {4, 2},
+    {0, 0}, {1, 1}, {3, 3}, {4, 4}, {0, 4}, {1, 3}, {3, 1}, {4, 0}};
+
 class Scoring : public TwoPlayers, public ::testing::WithParamInterface<ScoringCase> {};
 
 TEST_P(Scoring, ChoiceEarnsItsPoints) {
@@ -202,54 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                     10,
                     3,
                     0},
-        ScoringCase{"centreCompletesAllFour",
-                    {{2, 0},
-                     {2, 1},
-                     {2, 3},
-                     {2, 4},
-                     {0, 2},
-                     {1, 2},
-                     {3, 2},
-                     {4, 2},
-                     {0, 0},
-                     {1, 1},
-                     {3, 3},
-                     {4, 4},
-                     {0, 4},
-                     {1, 3},
-                     {3, 1},
-                     {4, 0}},
-                    2,
-                    2,
-                    0,
-                    2000,
-                    10,
-                    -1,
-                    -1},
-        ScoringCase{"centreWithBonus",
-                    {{2, 0},
-                     {2, 1},
-                     {2, 3},
-                     {2, 4},
-                     {0, 2},
-                     {1, 2},
-                     {3, 2},
-                     {4, 2},
-                     {0, 0},
-                     {1, 1},
-                     {3, 3},
-                     {4, 4},
-                     {0, 4},
-                     {1, 3},
-                     {3, 1},
-                     {4, 0}},
-                    2,
-                    2,
-                    7,
-                    2100,
-                    10,
-                    -1,
-                    -1}),
+        ScoringCase{"centreCompletesAllFour", kAllLinesButTheCentre, 2, 2, 0, 2000, 10, -1, -1},
+        ScoringCase{"centreWithBonus", kAllLinesButTheCentre, 2, 2, 7, 2100, 10, -1, -1}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(TwoPlayers, ClearingTheBoardAddsThousandAndHundredPerPull) {
