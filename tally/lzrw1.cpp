@@ -224,6 +224,9 @@ void putLe32(std::uint8_t* at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF);
 }
 
+// Text such as the tally table packs two to four times; sixteen leaves room for runs.
+constexpr std::size_t kPlausibleRatio = 16;
+
 }  // namespace
 
 Tlzrw1::Tlzrw1() : hash_(new std::int16_t[kHashSize]) {}
@@ -282,8 +285,11 @@ std::vector<std::uint8_t> Tlzrw1::decompress(std::span<const std::uint8_t> conta
   }
 
   std::vector<std::uint8_t> out;
-  // The stored size is only a hint until the data proves it.
-  out.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(storedSize, 0, 1 << 24)));
+  // The stored size is only a hint until the data proves it: reserve no more than a
+  // generous ratio of the file itself, so a few hostile bytes cannot claim megabytes.
+  const std::int64_t plausible = static_cast<std::int64_t>(
+      std::min<std::size_t>(fileSize, std::size_t{1} << 20) * kPlausibleRatio);
+  out.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(storedSize, 0, plausible)));
   std::size_t pos = kHeaderSize;
   for (;;) {
     if (fileSize - pos < 2) throw ELzrw1Exception(readErrorText(fileName));

@@ -14,7 +14,7 @@ QStringList zeroRow() {
 }
 
 // A count line of the table text: a decimal number within [low, high].
-int readCount(const QByteArray& line, int low, int high, const char* what) {
+int readCount(QByteArrayView line, int low, int high, const char* what) {
   bool ok = false;
   const qlonglong value = line.trimmed().toLongLong(&ok);
   if (!ok) {
@@ -174,39 +174,43 @@ QByteArray TallyStore::toText() const {
   text += QByteArray::number(kColumns) + eol;
   text += QByteArray::number(rowCount()) + eol;
   for (int c = 0; c < kColumns; ++c) {
-    for (int row = 0; row < rowCount(); ++row) text += cellLine(cell(c, row)) + eol;
+    for (const QStringList& row : stringgrid_scores) {
+      if (!row[c].isEmpty()) text += cellLine(row[c]);
+      text += eol;
+    }
   }
   return text;
 }
 
 TallyStore TallyStore::fromText(const QByteArray& text) {
   // Lines end with CR LF; a bare LF or CR also ends one, as it did for the old reader.
-  QList<QByteArray> lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char ch = text[i];
-    if (ch != '\r' && ch != '\n') continue;
-    lines << text.mid(start, i - start);
-    if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines << text.mid(start);
+  // They are read one at a time, so a table that declares more cells than the text
+  // holds costs nothing for the missing ones.
+  const QByteArrayView all(text);
+  qsizetype at = 0;
+  auto nextLine = [&](QByteArrayView& line) {
+    if (at >= all.size()) return false;
+    qsizetype end = at;
+    while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
+    line = all.sliced(at, end - at);
+    if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') ++end;
+    at = end + 1;
+    return true;
+  };
 
-  if (lines.size() < 1) throw TallyError("'' is not a valid integer value");
-  const int columns = readCount(lines[0], 1, kColumns, "columns");
-  if (lines.size() < 2) throw TallyError("'' is not a valid integer value");
-  const int rows = readCount(lines[1], 1, kMaxRows, "rows");
+  QByteArrayView line;
+  if (!nextLine(line)) throw TallyError("'' is not a valid integer value");
+  const int columns = readCount(line, 1, kColumns, "columns");
+  if (!nextLine(line)) throw TallyError("'' is not a valid integer value");
+  const int rows = readCount(line, 1, kMaxRows, "rows");
 
   TallyStore store;
-  store.stringgrid_scores.assign(static_cast<std::size_t>(rows), QStringList());
-  for (QStringList& row : store.stringgrid_scores) {
-    for (int c = 0; c < kColumns; ++c) row << QString();
-  }
-  qsizetype next = 2;
+  // The rows share one empty row until a cell of theirs is set.
+  store.stringgrid_scores.assign(static_cast<std::size_t>(rows), QStringList(kColumns));
   for (int c = 0; c < columns; ++c) {
     for (int row = 0; row < rows; ++row) {
-      if (next >= lines.size()) return store;
-      store.setCell(c, row, QString::fromUtf8(lines[next++]));
+      if (!nextLine(line)) return store;
+      if (!line.isEmpty()) store.setCell(c, row, QString::fromUtf8(line));
     }
   }
   return store;

@@ -156,6 +156,25 @@ TEST(TallyStore, AcceptsBareLineFeedsAndFewerColumns) {
   EXPECT_EQ(store.cell(1, 0), "3");
 }
 
+TEST(TallyStore, BareCarriageReturnsEndLinesToo) {
+  const TallyStore store = TallyStore::fromText("2\r2\r\r\nAnn\r\r5");
+  EXPECT_EQ(row(store, 1), cells({"Ann", "5", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(store.cell(1, 0), "");
+}
+
+TEST(TallyStore, ADeclaredTableGetsEveryRowEachItsOwn) {
+  TallyStore store = TallyStore::fromText("9\r\n100000\r\n\r\nAnn\r\n");
+  ASSERT_EQ(store.rowCount(), 100000);
+  EXPECT_EQ(store.followed().value(0), "Ann");
+  store.setCell(3, 5, "x");
+  EXPECT_EQ(store.cell(3, 5), "x");
+  EXPECT_EQ(store.cell(3, 6), "");
+  EXPECT_EQ(store.cell(3, 4), "");
+  const QByteArray text = store.toText();
+  EXPECT_EQ(text.count("\r\n"), 2 + 9 * 100000);
+  EXPECT_EQ(TallyStore::fromText(text).toText(), text);
+}
+
 TEST(TallyStore, BadCountsAreErrors) {
   const std::vector<QByteArray> texts = {"",
                                          "abc\r\n1\r\n",
