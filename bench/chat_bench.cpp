@@ -63,6 +63,35 @@ void BM_AddChatLine(benchmark::State& state) {
 }
 BENCHMARK(BM_AddChatLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
+// The same, but the sender changes its colour with every line, as a hostile peer may:
+// the earlier lines of the sender follow the new colour.
+void BM_AddRecolouredChatLine(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  kuvo::testing::FakeServices services;
+  QObject owner;
+  kuvo::MenuActions menu;
+  menu.scrollChatOff = new QAction(QStringLiteral("Scroll Chat Off"), &owner);
+  menu.scrollChatOff->setCheckable(true);
+  auto board = std::make_unique<QWidget>();
+  board->resize(708, 509);
+  kuvo::ChatPanel chat(board.get(), services, menu);
+  board->show();
+  for (int i = 0; i < lines; ++i) chat.addlinetochat(sampleLine(i), 0x00FFFF);
+  QApplication::processEvents();
+
+  int i = lines;
+  for (auto _ : state) {
+    chat.addlinetochat(sampleLine(i++), i % 2 == 0 ? 0x0000FF : 0x00FF00);
+    QApplication::processEvents();
+    state.PauseTiming();
+    dropLastLine(chat.mainchat()->document());
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = chat.mainchat()->document()->blockCount();
+}
+BENCHMARK(BM_AddRecolouredChatLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -424,11 +424,14 @@ void ChatPanel::recolourStyle(int s, const QColor& colour) {
   QTextCharFormat change;
   change.setForeground(colour);
   QTextCursor cursor(document);
+  // One edit block, so the view lays the text out once rather than once per range.
+  cursor.beginEditBlock();
   for (const auto& [from, to] : ranges) {
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(change);
   }
+  cursor.endEditBlock();
 }
 
 void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
