@@ -141,6 +141,8 @@ void SoundBoard::play(const QString& name) {
   const QString upper = name.toUpper();
   if (!isKnownSound(upper)) return;
   played_ << name;
+  // Only the latest few are kept: a peer may start sounds for as long as it likes.
+  if (played_.size() > kPlayedKept) played_.removeFirst();
   const auto found = effects_.find(upper);
   if (found == effects_.end()) return;
   // One sound at a time: a new one cuts off the one still playing.

@@ -44,7 +44,9 @@ class SoundBoard : public QObject {
   void b_phrase10Click();   // opens the chatter sound menu
   QMenu* soundMenu() const { return popupSounds_; }
 
-  QStringList played() const { return played_; }  // names started so far (for tests)
+  // The names of the sounds started last, oldest first (for tests).
+  static constexpr qsizetype kPlayedKept = 64;
+  QStringList played() const { return played_; }
   // Whether the machine has an audio output; without one nothing is played.
   bool hasAudio() const { return !effects_.empty(); }
 

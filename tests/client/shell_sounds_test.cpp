@@ -47,6 +47,15 @@ TEST_F(SoundsTest, GameSoundsFollowPlaySounds) {
   EXPECT_EQ(sounds.played(), QStringList({QStringLiteral("dice2"), QStringLiteral("TurnNew")}));
 }
 
+TEST_F(SoundsTest, OnlyTheLatestSoundsAreRemembered) {
+  for (int i = 0; i < 1000; ++i) sounds.playsounds(i % 2 ? QStringLiteral("dice2") : "extra");
+  sounds.playsounds(QStringLiteral("winner"));
+  const QStringList played = sounds.played();
+  ASSERT_EQ(played.size(), SoundBoard::kPlayedKept);
+  EXPECT_EQ(played.back(), QStringLiteral("winner"));
+  EXPECT_EQ(played.front(), QStringLiteral("dice2"));  // i = 937
+}
+
 TEST_F(SoundsTest, ChatterAnnouncedWhenChatterSoundsAreOff) {
   sounds.playasound("3+wave12+");
   EXPECT_EQ(services.chat, QStringList{QStringLiteral("0+Ann: <Chatter Sound> Oh No")});
