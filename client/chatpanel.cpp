@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +23,10 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextImageFormat>
+#include <QTimer>
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -205,6 +209,10 @@ ChatPanel::ChatPanel(QWidget* board, ClientServices& services, MenuActions& menu
     if (!chosen.isValid()) return std::nullopt;
     return fromQColor(chosen);
   };
+  clockMs = [clock = std::make_shared<QElapsedTimer>()]() {
+    if (!clock->isValid()) clock->start();
+    return clock->elapsed();
+  };
   phrases_ = kDefaultPhrases;
   buildStyles();
   buildWidgets(board);
@@ -269,6 +277,7 @@ void ChatPanel::buildWidgets(QWidget* board) {
   });
   connect(mainchat_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { chatMenu_->popup(mainchat_->viewport()->mapToGlobal(at)); });
+  mainchat_->viewport()->installEventFilter(this);  // recolours before painting
 
   mychat_ = new QLineEdit(board);
   mychat_->setObjectName(QStringLiteral("mychat"));
@@ -367,15 +376,19 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   QString body = colon >= 0 ? text.mid(colon + 1) : text;
 
   // A style takes the colour of its newest line, and so do the earlier lines
-  // of that style: each sender's lines show in the sender's latest colour.
+  // of that style: each sender's lines show in the sender's latest colour. The
+  // earlier lines follow when the view is next painted, so a sender that changes
+  // colour with every line costs one walk of the view per frame, not per line.
   QTextCharFormat& style = styles_[static_cast<size_t>(s)];
   const QColor newColour = toQColor(colour);
-  const bool recolour = style.foreground().color() != newColour;
+  if (style.foreground().color() != newColour) {
+    recolourPending_[static_cast<size_t>(s)] = true;
+    mainchat_->viewport()->update();
+  }
   style.setForeground(newColour);
   style.setFontWeight(QFont::Bold);
   QTextCharFormat format = style;
   format.setProperty(kStyleProperty, s);
-  if (recolour) recolourStyle(s, newColour);
 
   QTextCursor cursor(mainchat_->document());
   cursor.movePosition(QTextCursor::End);
@@ -409,29 +422,48 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   scrollToEndUnlessOff();
 }
 
-void ChatPanel::recolourStyle(int s, const QColor& colour) {
-  // Only a change of colour walks the view, so a steady chat stays cheap.
+void ChatPanel::applyPendingColours() {
+  if (std::none_of(recolourPending_.begin(), recolourPending_.end(), [](bool on) { return on; }))
+    return;
+  const qint64 start = clockMs();
+  if (start < recolourNotBefore_) {
+    if (!recolourScheduled_) {
+      recolourScheduled_ = true;
+      QTimer::singleShot(recolourNotBefore_ - start, this, [this] {
+        recolourScheduled_ = false;
+        mainchat_->viewport()->update();
+      });
+    }
+    return;
+  }
   QTextDocument* document = mainchat_->document();
   std::vector<std::pair<int, int>> ranges;
+  std::vector<int> rangeStyles;
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const QTextCharFormat format = fragment.charFormat();
-      if (format.hasProperty(kStyleProperty) && format.intProperty(kStyleProperty) == s)
-        ranges.emplace_back(fragment.position(), fragment.position() + fragment.length());
+      if (!format.hasProperty(kStyleProperty)) continue;
+      const int s = format.intProperty(kStyleProperty);
+      if (s < 0 || s >= kStyleCount || !recolourPending_[static_cast<size_t>(s)]) continue;
+      ranges.emplace_back(fragment.position(), fragment.position() + fragment.length());
+      rangeStyles.push_back(s);
     }
   }
-  QTextCharFormat change;
-  change.setForeground(colour);
+  recolourPending_.fill(false);
   QTextCursor cursor(document);
   // One edit block, so the view lays the text out once rather than once per range.
   cursor.beginEditBlock();
-  for (const auto& [from, to] : ranges) {
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    QTextCharFormat change;
+    change.setForeground(styles_[static_cast<size_t>(rangeStyles[i])].foreground());
+    cursor.setPosition(ranges[i].first);
+    cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(change);
   }
   cursor.endEditBlock();
+  const qint64 end = clockMs();
+  recolourNotBefore_ = end + 4 * std::max<qint64>(0, end - start);
 }
 
 void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format) {
@@ -668,6 +700,7 @@ bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
     if (onBannerClicked) onBannerClicked();
     return true;
   }
+  if (event->type() == QEvent::Paint && watched == mainchat_->viewport()) applyPendingColours();
   return QObject::eventFilter(watched, event);
 }
 

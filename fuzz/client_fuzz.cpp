@@ -75,6 +75,7 @@ class Client {
     chat = std::make_unique<kuvo::ChatPanel>(board, services, menu);
     chat->messageBox = [](const QString&) { std::abort(); };  // never from a message
     chat->openUrl = [](const QUrl&) { return true; };
+    chat->clockMs = [] { return qint64{0}; };  // recolour at every paint, as fast as it goes
     sounds = std::make_unique<kuvo::SoundBoard>(services, menu, chat->phraseButton(10));
     table = std::make_unique<kuvo::GameTable>(board, &clientArea, services, menu, timer2, turntime);
     services.chat = chat.get();
@@ -164,6 +165,7 @@ class Client {
   void work() {
     while (auto message = queue.pop()) {
       dispatch(message->text);
+      chat->applyPendingColours();  // as the view would before its next paint
       if (timer2.isActive()) table->Timer2Timer();
       if (turntime.isActive()) table->turntimeTimer();
       chat->phraseTick();

@@ -113,14 +113,43 @@ TEST_F(ChatTest, ReceivedColours) {
 TEST_F(ChatTest, EarlierLinesOfASenderTakeItsLatestColour) {
   chat.chatrecieved("3+Ann chats: one|clBlue");
   chat.chatrecieved("4+Cy chats: mine|clLime");
-  chat.chatrecieved("3+Ann chats: two www.example.com|clRed");
-  // Ann's first line follows Ann's new colour; Cy's stays; links stay white.
+  chat.chatrecieved("3+Ann chats: two www.example.com|clYellow");
+  chat.chatrecieved("3+Ann chats: three|clRed");
+  // Until the view is painted only the new lines show the new colour.
+  const auto colourAt = [this](int block) {
+    return pieces(chat.mainchat(), block).at(0).format.foreground().color();
+  };
+  EXPECT_EQ(colourAt(0), QColor(0, 0, 255));
+  EXPECT_EQ(colourAt(2), QColor(255, 255, 0));
+  chat.mainchat()->viewport()->grab();  // painted
+  // Ann's earlier lines follow Ann's newest colour; Cy's stays; links stay white.
   EXPECT_EQ(pieces(chat.mainchat(), 0).at(0).format.foreground().color(), QColor(255, 0, 0));
   EXPECT_EQ(pieces(chat.mainchat(), 0).back().format.foreground().color(), QColor(255, 0, 0));
   EXPECT_EQ(pieces(chat.mainchat(), 1).at(0).format.foreground().color(), QColor(0, 255, 0));
   const auto last = pieces(chat.mainchat(), 2);
   EXPECT_EQ(last.at(0).format.foreground().color(), QColor(255, 0, 0));
   EXPECT_EQ(last.back().format.foreground().color(), QColor(Qt::white));
+}
+
+TEST_F(ChatTest, RecolouringTakesAtMostAFifthOfTheTime) {
+  qint64 now = 1000;
+  chat.clockMs = [&now] { return now += 50; };  // every walk seems to take 50 ms
+  const auto colourAt = [this](int block) {
+    return pieces(chat.mainchat(), block).at(0).format.foreground().color();
+  };
+  chat.chatrecieved("3+Ann chats: one|clBlue");
+  chat.chatrecieved("3+Ann chats: two|clRed");
+  chat.mainchat()->viewport()->grab();
+  EXPECT_EQ(colourAt(0), QColor(255, 0, 0));
+  // The next walk waits four times as long as the last one took.
+  chat.chatrecieved("3+Ann chats: three|clLime");
+  chat.mainchat()->viewport()->grab();
+  EXPECT_EQ(colourAt(0), QColor(255, 0, 0));
+  EXPECT_EQ(colourAt(2), QColor(0, 255, 0));
+  now = 1300;
+  chat.mainchat()->viewport()->grab();
+  EXPECT_EQ(colourAt(0), QColor(0, 255, 0));
+  EXPECT_EQ(colourAt(1), QColor(0, 255, 0));
 }
 
 TEST_F(ChatTest, LinesGoToTheirSendersStyles) {
