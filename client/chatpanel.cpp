@@ -437,8 +437,10 @@ void ChatPanel::applyPendingColours() {
     return;
   }
   QTextDocument* document = mainchat_->document();
-  std::vector<std::pair<int, int>> ranges;
-  std::vector<int> rangeStyles;
+  struct Range {
+    int from, to, style;
+  };
+  std::vector<Range> ranges;
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
@@ -446,19 +448,18 @@ void ChatPanel::applyPendingColours() {
       if (!format.hasProperty(kStyleProperty)) continue;
       const int s = format.intProperty(kStyleProperty);
       if (s < 0 || s >= kStyleCount || !recolourPending_[static_cast<size_t>(s)]) continue;
-      ranges.emplace_back(fragment.position(), fragment.position() + fragment.length());
-      rangeStyles.push_back(s);
+      ranges.push_back({fragment.position(), fragment.position() + fragment.length(), s});
     }
   }
   recolourPending_.fill(false);
   QTextCursor cursor(document);
   // One edit block, so the view lays the text out once rather than once per range.
   cursor.beginEditBlock();
-  for (std::size_t i = 0; i < ranges.size(); ++i) {
+  for (const Range& range : ranges) {
     QTextCharFormat change;
-    change.setForeground(styles_[static_cast<size_t>(rangeStyles[i])].foreground());
-    cursor.setPosition(ranges[i].first);
-    cursor.setPosition(ranges[i].second, QTextCursor::KeepAnchor);
+    change.setForeground(styles_[static_cast<size_t>(range.style)].foreground());
+    cursor.setPosition(range.from);
+    cursor.setPosition(range.to, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(change);
   }
   cursor.endEditBlock();
