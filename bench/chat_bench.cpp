@@ -35,7 +35,10 @@ void dropLastLine(QTextDocument* document) {
   cursor.deletePreviousChar();
 }
 
-void BM_AddChatLine(benchmark::State& state) {
+// Times one line at a time into a view of state.range(0) lines; colourOf(i) is the
+// colour of the i-th line added.
+template <typename ColourOf>
+void addLines(benchmark::State& state, ColourOf colourOf) {
   const int lines = static_cast<int>(state.range(0));
   kuvo::testing::FakeServices services;
   QObject owner;
@@ -49,9 +52,9 @@ void BM_AddChatLine(benchmark::State& state) {
   for (int i = 0; i < lines; ++i) chat.addlinetochat(sampleLine(i), 0x00FFFF);
   QApplication::processEvents();
 
-  int i = lines;
-  for (auto _ : state) {
-    chat.addlinetochat(sampleLine(i++), 0x0000FF);
+  for (int i = lines; auto _ : state) {
+    chat.addlinetochat(sampleLine(i), colourOf(i));
+    ++i;
     // Layout and repaint that the line causes happen on the event loop.
     QApplication::processEvents();
     state.PauseTiming();
@@ -61,34 +64,16 @@ void BM_AddChatLine(benchmark::State& state) {
   }
   state.counters["lines"] = chat.mainchat()->document()->blockCount();
 }
+
+void BM_AddChatLine(benchmark::State& state) {
+  addLines(state, [](int) { return kuvo::Colour{0x0000FF}; });
+}
 BENCHMARK(BM_AddChatLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
-// The same, but the sender changes its colour with every line, as a hostile peer may:
-// the earlier lines of the sender follow the new colour.
+// The sender changes its colour with every line, as a hostile peer may: the earlier
+// lines of the sender follow the new colour.
 void BM_AddRecolouredChatLine(benchmark::State& state) {
-  const int lines = static_cast<int>(state.range(0));
-  kuvo::testing::FakeServices services;
-  QObject owner;
-  kuvo::MenuActions menu;
-  menu.scrollChatOff = new QAction(QStringLiteral("Scroll Chat Off"), &owner);
-  menu.scrollChatOff->setCheckable(true);
-  auto board = std::make_unique<QWidget>();
-  board->resize(708, 509);
-  kuvo::ChatPanel chat(board.get(), services, menu);
-  board->show();
-  for (int i = 0; i < lines; ++i) chat.addlinetochat(sampleLine(i), 0x00FFFF);
-  QApplication::processEvents();
-
-  int i = lines;
-  for (auto _ : state) {
-    chat.addlinetochat(sampleLine(i++), i % 2 == 0 ? 0x0000FF : 0x00FF00);
-    QApplication::processEvents();
-    state.PauseTiming();
-    dropLastLine(chat.mainchat()->document());
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-  state.counters["lines"] = chat.mainchat()->document()->blockCount();
+  addLines(state, [](int i) { return kuvo::Colour{i % 2 == 0 ? 0x0000FFu : 0x00FF00u}; });
 }
 BENCHMARK(BM_AddRecolouredChatLine)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
