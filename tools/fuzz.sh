@@ -19,8 +19,8 @@ ninja -C "$build" $targets
 # No allocation stacks and a smaller quarantine: a widget-building target runs 1.6 times
 # as fast and in a fifth of the memory. Crashes still stop the run with their own stack;
 # rerun the crash-* input with full ASan options to see where its memory was allocated.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}:malloc_context_size=0:quarantine_size_mb=16
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}:malloc_context_size=0:quarantine_size_mb=16"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=none
 for target in $targets; do
   corpus="$build/fuzz/corpus-$target"
