@@ -116,7 +116,8 @@ bool GameTable::mustchoose() const {
 
 void GameTable::startthegame(std::string_view payload) {
   view_->panel_winner->hide();
-  view_->button_start->hide();
+  gameRunning_ = true;
+  updateStartButton();
   if (menu_.justWatch) menu_.justWatch->setChecked(false);
   clearall();
 
@@ -368,6 +369,8 @@ void GameTable::loadstats(std::string_view payload) {
   if (!rounds) return;
   view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(*rounds));
   state_.roundspergame = *rounds;
+  gameRunning_ = true;
+  updateStartButton();
   setStatus(QStringLiteral("Please Wait for Next Round!"));
 
   state_.roundtime = groups.intField().value_or(0);
@@ -408,7 +411,8 @@ void GameTable::winner(std::string_view payload) {
   view_->panel_winner->show();
   view_->panel_winner->raise();
   chat(line);
-  if (client().amhost) view_->button_start->show();
+  gameRunning_ = false;
+  updateStartButton();
 }
 
 void GameTable::justwatching(std::string_view payload) {
@@ -522,6 +526,20 @@ void GameTable::turntimeTimer() {
 }
 
 // ---- what the user sees ----
+
+void GameTable::setMayStart(bool mayStart) {
+  mayStart_ = mayStart;
+  updateStartButton();
+}
+
+void GameTable::setStartDialogOpen(bool open) {
+  startDialogOpen_ = open;
+  updateStartButton();
+}
+
+void GameTable::updateStartButton() {
+  view_->button_start->setVisible(mayStart_ && !gameRunning_ && !startDialogOpen_);
+}
 
 QWidget* GameTable::startButton() const {
   return view_->button_start;

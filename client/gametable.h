@@ -65,6 +65,12 @@ class GameTable : public QObject {
 
   const TableState& state() const { return state_; }
   QWidget* startButton() const;
+  // A game runs from its start (for a latecomer: from its state) to its winner.
+  bool gameRunning() const { return gameRunning_; }
+  // This seat starts the games. Its start button shows only while no game runs
+  // and the game options are not open.
+  void setMayStart(bool mayStart);
+  void setStartDialogOpen(bool open);
   QString statusText() const;
 
   // What the user sees, for the main window's tests and ours.
@@ -95,6 +101,7 @@ class GameTable : public QObject {
   void stopClock();
   bool mayPull() const;
   void startShuffle();
+  void updateStartButton();
   PlayerSlots& playerSlots() { return services_.playerSlots(); }
   ClientState& client() { return services_.state(); }
   const ClientState& client() const { return services_.state(); }
@@ -105,6 +112,9 @@ class GameTable : public QObject {
   Timer& turntime_;
   TableState state_;
   std::unique_ptr<BoardView> view_;
+  bool gameRunning_ = false;
+  bool mayStart_ = false;
+  bool startDialogOpen_ = false;
 };
 
 }  // namespace kuvo

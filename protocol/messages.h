@@ -10,6 +10,10 @@
 // Every message is declared once here: its name, its direction and its field
 // layout. Builders below and both dispatchers use this table, so no name is
 // spelled twice in the program.
+//
+// Messages marked "extension" are Kuvo's own additions. A peer that does not
+// know them ignores them, as every side ignores unknown messages, and nothing
+// ever waits for one: a peer without them still plays with us.
 #pragma once
 
 #include <array>
@@ -61,6 +65,7 @@ enum class Msg {
   ChatRelay,
   ActionRelay,
   PlayASoundRelay,
+  Moderator,  // extension
 };
 
 struct MessageSpec {
@@ -108,6 +113,9 @@ inline constexpr std::array kCatalogue = {
     MessageSpec{Msg::ChatRelay, Dir::ToClient, "CMD_chat", "slot; name chats: text|colour (rest)"},
     MessageSpec{Msg::ActionRelay, Dir::ToClient, "CMD_action", "slot; name text|colour (rest)"},
     MessageSpec{Msg::PlayASoundRelay, Dir::ToClient, "CMD_playasound", "slot; waveN; empty"},
+    // extension: the seat that starts games and removes players, sent to everyone
+    // whenever it changes and to each newcomer
+    MessageSpec{Msg::Moderator, Dir::ToClient, "CMD_moderator", "slot; empty"},
 };
 
 // The name of a message as it goes on the wire.

@@ -135,6 +135,7 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
     windows_.gamestart->onStart = [this](const QString& rounds, const QString& seconds) {
       sendToHost(build(Msg::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
                                         seconds.toStdString(), ""}));
+      table_->setStartDialogOpen(false);
       saveinifile();
     };
   }
@@ -312,7 +313,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-  table_->startButton()->hide();
+  table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
   state_.loginname.clear();
   if (arguments_.isEmpty()) {
@@ -347,7 +348,7 @@ void Tchat::hostpress() {
   state_.loginname = state_.myname.toStdString() + kTerminator;
   state_.amhost = true;
   sock_.connectToHost(QStringLiteral("127.0.0.1"), port);
-  table_->startButton()->show();
+  table_->setMayStart(true);
   menu_.startGame->setEnabled(true);
   if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
 }
@@ -355,7 +356,7 @@ void Tchat::hostpress() {
 void Tchat::joinpress() {
   state_.loginname = state_.myname.toStdString() + kTerminator;
   sock_.connectToHost(state_.hostaddress, gamePort_);
-  table_->startButton()->hide();
+  table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
 }
 
@@ -368,7 +369,7 @@ void Tchat::sendloginfo(std::string_view payload) {
   // in-process, so whoever sits in slot 1 starts the games and moderates.
   if (*number == 1 && !state_.amhost) {
     state_.amhost = true;
-    table_->startButton()->show();
+    table_->setMayStart(true);
     menu_.startGame->setEnabled(true);
     if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
   }
@@ -497,7 +498,7 @@ void Tchat::button_startClick() {
     windows_.gamestart->show();
     windows_.gamestart->raise();
   }
-  table_->startButton()->hide();
+  table_->setStartDialogOpen(true);
 }
 
 // ---- Window ----

@@ -306,6 +306,9 @@ TEST_F(Handlers, WinnerSeenByASpectatorRecordsNothing) {
 
 TEST_F(Handlers, OwnWinOnTheHostOffersTheNextGame) {
   services.clientState.amhost = true;
+  table->setMayStart(true);
+  table->startthegame("You+3+0+");
+  EXPECT_TRUE(table->startButton()->isHidden());
   table->winner("1+");
   EXPECT_EQ(table->winnerText(), "You have Won the Game!");
   EXPECT_EQ(services.fakeTally.calls, QStringList{"addgame:addtomine"});
