@@ -53,7 +53,11 @@ class FuzzConnection : public HostConnection {
 class HostDriver {
  public:
   explicit HostDriver(std::uint16_t seed)
-      : random(seed), server(random, socktimer, timer1, turntimer) {}
+      : random(seed), server(random, socktimer, timer1, turntimer) {
+    // Time moves with the game timer's ticks, so the chat limit and the login
+    // timeout are reached the same way on every run of an input.
+    server.setClock([this] { return now; });
+  }
 
   void accept() {
     if (connections.size() >= kMaxFuzzConnections) return;
@@ -77,6 +81,7 @@ class HostDriver {
   }
   void tickTimer1(int ticks) {
     for (int i = ticks; i >= 0; --i) {
+      now += std::chrono::milliseconds(1350);
       if (timer1.isActive()) server.Timer1Timer();
     }
   }
@@ -124,6 +129,7 @@ class HostDriver {
 
   Random random;
   ManualTimer socktimer, timer1, turntimer;
+  std::chrono::milliseconds now{0};
   TServer server;
   std::vector<std::unique_ptr<FuzzConnection>> connections;
   bool recordAll = false;

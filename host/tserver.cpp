@@ -7,11 +7,20 @@ namespace kuvo {
 
 TServer::TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer)
     : engine_(table_, random, timer1, turntimer), socktimer_(socktimer) {
+  relayLimits_.fill(TokenBucket(kRelayBurst, kRelaysPerSecond));
   // The game timer runs from the start; it idles in mode 3 until a game begins.
   timer1.start();
 }
 
+std::chrono::milliseconds TServer::now() const {
+  if (clock_) return clock_();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now().time_since_epoch());
+}
+
 int TServer::Sock1Accept(HostConnection* conn) {
+  // Connections that never logged in give their slots to a newcomer at once.
+  closeSilentConnections();
   auto& host = table_.host;
   int slot = 0;
   for (int s = 1; s <= host.slotcount; ++s) {
@@ -33,6 +42,9 @@ int TServer::Sock1Accept(HostConnection* conn) {
   p.connected = true;
   splitters_[slot] = FrameSplitter();
   connectionIds_[slot] = ++nextConnectionId_;
+  relayLimits_[slot].reset(now());
+  relayDropping_[slot] = false;
+  loginDue_[slot] = now() + kLoginTimeout;
   conn->send(build(Msg::SendLoginInfo, {slot}));
   return slot;
 }
@@ -41,12 +53,40 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
   if (!PlayerTable::isConnectionSlot(slot) || !table_.players[slot].connected) return;
   bool flooded = false;
   const bool ok = splitters_[slot].feed(bytes, [&](std::string&& text) {
-    if (flooded) return;
+    if (flooded || !withinRelayLimit(slot, text)) return;
     if (!receivedlist_.push({connectionIds_[slot], slot, std::move(text)})) flooded = true;
   });
   if (!receivedlist_.empty() && !socktimer_.isActive()) socktimer_.start();
   if (!ok || flooded) {
     log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
+    disconnectsock(slot);
+  }
+}
+
+bool TServer::withinRelayLimit(int slot, std::string_view message) {
+  // Checked as the bytes arrive, so a burst over the limit never fills the
+  // queue and the connection keeps its seat.
+  const auto id = lookup(Dir::ToHost, splitMessage(message).name);
+  if (!id || (*id != Msg::Chat && *id != Msg::Action && *id != Msg::PlayASound)) return true;
+  if (relayLimits_[slot].take(now())) {
+    relayDropping_[slot] = false;
+    return true;
+  }
+  if (!relayDropping_[slot]) {
+    relayDropping_[slot] = true;
+    log("Slot " + std::to_string(slot) + " is over the chat limit; its lines are dropped for now");
+  }
+  return false;
+}
+
+void TServer::closeSilentConnections() {
+  const auto time = now();
+  for (int slot = 1; slot <= kMaxConnections; ++slot) {
+    const auto& p = table_.players[slot];
+    if (!p.connected || !p.conn || loginDue_[slot].count() == 0 || time < loginDue_[slot]) continue;
+    loginDue_[slot] = {};
+    log("Slot " + std::to_string(slot) + " closed: no login within " +
+        std::to_string(kLoginTimeout.count() / 1000) + " s");
     disconnectsock(slot);
   }
 }
@@ -113,6 +153,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   if (!p.connected || !p.conn) return;
   const auto version = reader.field();
   const auto name = reader.rest();
+  loginDue_[sender] = {};
   p.name = std::string(name);
   log("Slot " + std::to_string(sender) + " logged in as " + p.name);
 
@@ -240,6 +281,7 @@ void TServer::connectionClosed(int slot) {
   p.conn = nullptr;
   p.name.clear();
   p.watching = false;
+  loginDue_[slot] = {};
   splitters_[slot] = FrameSplitter();
   if (slot > kComputerSlot) p.pullsleft = -1;
   if (engine_.noonecango() && table_.host.gameon) engine_.endround();

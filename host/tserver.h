@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,19 +14,31 @@
 #include "messages.h"
 #include "playertable.h"
 #include "random.h"
+#include "ratelimit.h"
 #include "receivequeue.h"
 #include "timer.h"
 
 namespace kuvo {
 
+// What one connection may have shown to everyone (chat lines, actions,
+// sounds): a burst of this many, then this many a second. The rest is dropped.
+inline constexpr int kRelayBurst = 10;
+inline constexpr int kRelaysPerSecond = 5;
+// A connection that has not logged in this long after being asked to is closed.
+inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
+
 class TServer {
  public:
   using LogFn = std::function<void(const std::string&)>;
+  using Clock = std::function<std::chrono::milliseconds()>;
 
   TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer);
 
   // Where the host reports logins and departures (kuvo-host prints them).
   void setLog(LogFn log) { log_ = std::move(log); }
+  // A steady clock in milliseconds for the relay limit and the login timeout;
+  // the default is the system's steady clock.
+  void setClock(Clock clock) { clock_ = std::move(clock); }
 
   // A new connection. Returns its slot 1..9; returns 0 when no slot is free,
   // in which case the connection has been sent "CMD_full+" and closed.
@@ -38,7 +51,10 @@ class TServer {
 
   // One message off the queue per tick; the timer runs only while messages wait.
   void socktimerTimer();
-  void Timer1Timer() { engine_.Timer1Timer(); }
+  void Timer1Timer() {
+    closeSilentConnections();
+    engine_.Timer1Timer();
+  }
   void turntimerTimer() { engine_.turntimerTimer(); }
 
   const PlayerTable& table() const { return table_; }
@@ -57,6 +73,11 @@ class TServer {
   void pullhandle(int sender, std::string_view payload);
   void choosedice(int sender, std::string_view payload);
   void disconnectsock(int slot);
+  // Closes every connection whose login is overdue.
+  void closeSilentConnections();
+  // False for a chat line, action or sound over the sender's relay limit.
+  bool withinRelayLimit(int slot, std::string_view message);
+  std::chrono::milliseconds now() const;
   void log(const std::string& line) const {
     if (log_) log_(line);
   }
@@ -68,7 +89,12 @@ class TServer {
   std::array<FrameSplitter, kTableEntries> splitters_;
   std::array<long long, kTableEntries> connectionIds_{};
   long long nextConnectionId_ = 0;
+  std::array<TokenBucket, kTableEntries> relayLimits_;
+  std::array<bool, kTableEntries> relayDropping_{};  // to log a run of drops once
+  // When each connection's login is due; zero once it has logged in.
+  std::array<std::chrono::milliseconds, kTableEntries> loginDue_{};
   LogFn log_;
+  Clock clock_;
 };
 
 }  // namespace kuvo

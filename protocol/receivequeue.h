@@ -1,4 +1,8 @@
-// The receive queue: messages of all connections, first in, first out.
+// The receive queue: the messages of all connections, served in turn. Each
+// connection's own messages keep their order; between connections the queue
+// takes one from each in rotation, so a connection with many waiting delays
+// another's next message by at most one of its own. With a single source (the
+// client's host) it is plain first in, first out.
 #pragma once
 
 #include <cstddef>
@@ -10,10 +14,7 @@
 namespace kuvo {
 
 // A legitimate player has a handful of messages in flight; a connection with
-// this many waiting on the host is flooding it and is dropped. Kept small, so
-// that a peer who stays just below it delays the others by a third of a
-// second at most (one message per 10 ms tick) while the queue keeps its
-// strict arrival order.
+// this many waiting on the host is flooding it and is dropped.
 inline constexpr std::size_t kMaxQueuedPerSource = 32;
 // The client's one source is its host, whose bursts (a round start, a late
 // join, six players' moves) may pile up while the window is busy.
@@ -33,15 +34,17 @@ class ReceiveQueue {
   // Returns false (and queues nothing) when the source already has the
   // maximum number of messages waiting.
   bool push(QueuedMessage message);
+  // The oldest message of the source whose turn it is.
   std::optional<QueuedMessage> pop();
-  bool empty() const { return entries_.empty(); }
-  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
   std::size_t countFrom(long long source) const;
 
  private:
   std::size_t maxPerSource_;
-  std::deque<QueuedMessage> entries_;
-  std::unordered_map<long long, std::size_t> perSource_;
+  std::size_t size_ = 0;
+  std::unordered_map<long long, std::deque<QueuedMessage>> waiting_;  // only sources with some
+  std::deque<long long> turns_;  // the sources with messages, next to be served first
 };
 
 }  // namespace kuvo

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -51,7 +52,9 @@ class FakeConnection : public HostConnection {
 
 class HostTest : public ::testing::Test {
  protected:
-  HostTest() : server(random, socktimer, timer1, turntimer) {}
+  HostTest() : server(random, socktimer, timer1, turntimer) {
+    server.setClock([this] { return now; });
+  }
 
   FakeConnection& connect() {
     connections.push_back(std::make_unique<FakeConnection>(server));
@@ -78,6 +81,7 @@ class HostTest : public ::testing::Test {
 
   Random random{7};
   ManualTimer socktimer, timer1, turntimer;
+  std::chrono::milliseconds now{0};
   TServer server;
   std::vector<std::unique_ptr<FakeConnection>> connections;
 };
@@ -286,7 +290,7 @@ TEST_F(HostTest, ALateComerGetsTheGameAndItsOwnBoard) {
   EXPECT_EQ(cyGot.back().substr(0, 14), "CMD_loadstats+");
 }
 
-TEST_F(HostTest, OneMessagePerTickInArrivalOrderAcrossConnections) {
+TEST_F(HostTest, OneMessagePerTickTakingTheConnectionsInTurn) {
   auto& ann = login("Ann");
   auto& bob = login("Bob");
   clearAll();
@@ -297,10 +301,71 @@ TEST_F(HostTest, OneMessagePerTickInArrivalOrderAcrossConnections) {
   EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_chat+1+Ann chats: one|clRed"});
   server.socktimerTimer();
   server.socktimerTimer();
-  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_chat+1+Ann chats: two|clRed",
-                                                  "CMD_chat+2+Bob chats: three|clRed"}));
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_chat+2+Bob chats: three|clRed",
+                                                  "CMD_chat+1+Ann chats: two|clRed"}));
   // An idle host does not tick.
   EXPECT_FALSE(socktimer.isActive());
+}
+
+// A flooder's burst waits behind nobody's line, and only a burst of ten and
+// then five a second of its lines reach the others.
+TEST_F(HostTest, AFlooderNeitherDelaysOthersNorReachesThemBeyondItsLimit) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  clearAll();
+  std::string burst;
+  for (int i = 0; i < 30; ++i) burst += "CMD_chat+3+spam" + std::to_string(i) + "|clRed" + FF;
+  const auto spamSeen = [&] {
+    const auto got = ann.take();
+    return std::count_if(got.begin(), got.end(),
+                         [](const std::string& m) { return m.rfind("CMD_chat+3+", 0) == 0; });
+  };
+
+  server.Sock1Read(cy.slot, burst);
+  server.Sock1Read(bob.slot, "CMD_chat+2+hi|clRed" + FF);
+  server.socktimerTimer();
+  server.socktimerTimer();
+  const auto first = ann.take();
+  EXPECT_NE(std::find(first.begin(), first.end(), "CMD_chat+2+Bob chats: hi|clRed"), first.end());
+  drain();
+  EXPECT_EQ(spamSeen() + 1, kRelayBurst);  // one of the ten came with Bob's line
+  EXPECT_FALSE(cy.closed);
+
+  now += std::chrono::milliseconds(1000);
+  server.Sock1Read(cy.slot, burst);
+  drain();
+  EXPECT_EQ(spamSeen(), kRelaysPerSecond);
+  // The others' lines and the game's own messages are not limited.
+  std::string lines;
+  for (int i = 0; i < 20; ++i) lines += "CMD_chat+2+line|clRed" + FF;
+  server.Sock1Read(bob.slot, lines);
+  drain();
+  EXPECT_EQ(ann.take().size(), std::size_t{kRelayBurst});
+  EXPECT_FALSE(bob.closed);
+}
+
+// Nine connections that never log in no longer keep a player out.
+TEST_F(HostTest, AConnectionWithoutALoginIsClosedAfterTenSeconds) {
+  auto& ann = login("Ann");
+  for (int i = 0; i < 8; ++i) connect();
+  now = kLoginTimeout - std::chrono::milliseconds(1);
+  server.Timer1Timer();
+  for (const auto& c : connections) EXPECT_FALSE(c->closed);
+
+  now = kLoginTimeout;
+  server.Timer1Timer();
+  EXPECT_FALSE(ann.closed);
+  for (std::size_t i = 1; i < connections.size(); ++i) EXPECT_TRUE(connections[i]->closed) << i;
+  auto& player = login("Bob");
+  EXPECT_EQ(player.slot, 2);
+  EXPECT_EQ(server.table().players[2].name, "Bob");
+
+  // A full table of silent connections makes room for a newcomer at once.
+  for (int i = 0; i < 7; ++i) connect();
+  now += kLoginTimeout;
+  EXPECT_EQ(connect().slot, 3);
+  EXPECT_FALSE(player.closed);
 }
 
 TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
@@ -316,7 +381,7 @@ TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
   EXPECT_TRUE(bob.closed);
   // More queued messages than a client can have in flight.
   std::string many;
-  for (std::size_t i = 0; i <= kMaxQueuedPerSource; ++i) many += "CMD_chat+3+spam|clRed" + FF;
+  for (std::size_t i = 0; i <= kMaxQueuedPerSource; ++i) many += "CMD_pullhandle+3+" + FF;
   server.Sock1Read(cy.slot, many);
   EXPECT_TRUE(cy.closed);
   EXPECT_FALSE(ann.closed);
@@ -453,6 +518,9 @@ TEST(TcpHostTest, DropsAPeerThatNeverReadsWhatItIsSent) {
   intervals.socktimer = std::chrono::milliseconds(1);
   TcpHost host(random, intervals);
   ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
+  // The test's own clock: each round of lines waits out the chat limit.
+  std::chrono::milliseconds now{0};
+  host.server().setClock([&now] { return now; });
   QStringList log;
   host.setLog([&](const QString& line) { log << line; });
   QTcpSocket reader, sink;
@@ -474,9 +542,10 @@ TEST(TcpHostTest, DropsAPeerThatNeverReadsWhatItIsSent) {
   // Paced by what the reader hears, so the host's queue never overflows.
   std::string pending;
   while (sid.connected && clock.elapsed() < 20000) {
-    for (int i = 0; i < 20; ++i) sink.write(line.data(), static_cast<qint64>(line.size()));
+    now += std::chrono::seconds(10);
+    for (int i = 0; i < kRelayBurst; ++i) sink.write(line.data(), static_cast<qint64>(line.size()));
     int echoes = 0;
-    while (echoes < 20 && sid.connected && clock.elapsed() < 20000) {
+    while (echoes < kRelayBurst && sid.connected && clock.elapsed() < 20000) {
       QTest::qWait(2);
       const QByteArray bytes = reader.readAll();
       pending.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -183,6 +183,19 @@ TEST(ReceiveQueue, KeepsArrivalOrderAndBoundsEachSource) {
   EXPECT_EQ(queue.countFrom(1), 0u);
 }
 
+// A source with a full queue gets one turn in each rotation, and no more.
+TEST(ReceiveQueue, ServesTheSourcesInTurn) {
+  ReceiveQueue queue(8);
+  for (const char* text : {"f1", "f2", "f3", "f4"}) ASSERT_TRUE(queue.push({9, 9, text}));
+  ASSERT_TRUE(queue.push({3, 3, "q1"}));
+  ASSERT_TRUE(queue.push({3, 3, "q2"}));
+  EXPECT_EQ(queue.pop()->text, "f1");
+  ASSERT_TRUE(queue.push({5, 5, "r1"}));
+  std::string order;
+  while (auto m = queue.pop()) order += m->text + " ";
+  EXPECT_EQ(order, "q1 f2 r1 q2 f3 f4 ");
+}
+
 TEST(ColourText, WritesNamesOrHexAndReadsLeniently) {
   EXPECT_EQ(colourToText(0x0000FF), "clRed");
   EXPECT_EQ(colourToText(0x0080FF), "$000080FF");
