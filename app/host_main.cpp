@@ -4,7 +4,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 
 #include "random.h"
 #include "tcphost.h"
@@ -25,6 +24,13 @@ int main(int argc, char** argv) {
   QCommandLineOption portOption(
       {"p", "port"}, "Listen on PORT instead of 7772 (0 picks a free one).", "PORT", "7772");
   parser.addOption(portOption);
+  QCommandLineOption seedOption(
+      "seed",
+      "Draw every board and die from SEED (0 to 18446744073709551615), so that "
+      "the same games played the same way replay exactly; for reproducing a game. "
+      "Without it every game starts from a fresh secret seed.",
+      "SEED");
+  parser.addOption(seedOption);
   parser.process(app);
 
   bool portOk = false;
@@ -35,7 +41,15 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  kuvo::Random random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  bool seedOk = true;
+  const qulonglong seed =
+      parser.isSet(seedOption) ? parser.value(seedOption).toULongLong(&seedOk) : 0;
+  if (!seedOk) {
+    std::fprintf(stderr, "kuvo-host: not a seed: %s\n", qPrintable(parser.value(seedOption)));
+    return 2;
+  }
+  kuvo::Random random =
+      parser.isSet(seedOption) ? kuvo::Random(std::uint64_t{seed}) : kuvo::Random::fromSystem();
   kuvo::TcpHost host(random);
   host.setLog([](const QString& line) {
     std::printf("%s\n", qPrintable(line));

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include <QApplication>
-#include <QDateTime>
 
 #include "datapaths.h"
 #include "random.h"
@@ -63,7 +62,7 @@ int main(int argc, char** argv) {
   if (guard.anotherInstanceRuns()) return 0;
 
   // The one random generator of the process; every draw of the game comes from it.
-  kuvo::Random random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+  kuvo::Random random = kuvo::Random::fromSystem();
 
   // The windows in their fixed order; the main window first, so that closing it ends all.
   kuvo::Tchat chat(random, QApplication::arguments().mid(1));

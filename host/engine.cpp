@@ -60,6 +60,9 @@ void GameEngine::startgame(std::string_view payload) {
   // The round clock of a game that is being replaced must not cut the first
   // round of this one.
   turntimer_.stop();
+  // Every game draws from a seed of its own, so what a player saw of the
+  // last game's boards and dice tells nothing about this one.
+  random_.reseed();
   host.gameon = true;
 
   FieldReader reader(payload);

@@ -56,6 +56,7 @@ class RecordingConnection : public HostConnection {
 class Harness {
  public:
   explicit Harness(std::uint64_t seed = 7) : random(seed) {}
+  explicit Harness(Random generator) : random(std::move(generator)) {}
 
   int join(const std::string& name) {
     connections.push_back(std::make_unique<RecordingConnection>(
@@ -640,12 +641,9 @@ TEST_F(Solo, SecondHumanTakesTheBotsSlotAndLeavingHandsItBack) {
   EXPECT_NE(slot2.playerboard, board);
 }
 
-// Plays a whole solo game: slot 1 places the first die that fits and pulls
-// again otherwise; the clocks tick until the winner is announced.
-std::vector<std::string> playSolo(std::uint64_t seed, int rounds, int seconds) {
-  Harness h(seed);
-  h.join("You");
-  h.say(1, "CMD_startgame+You+" + std::to_string(rounds) + "+" + std::to_string(seconds) + "+");
+// Plays the running game to its end: slot 1 places the first die that fits
+// and pulls again otherwise; the clocks tick until the winner is announced.
+void playToTheEnd(Harness& h) {
   for (int tick = 0; tick < kTickLimit && h.host().gameon; ++tick) {
     auto& me = h.player(1);
     std::optional<std::pair<int, int>> fit;
@@ -664,20 +662,35 @@ std::vector<std::string> playSolo(std::uint64_t seed, int rounds, int seconds) {
     h.tickClock();
   }
   EXPECT_FALSE(h.host().gameon);
+}
+
+// Whole solo games, one after the other, at one table.
+std::vector<std::string> playSolo(std::uint64_t seed, int rounds, int seconds, int games = 1) {
+  Harness h(seed);
+  h.join("You");
+  for (int game = 0; game < games; ++game) {
+    h.say(1, "CMD_startgame+You+" + std::to_string(rounds) + "+" + std::to_string(seconds) + "+");
+    playToTheEnd(h);
+  }
   return h.wire;
 }
 
-TEST(WholeGame, SeededSoloGameReplaysByteForByte) {
-  const auto first = playSolo(2024, 3, 0);
-  const auto second = playSolo(2024, 3, 0);
+TEST(WholeGame, SeededSessionOfTwoGamesReplaysByteForByte) {
+  const auto first = playSolo(2024, 3, 0, 2);
+  const auto second = playSolo(2024, 3, 0, 2);
   EXPECT_EQ(first, second);
   ASSERT_FALSE(first.empty());
   EXPECT_EQ(first.back().rfind("1>CMD_winner+", 0), 0u);
-  EXPECT_NE(playSolo(2025, 3, 0), first);
+  EXPECT_NE(playSolo(2025, 3, 0, 2), first);
 
   int rounds = 0;
-  for (const auto& m : first) rounds += m.rfind("1>CMD_startround+", 0) == 0;
-  EXPECT_GE(rounds, 3);
+  int winners = 0;
+  for (const auto& m : first) {
+    rounds += m.rfind("1>CMD_startround+", 0) == 0;
+    winners += m.rfind("1>CMD_winner+", 0) == 0;
+  }
+  EXPECT_GE(rounds, 6);
+  EXPECT_EQ(winners, 2);
 }
 
 TEST(WholeGame, TimedSoloGameReplaysAndEnds) {
@@ -685,6 +698,33 @@ TEST(WholeGame, TimedSoloGameReplaysAndEnds) {
   EXPECT_EQ(first, playSolo(99, 2, 20));
   ASSERT_FALSE(first.empty());
   EXPECT_EQ(first.back().rfind("1>CMD_winner+", 0), 0u);
+}
+
+Board firstBoardOf(Harness& h) {
+  h.join("You");
+  h.say(1, "CMD_startgame+You+3+0+");
+  return h.host().masterboard;
+}
+
+// Nothing about a table's boards may follow from when it was opened: two
+// tables started at the same moment with the generator of a normal run.
+TEST(Seeding, TablesStartedTogetherDrawDifferentBoards) {
+  Harness first(Random::fromSystem());
+  Harness second(Random::fromSystem());
+  EXPECT_NE(firstBoardOf(first), firstBoardOf(second));
+}
+
+// However the last game went, the next one starts from a seed of its own:
+// many draws or few before it, its first board is the same.
+TEST(Seeding, EachGameStartsFromItsOwnSeed) {
+  Harness played(5), restarted(5);
+  const Board board = firstBoardOf(played);
+  playToTheEnd(played);
+  EXPECT_EQ(firstBoardOf(restarted), board);
+  played.say(1, "CMD_startgame+You+3+0+");
+  restarted.say(1, "CMD_startgame+You+3+0+");
+  EXPECT_EQ(played.host().masterboard, restarted.host().masterboard);
+  EXPECT_NE(played.host().masterboard, board);
 }
 
 }  // namespace
