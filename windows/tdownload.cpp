@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSslSocket>
 
 #include "datapaths.h"
 #include "jpegdecode.h"
@@ -50,6 +52,19 @@ bool isTransferLevelError(QNetworkReply::NetworkError error) {
     default:
       return error >= QNetworkReply::ContentAccessDenied;
   }
+}
+
+// Only an address that can be fetched over TLS: everything else could be
+// swapped on the way.
+bool isHttps(const QUrl& url) {
+  return url.scheme() == QLatin1String("https");
+}
+
+// Failures that mean the transfer could not be trusted: a certificate that
+// does not check out, or a redirect away from HTTPS.
+bool isTrustError(QNetworkReply::NetworkError error) {
+  return error == QNetworkReply::SslHandshakeFailedError ||
+         error == QNetworkReply::InsecureRedirectError;
 }
 
 bool defaultLaunch(const QString& path, const QStringList& parameters) {
@@ -92,6 +107,7 @@ Tdownload::Tdownload(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
       installerUrl_(QString::fromLatin1(kLobbyInstallerUrl)),
       lobbyPath_(defaultLobbyPath()),
+      sslConfiguration_(QSslConfiguration::defaultConfiguration()),
       HttpCli1_(new QNetworkAccessManager(this)) {
   ensureWindowResources();
   setObjectName(QStringLiteral("download"));
@@ -151,6 +167,7 @@ Tdownload::Tdownload(QWidget* mainWindow)
   infolabel_->setGeometry(7, 441, 436, 18);
   infolabel3_ = new QLabel(left);
   infolabel3_->setObjectName(QStringLiteral("infolabel3"));
+  infolabel3_->setTextFormat(Qt::PlainText);
   infolabel3_->setAlignment(Qt::AlignCenter);
   infolabel3_->setGeometry(7, 462, 436, 18);
   infolabel2_ = new QLabel(left);
@@ -202,6 +219,14 @@ void Tdownload::setLobbyPath(const QString& path) {
   lobbyPath_ = path;
 }
 
+void Tdownload::setSslConfiguration(const QSslConfiguration& configuration) {
+  sslConfiguration_ = configuration;
+}
+
+void Tdownload::setStartsInstaller(bool starts) {
+  startsInstaller_ = starts;
+}
+
 void Tdownload::exitGame() {
   if (onExitGame) onExitGame();
 }
@@ -216,7 +241,7 @@ void Tdownload::getbuttonClick() {
     infolabel_->setText(QStringLiteral("Download Aborted"));
     if (showMessage) showMessage(why);
   };
-  if (fileName.isEmpty()) {
+  if (fileName.isEmpty() || !isHttps(installerUrl_)) {
     failBeforeStart(QStringLiteral("An Error has Occurred."));
     return;
   }
@@ -247,6 +272,13 @@ void Tdownload::getbuttonClick() {
   request.setRawHeader("Accept", kDownloadAccept);
   request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
   request.setTransferTimeout(static_cast<int>(kDownloadStallTimeout.count()));
+  // The server must prove who it is, whatever settings were handed in, and a
+  // redirect may only lead to another HTTPS address.
+  QSslConfiguration tls = sslConfiguration_;
+  tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+  request.setSslConfiguration(tls);
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                       QNetworkRequest::NoLessSafeRedirectPolicy);
   QNetworkReply* reply = HttpCli1_->get(request);
   reply->setReadBufferSize(kReadBufferBytes);
   reply_ = reply;
@@ -265,7 +297,13 @@ void Tdownload::getbuttonClick() {
   if (!reply->isFinished()) reply->abort();
   if (reply->error() == QNetworkReply::NoError) HttpCli1DocData();
   const QNetworkReply::NetworkError error = reply->error();
-  if (error != QNetworkReply::NoError && !isTransferLevelError(error)) {
+  // What arrived counts only when it came over TLS from the address's own
+  // server, after any redirects.
+  const bool trusted = error == QNetworkReply::NoError && isHttps(reply->url()) &&
+                       reply->attribute(QNetworkRequest::ConnectionEncryptedAttribute).toBool();
+  if (isTrustError(error) || (error == QNetworkReply::NoError && !trusted)) {
+    failure = QStringLiteral("An Error has Occurred.");
+  } else if (error != QNetworkReply::NoError && !isTransferLevelError(error)) {
     failure = reply->errorString();
   }
   reply_ = nullptr;
@@ -276,7 +314,7 @@ void Tdownload::getbuttonClick() {
   getbutton_->setEnabled(true);
   abortbutton_->setEnabled(false);
 
-  bool completed = error == QNetworkReply::NoError && !bodyFailed_ && state_ != Aborted;
+  bool completed = trusted && !bodyFailed_ && state_ != Aborted;
   if (completed && !body.commit()) {
     completed = false;
     failure = body.errorString();
@@ -291,10 +329,16 @@ void Tdownload::getbuttonClick() {
   }
   infolabel_->setText(QStringLiteral("Received %1 bytes").arg(QFileInfo(path).size()));
 
+  if (!startsInstaller_) {
+    // Not a program this system runs: it is never started, nor made
+    // executable. The player learns where it is and takes it from there.
+    const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    infolabel3_->setToolTip(where);
+    infolabel3_->setText(infolabel3_->fontMetrics().elidedText(
+        QStringLiteral("Saved: ") + where, Qt::ElideMiddle, infolabel3_->width()));
+    return;
+  }
   infolabel3_->setText(QStringLiteral("Installing"));
-#ifndef Q_OS_WIN
-  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-#endif
   if (!launcher || !launcher(path, kInstallerParameters)) {
     if (showMessage) showMessage(QStringLiteral("An Error has Occurred."));
     return;

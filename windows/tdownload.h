@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QStringList>
 #include <QUrl>
 #include <chrono>
@@ -18,8 +19,16 @@ class QSaveFile;
 namespace kuvo {
 
 // Where the installer is fetched from; its last path segment names the local file.
+// Only HTTPS with a certificate that checks out is accepted: the file is a
+// program that may be started, so nobody on the way may swap it.
 inline constexpr const char* kLobbyInstallerUrl =
-    "http://www.orvel.example/downloads/OrvelLobbySetup.exe";
+    "https://www.orvel.example/downloads/OrvelLobbySetup.exe";
+// The installer is a Windows program; elsewhere it is saved but never started.
+#ifdef Q_OS_WIN
+inline constexpr bool kInstallerStartsHere = true;
+#else
+inline constexpr bool kInstallerStartsHere = false;
+#endif
 // The installer is started with these parameters.
 inline const QStringList kInstallerParameters{QStringLiteral("/SP-"), QStringLiteral("/silent"),
                                               QStringLiteral("/noicons")};
@@ -56,6 +65,12 @@ class Tdownload : public QDialog {
   void setInstallerUrl(const QUrl& url);
   void setInstallFolder(const QString& folder);
   void setLobbyPath(const QString& path);  // tests; default defaultLobbyPath()
+  // The TLS settings of the transfer, by default the system's; tests trust
+  // their own CA here. The server's certificate is always checked, whatever
+  // the settings say.
+  void setSslConfiguration(const QSslConfiguration& configuration);
+  // Whether a completed download is started; default kInstallerStartsHere.
+  void setStartsInstaller(bool starts);
 
   State state() const { return state_; }
   bool downloading() const { return reply_ != nullptr; }
@@ -73,6 +88,8 @@ class Tdownload : public QDialog {
   QUrl installerUrl_;
   QString installFolder_;
   QString lobbyPath_;
+  QSslConfiguration sslConfiguration_;
+  bool startsInstaller_ = kInstallerStartsHere;
   State state_ = Idle;
 
   QPushButton* getbutton_;

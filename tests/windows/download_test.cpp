@@ -2,14 +2,20 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "tdownload.h"
@@ -17,8 +23,22 @@
 namespace kuvo {
 namespace {
 
+QByteArray testData(const char* name) {
+  QFile file(QStringLiteral(KUVO_TEST_TLS_DIR "/") + QString::fromLatin1(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The TLS settings of a client that trusts the tests' own CA and nothing else.
+QSslConfiguration trustingTheTestCa() {
+  QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+  configuration.setCaCertificates(QSslCertificate::fromData(testData("test-ca.pem")));
+  return configuration;
+}
+
 // A web server answering one request by hand, one scripted step at a time:
 // each step waits until its condition holds, then acts on the connection.
+// It speaks HTTPS with the test certificate for 127.0.0.1 unless told to
+// speak plain HTTP.
 class ScriptedServer : public QObject {
  public:
   struct Step {
@@ -26,10 +46,21 @@ class ScriptedServer : public QObject {
     std::function<void(QTcpSocket&)> act;
   };
 
-  ScriptedServer() {
-    server_.listen(QHostAddress::LocalHost, 0);
-    QObject::connect(&server_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+  explicit ScriptedServer(bool tls = true) : tls_(tls) {
+    if (tls) {
+      auto server = std::make_unique<QSslServer>();
+      QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+      configuration.setLocalCertificate(QSslCertificate(testData("server.pem")));
+      configuration.setPrivateKey(QSslKey(testData("server.key"), QSsl::Rsa));
+      server->setSslConfiguration(configuration);
+      server_ = std::move(server);
+    } else {
+      server_ = std::make_unique<QTcpServer>();
+    }
+    server_->listen(QHostAddress::LocalHost, 0);
+    // Announced once a connection is ready to use: for TLS, after its handshake.
+    QObject::connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+      while (QTcpSocket* socket = server_->nextPendingConnection()) {
         connections_ += 1;
         if (socket_ == nullptr) {
           socket_ = socket;
@@ -46,7 +77,10 @@ class ScriptedServer : public QObject {
   }
 
   QUrl url(const QString& path) const {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
+                    .arg(tls_ ? QStringLiteral("https") : QStringLiteral("http"))
+                    .arg(server_->serverPort())
+                    .arg(path));
   }
 
   std::vector<Step> steps;
@@ -71,7 +105,8 @@ class ScriptedServer : public QObject {
     ticker_.stop();
   }
 
-  QTcpServer server_;
+  bool tls_;
+  std::unique_ptr<QTcpServer> server_;
   QTimer ticker_;
   QTcpSocket* socket_ = nullptr;
   size_t next_ = 0;
@@ -109,6 +144,9 @@ class DownloadTest : public ::testing::Test {
  protected:
   DownloadTest() {
     window.setInstallFolder(folder.path());
+    window.setSslConfiguration(trustingTheTestCa());
+    // Most tests follow the installer to its start, as on Windows.
+    window.setStartsInstaller(true);
     window.launcher = [this](const QString& path, const QStringList& parameters) {
       QFile file(path);
       launches.push_back({path, parameters, label("infolabel"), label("infolabel3"),
@@ -176,6 +214,7 @@ TEST_F(DownloadTest, WindowAsDesigned) {
   EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("infolabel2"))->isVisible());
   EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("picture"))->pixmap().isNull());
   EXPECT_EQ(QUrl(QString::fromLatin1(kLobbyInstallerUrl)).fileName(), "OrvelLobbySetup.exe");
+  EXPECT_EQ(QUrl(QString::fromLatin1(kLobbyInstallerUrl)).scheme(), "https");
 }
 
 TEST_F(DownloadTest, CompleteTransferShowsProgressThenInstallsAndEndsTheGame) {
@@ -314,12 +353,78 @@ INSTANTIATE_TEST_SUITE_P(
                           [] { return std::vector<ScriptedServer::Step>{closeConnection()}; }}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
+// Anything but HTTPS from a server whose certificate checks out is refused
+// before a byte of it could be started.
+struct RefusalCase {
+  const char* name;
+  // Sets the window and the servers up; returns the address to fetch.
+  std::function<QUrl(Tdownload&, ScriptedServer& https, ScriptedServer& http)> setUp;
+};
+
+class DownloadRefusals : public DownloadTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(DownloadRefusals, EndAbortedWithTheErrorAndNothingStarted) {
+  ScriptedServer http(false);
+  http.steps = {send(headers(200, "OK", 4) + "MZ!!")};
+  download(GetParam().setUp(window, server, http));
+  EXPECT_EQ(label("infolabel"), "Download Aborted");
+  EXPECT_EQ(window.state(), Tdownload::Aborted);
+  EXPECT_EQ(messages, QStringList{QStringLiteral("An Error has Occurred.")});
+  EXPECT_EQ(http.connections(), 0);
+  EXPECT_TRUE(launches.empty());
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(',').toStdString();
+  EXPECT_TRUE(button("getbutton")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NotVerifiedHttps, DownloadRefusals,
+    ::testing::Values(
+        RefusalCase{"PlainHttp",
+                    [](Tdownload&, ScriptedServer&, ScriptedServer& http) {
+                      return http.url(QStringLiteral("/OrvelLobbySetup.exe"));
+                    }},
+        RefusalCase{"CertificateOfAnUntrustedIssuer",
+                    [](Tdownload& window, ScriptedServer& https, ScriptedServer&) {
+                      // The system's own CAs know nothing of the test CA.
+                      window.setSslConfiguration(QSslConfiguration::defaultConfiguration());
+                      https.steps = {send(headers(200, "OK", 4) + "MZ!!")};
+                      return https.url(QStringLiteral("/OrvelLobbySetup.exe"));
+                    }},
+        RefusalCase{"RedirectToPlainHttp",
+                    [](Tdownload&, ScriptedServer& https, ScriptedServer& http) {
+                      const QByteArray location =
+                          http.url(QStringLiteral("/OrvelLobbySetup.exe")).toEncoded();
+                      https.steps = {send("HTTP/1.1 302 Found\r\nLocation: " + location +
+                                          "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n")};
+                      return https.url(QStringLiteral("/OrvelLobbySetup.exe"));
+                    }}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST_F(DownloadTest, WhereTheInstallerCannotRunItIsOnlySavedAndShown) {
+  window.setStartsInstaller(false);
+  server.steps = {send(headers(200, "OK", 4) + "MZ!!")};
+  download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
+  const QString saved = QDir(folder.path()).filePath(QStringLiteral("OrvelLobbySetup.exe"));
+  EXPECT_TRUE(launches.empty());
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+  EXPECT_EQ(label("infolabel"), "Received 4 bytes");
+  EXPECT_TRUE(label("infolabel3").startsWith(QStringLiteral("Saved: ")));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("infolabel3"))->toolTip(),
+            QDir::toNativeSeparators(saved));
+  EXPECT_FALSE(QFileInfo(saved).isExecutable());
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "MZ!!");
+}
+
 TEST_F(DownloadTest, UnreachableServerIsReportedAndNothingStarts) {
   QTcpServer closed;
   ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
   const quint16 port = closed.serverPort();
   closed.close();
-  download(QUrl(QStringLiteral("http://127.0.0.1:%1/OrvelLobbySetup.exe").arg(port)));
+  download(QUrl(QStringLiteral("https://127.0.0.1:%1/OrvelLobbySetup.exe").arg(port)));
   EXPECT_EQ(label("infolabel"), "Download Aborted");
   EXPECT_EQ(messages.size(), 1);
   EXPECT_TRUE(launches.empty());
