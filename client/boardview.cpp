@@ -48,6 +48,8 @@ QFont boldPixels(int pixels) {
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QColor& colour,
                   Qt::Alignment alignment) {
   auto* label = new QLabel(parent);
+  // The status line and the winner banner carry players' names: text, never markup.
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
   label->setFont(boldPixels(pixels));
   label->setAlignment(alignment);
