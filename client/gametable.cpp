@@ -1,6 +1,7 @@
 #include "gametable.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QAction>
 #include <QMouseEvent>
@@ -116,8 +117,11 @@ bool GameTable::mustchoose() const {
 
 void GameTable::startthegame(std::string_view payload) {
   view_->panel_winner->hide();
-  gameRunning_ = true;
-  updateStartButton();
+  gameStarts();
+  endPull();
+  state_.roundopen = false;
+  state_.roundnumber = 0;
+  state_.filledcounted = false;
   if (menu_.justWatch) menu_.justWatch->setChecked(false);
   clearall();
 
@@ -154,6 +158,8 @@ void GameTable::startthegame(std::string_view payload) {
 }
 
 void GameTable::loadboard(std::string_view payload) {
+  // Boards come only while a game is on, also to a latecomer.
+  gameStarts();
   GroupReader groups(payload);
   while (groups.moreGroups()) {
     const auto column = groups.intField();
@@ -173,8 +179,14 @@ void GameTable::startround(std::string_view payload) {
   const auto round = groups.intField();
   if (!round) return;
   view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
-
+  gameStarts();
+  // A pull left over from the last round will get no dice any more.
+  endPull();
   const int me = client().mynumber;
+  state_.roundnumber = *round;
+  state_.roundopen = me >= 1 && me <= PlayerSlots::kCount;
+  state_.filledcounted = false;
+  lastChoicePoints_ = 0;
   while (groups.moreGroups()) {
     const auto slot = groups.intField();
     if (!slot) return;
@@ -212,6 +224,7 @@ void GameTable::yourdice(std::string_view payload) {
   const auto slot = groups.intField();
   if (!slot || *slot != client().mynumber || !validSlot(*slot)) return;
   timer2_.stop();
+  state_.pullpending = false;
 
   const auto pulls = groups.intField();
   if (!pulls) return;
@@ -256,10 +269,13 @@ void GameTable::choosedice(std::string_view payload) {
   const auto slot = reader.intField();
   if (!slot || *slot != client().mynumber || !validSlot(*slot)) return;
   const int s = *slot;
+  // A choice is only possible with dice, so no pull can be in flight.
+  endPull();
 
   playerSlots().setTotal(s, fromUtf8(reader.field()));
   const auto points = reader.intField();
   if (!points) return;
+  lastChoicePoints_ = *points;
   playerSlots().setCurrent(s, *points >= 1 ? QStringLiteral("+%1").arg(*points) : QString());
 
   const auto column = reader.intField();
@@ -327,13 +343,36 @@ void GameTable::hisscores(std::string_view payload) {
   playerSlots().setCurrent(s, *points > 0 ? QStringLiteral("+%1").arg(*points) : QString());
 }
 
-void GameTable::filled(std::string_view) {
+void GameTable::filled(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  const int me = client().mynumber;
+  // One cleared board a round, on the own seat, while the round is played.
+  if (!slot || *slot != me || !validSlot(me) || !gameRunning_ || !state_.roundopen ||
+      state_.filledcounted)
+    return;
+  state_.filledcounted = true;
+  // The host takes no pull from a cleared board.
+  state_.roundopen = false;
+  endPull();
   setStatus(QStringLiteral("You have filled the board!"));
   services_.tally().addtomineincrease(4);
+
+  // The choice's answer carried the total without the clearing bonus; add it
+  // so the own row shows the score everybody else sees.
+  const auto bonus = reader.intField();
+  if (!bonus || *bonus < kMinClearingBonus || *bonus > kMaxClearingBonus) return;
+  bool isNumber = false;
+  const int total = playerSlots().at(me).total.toInt(&isNumber);
+  if (!isNumber || total < 0 || total > std::numeric_limits<int>::max() - *bonus) return;
+  playerSlots().setTotal(me, QString::number(total + *bonus));
+  playerSlots().setCurrent(me, QStringLiteral("+%1").arg(std::max(lastChoicePoints_, 0) + *bonus));
 }
 
 void GameTable::outtime(std::string_view) {
   state_.mypulls = 0;
+  state_.roundopen = false;
+  endPull();
   stopClock();
   setStatus(QStringLiteral("Out of Time"));
 }
@@ -342,6 +381,8 @@ void GameTable::endround(std::string_view payload) {
   setStatus(QStringLiteral("The Round is Over!"));
   services_.playsounds(QStringLiteral("roundover"));
   stopClock();
+  state_.roundopen = false;
+  endPull();
   for (int s = 1; s <= PlayerSlots::kCount; ++s) playerSlots().setCurrent(s, QString());
 
   GroupReader groups(payload);
@@ -352,25 +393,39 @@ void GameTable::endround(std::string_view payload) {
     const std::string_view score = groups.field();
     if (!validSlot(*slot)) continue;
     if (score != "0") playerSlots().setCurrent(*slot, QStringLiteral("+") + fromUtf8(score));
+    // The round's end carries every slot's score: the totals agree with it on
+    // every screen, whatever a lost or partial message showed before.
+    const auto sum = parseInt(total);
+    if (sum) playerSlots().setTotal(*slot, QString::number(*sum));
     if (*slot != client().mynumber) continue;
-    // A total or tally label that shows no number simply records nothing.
-    const auto mine = parseInt(total);
+    // A total or tally label that shows no number simply records nothing, and
+    // neither does a total that the rounds played so far cannot have given.
+    const auto roundScore = parseInt(score);
+    const bool possible = gameRunning_ && sum && roundScore && *roundScore >= 0 &&
+                          *roundScore <= kMaxRoundScore && *sum >= *roundScore &&
+                          *sum <= static_cast<long long>(state_.roundnumber) * kMaxRoundScore;
     bool isNumber = false;
     const int best = services_.tally().mylabel3().toInt(&isNumber);
-    if (mine && isNumber && *mine > best) services_.tally().addtomineset(3, QString::number(*mine));
+    if (possible && isNumber && *sum > best)
+      services_.tally().addtomineset(3, QString::number(*sum));
   }
 }
 
 void GameTable::loadstats(std::string_view payload) {
+  // The host sends its state only while a game is on, also between rounds.
+  gameStarts();
+  const int me = client().mynumber;
+  // A latecomer in a seat that kept its pulls plays on with the board and
+  // dice that follow; any other waits for the next round with no pulls.
+  state_.roundopen = validSlot(me);
   GroupReader groups(payload);
   const auto round = groups.intField();
   if (!round) return;
+  state_.roundnumber = *round;
   const auto rounds = groups.intField();
   if (!rounds) return;
   view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(*rounds));
   state_.roundspergame = *rounds;
-  gameRunning_ = true;
-  updateStartButton();
   setStatus(QStringLiteral("Please Wait for Next Round!"));
 
   state_.roundtime = groups.intField().value_or(0);
@@ -391,18 +446,24 @@ void GameTable::loadstats(std::string_view payload) {
   if (state_.secondsleft > 0) turntime_.start();
 }
 
-void GameTable::winner(std::string_view payload) {
+bool GameTable::winner(std::string_view payload) {
+  // A game is decided once: a winner outside a running game is not news.
+  if (!gameRunning_) return false;
   FieldReader reader(payload);
   const auto slot = reader.intField();
-  if (!slot || !validSlot(*slot)) return;
+  if (!slot || !validSlot(*slot)) return false;
   const int w = *slot;
+  gameRunning_ = false;
+  state_.roundopen = false;
+  endPull();
   const int me = client().mynumber;
   const QString subject =
       w == me ? QStringLiteral("You have") : playerSlots().name(w) + QStringLiteral(" has");
   const QString line = subject + QStringLiteral(" Won the Game!");
 
   services_.playsounds(QStringLiteral("winner"));
-  if (me <= 6)
+  const bool seated = me >= 1 && me <= PlayerSlots::kCount;
+  if (seated)
     services_.tally().addgame(w == me ? QStringLiteral("addtomine") : playerSlots().name(w));
 
   setStatus(line);
@@ -411,8 +472,8 @@ void GameTable::winner(std::string_view payload) {
   view_->panel_winner->show();
   view_->panel_winner->raise();
   chat(line);
-  gameRunning_ = false;
   updateStartButton();
+  return seated;
 }
 
 void GameTable::justwatching(std::string_view payload) {
@@ -441,12 +502,30 @@ void GameTable::clearall() {
 
 bool GameTable::mayPull() const {
   const int me = client().mynumber;
-  return me >= 1 && me <= 6 && state_.mypulls > 0 && client().loggedin;
+  return me >= 1 && me <= 6 && state_.mypulls > 0 && client().loggedin && state_.roundopen &&
+         !state_.pullpending;
 }
 
 void GameTable::startShuffle() {
   state_.mydice.fill(0);
   timer2_.start();
+}
+
+void GameTable::endPull() {
+  state_.pullpending = false;
+  if (!timer2_.isActive()) return;
+  timer2_.stop();
+  // No values will come for the shuffling dice: blank them rather than leave
+  // a random face that looks like a roll.
+  for (int i = 0; i < kTableSize; ++i) {
+    if (state_.mydice[i] == 0) view_->image_dice[i]->clear();
+  }
+}
+
+void GameTable::gameStarts() {
+  if (gameRunning_) return;
+  gameRunning_ = true;
+  updateStartButton();
 }
 
 void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
@@ -492,6 +571,7 @@ void GameTable::image_ballMouseUp() {
   view_->setBallTop(kBallRestTop);
   if (!mayPull()) return;
   services_.sendToHost(build(Msg::PullHandle, {client().mynumber, ""}));
+  state_.pullpending = true;
   startShuffle();
 }
 

@@ -46,7 +46,9 @@ class GameTable : public QObject {
   void outtime(std::string_view payload);
   void endround(std::string_view payload);
   void loadstats(std::string_view payload);
-  void winner(std::string_view payload);
+  // True when the game was recorded in the tally (a seated player, and the
+  // first winner of a running game): only then has the tally changed.
+  bool winner(std::string_view payload);
   void justwatching(std::string_view payload);
   void clearall();
   void fillspace(int column, int row);
@@ -101,6 +103,8 @@ class GameTable : public QObject {
   void stopClock();
   bool mayPull() const;
   void startShuffle();
+  void endPull();
+  void gameStarts();
   void updateStartButton();
   PlayerSlots& playerSlots() { return services_.playerSlots(); }
   ClientState& client() { return services_.state(); }
@@ -113,6 +117,7 @@ class GameTable : public QObject {
   TableState state_;
   std::unique_ptr<BoardView> view_;
   bool gameRunning_ = false;
+  int lastChoicePoints_ = 0;  // what the own last choice scored, for the clearing
   bool mayStart_ = false;
   bool startDialogOpen_ = false;
 };

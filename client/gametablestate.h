@@ -26,6 +26,19 @@ inline constexpr int kDieBonusExtraPull = 9;
 // The round clock bar's full width; the bar loses timerstep pixels a second.
 inline constexpr int kClockBarWidth = 171;
 
+// The most one player can score in one round. A pull allows one choice and a
+// round gives 20 pulls, so every choice past the 20th needs an extra-pull die,
+// which gives no points: the dice give at most 20 x 200 in any round. All 12
+// lines (5 columns, 5 rows, 2 diagonals) give 12 x 500. Clearing needs 25
+// choices, so at least 5 extra pulls; each one more could come back as only
+// 100 of the clearing bonus for the 200 its choice gave up, so the clearing
+// gives at most 1000 on top. A board left open has no clearing and misses at
+// least two lines. Hence 20 x 200 + 12 x 500 + 1000 = 11000.
+inline constexpr int kMaxRoundScore = 20 * 200 + 12 * 500 + 1000;
+// A board cleared with pulls left earns 100 for each; at most 20 can be left.
+inline constexpr int kMinClearingBonus = 1000;
+inline constexpr int kMaxClearingBonus = kMinClearingBonus + 20 * 100;
+
 struct TableState {
   // [column][row]; 0 = no board yet.
   std::array<std::array<int, kTableSize>, kTableSize> boardcells{};
@@ -38,6 +51,14 @@ struct TableState {
   int secondsleft = 0;
   int timerstep = 0;
   bool balldragging = false;
+  // A pull was sent and its dice have not come yet: one pull at a time.
+  bool pullpending = false;
+  // This seat plays the round now: from the round's start (or a latecomer's
+  // state) until the round ends, the time runs out, the board is cleared or
+  // the game is decided. No pull is sent outside it.
+  bool roundopen = false;
+  int roundnumber = 0;         // the round in play as last announced; 0 before the first
+  bool filledcounted = false;  // this round's cleared board is in the tally
 };
 
 // How a cell code is drawn: the numeral underneath (0 = none) and the picture

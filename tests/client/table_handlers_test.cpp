@@ -203,6 +203,8 @@ TEST_F(Handlers, HisScoresShowsAnotherPlayersFigures) {
 }
 
 TEST_F(Handlers, FilledCountsABlackOut) {
+  table->startthegame("Ann+3+0+");
+  table->startround("1+1+20");
   table->filled("1+1500+");
   EXPECT_EQ(table->statusText(), "You have filled the board!");
   EXPECT_EQ(services.fakeTally.calls, QStringList{"increase:4"});
@@ -229,7 +231,9 @@ TEST_F(Handlers, EndRoundShowsRoundScoresButNotZero) {
   EXPECT_EQ(services.seats.at(1).current, "");
   EXPECT_EQ(services.seats.at(2).current, "+750");
   EXPECT_EQ(services.seats.at(3).current, "");
-  EXPECT_EQ(services.seats.at(2).total, "0");  // totals are not touched here
+  // The totals follow the scores the round's end reports.
+  EXPECT_EQ(services.seats.at(1).total, "900");
+  EXPECT_EQ(services.seats.at(2).total, "1750");
 }
 
 struct BestCase {
@@ -242,6 +246,8 @@ class BestRound : public TableTest, public ::testing::WithParamInterface<BestCas
 
 TEST_P(BestRound, RecordsOnlyABetterTotal) {
   services.fakeTally.label3 = GetParam().label;
+  table->startthegame("Ann+3+0+");
+  table->startround("1+1+20");
   table->endround(std::string("1+") + GetParam().total + "+300");
   EXPECT_EQ(services.fakeTally.calls, GetParam().calls);
 }
@@ -284,7 +290,10 @@ TEST_F(Handlers, LoadStatsFallsBackToNoClockOnBadSeconds) {
 
 TEST_F(Handlers, WinnerSeenByAPlayer) {
   services.seats.setName(3, "Ann");
-  table->winner("3+");
+  table->startthegame("Bob+3+0+");
+  services.chat.clear();
+  services.sounds.clear();
+  EXPECT_TRUE(table->winner("3+"));
   EXPECT_EQ(table->statusText(), "Ann has Won the Game!");
   EXPECT_TRUE(table->winnerVisible());
   EXPECT_EQ(table->winnerText(), "Ann has Won the Game!");
@@ -298,7 +307,9 @@ TEST_F(Handlers, WinnerSeenByAPlayer) {
 TEST_F(Handlers, WinnerSeenByASpectatorRecordsNothing) {
   services.clientState.mynumber = 8;
   services.seats.setName(3, "Ann");
-  table->winner("3+");
+  table->startthegame("Bob+3+0+");
+  services.chat.clear();
+  EXPECT_FALSE(table->winner("3+"));
   EXPECT_EQ(table->statusText(), "Ann has Won the Game!");
   EXPECT_EQ(services.chat, QStringList{"0+Ann has Won the Game!"});
   EXPECT_TRUE(services.fakeTally.calls.isEmpty());

@@ -1,6 +1,7 @@
 // Mouse input on the board and the pull ball, the dice shuffle, the round
 // clock, and payloads that no honest host sends.
 #include <cctype>
+#include <functional>
 
 #include <QMouseEvent>
 #include <QTest>
@@ -293,7 +294,7 @@ TEST_F(Input, GarbageNeverCrashes) {
   // bounded, seeded, and checked only for staying inside the board.
   Random rng(7);
   const std::string alphabet = "0123456789+-+++abc@\xFF";
-  using Handler = void (GameTable::*)(std::string_view);
+  using Handler = std::function<void(GameTable&, std::string_view)>;
   const Handler handlers[] = {
       &GameTable::startthegame, &GameTable::loadboard,  &GameTable::startround,
       &GameTable::yourdice,     &GameTable::choosedice, &GameTable::hisscores,
@@ -304,7 +305,7 @@ TEST_F(Input, GarbageNeverCrashes) {
     const int length = rng.random(40);
     for (int k = 0; k < length; ++k)
       payload += alphabet[static_cast<std::size_t>(rng.random(static_cast<int>(alphabet.size())))];
-    (table.get()->*handlers[rng.random(12)])(payload);
+    handlers[rng.random(12)](*table, payload);
     table->turntimeTimer();
     table->Timer2Timer();
   }
