@@ -18,10 +18,15 @@ constexpr std::array<int, 6> kRowTops = {51, 74, 96, 119, 141, 164};
 constexpr int kRowHeight = 20;
 constexpr int kPullsRight = 445;
 constexpr int kPullsWidth = 30;
-constexpr int kEyesLeft = 440;
 constexpr int kNameLeft = 449;
-constexpr int kNameWidth = 111;
 constexpr int kTotalLeft = 579;
+// The watching mark sits in the gap between the name and the total, so it
+// hides neither the pulls, nor the name's first letters, nor the total; the
+// name gives up the few pixels that the mark needs.
+constexpr int kEyesWidth = 22;
+constexpr int kEyesHeight = 9;
+constexpr int kEyesLeft = kTotalLeft - 1 - kEyesWidth;
+constexpr int kNameWidth = kEyesLeft - 1 - kNameLeft;
 constexpr int kTotalWidth = 72;
 constexpr int kCurrentLeft = 654;
 constexpr int kCurrentWidth = 52;
@@ -53,7 +58,7 @@ QLabel* textLabel(QWidget* parent, const QString& objectName, const QRect& geome
 }
 
 QPixmap drawEyes() {
-  QPixmap pixmap(22, 9);
+  QPixmap pixmap(kEyesWidth, kEyesHeight);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -93,7 +98,8 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
                         Qt::AlignRight | Qt::AlignVCenter);
     r.eyes = new QLabel(board);
     r.eyes->setObjectName(QStringLiteral("image_eyes%1").arg(n));
-    r.eyes->setGeometry(kEyesLeft, top + 1 + (kRowHeight - 9) / 2, 22, 9);
+    r.eyes->setGeometry(kEyesLeft, top + 1 + (kRowHeight - kEyesHeight) / 2, kEyesWidth,
+                        kEyesHeight);
     r.eyes->setPixmap(eyes);
     r.name = textLabel(board, QStringLiteral("label_playername%1").arg(n),
                        QRect(kNameLeft, top, kNameWidth, kRowHeight), big);
@@ -248,11 +254,14 @@ void PlayerSlotsPanel::sendJustWatch(int n, int mode) {
   services_.sendToHost(build(Msg::JustWatch, {n, mode}));
 }
 
+// The moderator's role can come and go during a session (the table hands it
+// to the next seated player), so it is read at the click, not at the menu's
+// opening or at start-up.
 void PlayerSlotsPanel::SettoJustWatch1Click() {
-  sendJustWatch(target_, 1);
+  if (services_.state().amhost) sendJustWatch(target_, 1);
 }
 void PlayerSlotsPanel::UnsetJustWatch1Click() {
-  sendJustWatch(target_, 2);
+  if (services_.state().amhost) sendJustWatch(target_, 2);
 }
 
 void PlayerSlotsPanel::JustWatch1Click(bool wasChecked) {

@@ -166,6 +166,41 @@ TEST_F(SlotsTest, ModerationRequests) {
   EXPECT_TRUE(services.sent.empty());
 }
 
+TEST_F(SlotsTest, TheWatchingMarkCoversNeitherPullsNorNameNorTotal) {
+  for (int n = 1; n <= 6; ++n) {
+    SCOPED_TRACE(n);
+    const QRect mark = panel.watchingMark(n)->geometry();
+    for (const QLabel* label : {panel.pullsLabel(n), panel.nameLabel(n), panel.totalLabel(n)})
+      EXPECT_FALSE(mark.intersects(label->geometry())) << label->objectName().toStdString();
+    EXPECT_GE(mark.top(), panel.nameLabel(n)->geometry().top());
+    EXPECT_LE(mark.bottom(), panel.nameLabel(n)->geometry().bottom());
+  }
+}
+
+TEST_F(SlotsTest, TheModeratorsRoleIsReadAtTheClick) {
+  // The role passes during a session: the menu as opened and the click as
+  // made follow the role at that moment.
+  struct Case {
+    bool atOpening, atClick;
+    bool enabled;
+    std::size_t sends;
+  };
+  services.seats.setName(4, QStringLiteral("Cy"));
+  for (const Case c : {Case{false, true, false, 3}, Case{true, false, true, 0},
+                       Case{true, true, true, 3}, Case{false, false, false, 0}}) {
+    SCOPED_TRACE(::testing::Message() << c.atOpening << c.atClick);
+    services.sent.clear();
+    services.clientState.amhost = c.atOpening;
+    panel.label_playername1ContextPopup(4);
+    EXPECT_EQ(panel.removeFromGame()->isEnabled(), c.enabled);
+    services.clientState.amhost = c.atClick;
+    panel.RemoveFromGame1Click();
+    panel.SettoJustWatch1Click();
+    panel.UnsetJustWatch1Click();
+    EXPECT_EQ(services.sent.size(), c.sends);
+  }
+}
+
 TEST_F(SlotsTest, OwnJustWatchFollowsTheHost) {
   services.clientState.mynumber = 3;
   menu.menu.justWatch->trigger();
