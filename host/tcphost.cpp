@@ -79,19 +79,46 @@ TcpHost::TcpHost(Random& random, HostIntervals intervals, QObject* parent)
       socktimer_(intervals.socktimer, [this] { server_.socktimerTimer(); }),
       timer1_(intervals.timer1, [this] { server_.Timer1Timer(); }),
       turntimer_(intervals.turntimer, [this] { server_.turntimerTimer(); }),
-      server_(random, socktimer_, timer1_, turntimer_) {
+      server_(random, socktimer_, timer1_, turntimer_),
+      announcer_([this] { return summary(); }) {
   sock1_.setMaxPendingConnections(5);
   connect(&sock1_, &QTcpServer::newConnection, this, &TcpHost::acceptPending);
 }
 
 TcpHost::~TcpHost() {
+  announcer_.stop();
   sock1_.close();
   // Connections die with us; the departures they would report do not matter any more.
   for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;
 }
 
 bool TcpHost::listen(quint16 port, const QHostAddress& address) {
-  return sock1_.listen(address, port);
+  if (!sock1_.listen(address, port)) return false;
+  if (!announcer_.start(sock1_.serverPort()) && log_)
+    log_(QStringLiteral("UDP port %1 is taken: finders on the network will not see this table")
+             .arg(sock1_.serverPort()));
+  return true;
+}
+
+TableAnswer TcpHost::summary() const {
+  const PlayerTable& table = server_.table();
+  TableAnswer answer;
+  answer.port = sock1_.serverPort();
+  for (int slot = 1; slot <= kMaxConnections; ++slot) {
+    if (!table.players[slot].connected) continue;
+    if (PlayerTable::isPlayerSlot(slot)) {
+      ++answer.seated;
+    } else {
+      ++answer.watching;
+    }
+  }
+  answer.playing = table.host.gameon;
+  if (answer.playing) {
+    answer.round = table.host.roundnumber;
+    answer.rounds = table.host.roundspergame;
+  }
+  answer.name = tableName_.toStdString();
+  return answer;
 }
 
 void TcpHost::setLog(std::function<void(const QString&)> log) {

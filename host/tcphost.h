@@ -10,6 +10,7 @@
 #include <QTcpServer>
 
 #include "random.h"
+#include "tableannouncer.h"
 #include "timer.h"
 #include "tserver.h"
 
@@ -28,7 +29,13 @@ class TcpHost : public QObject {
   ~TcpHost() override;
 
   // Binds all local addresses (or the one given) on the port; port 0 picks a free one.
+  // The table then also answers finders on the local network at the same port
+  // number over UDP, when that port is free.
   bool listen(quint16 port = kGamePortDefault, const QHostAddress& address = QHostAddress::Any);
+  // The name finders are shown for this table.
+  void setTableName(const QString& name) { tableName_ = name; }
+  // What a finder is told about the table now.
+  TableAnswer summary() const;
   quint16 port() const { return sock1_.serverPort(); }
   QString errorString() const { return sock1_.errorString(); }
   // Lines for a console: connections, logins, departures.
@@ -46,6 +53,8 @@ class TcpHost : public QObject {
   QtTimer timer1_;
   QtTimer turntimer_;
   TServer server_;
+  TableAnnouncer announcer_;
+  QString tableName_;
   std::function<void(const QString&)> log_;
 };
 

@@ -9,6 +9,8 @@
 #include "datapaths.h"
 
 int main(int argc, char** argv) {
+  // The table finder looks only at loopback in tests, whoever starts them.
+  if (!qEnvironmentVariableIsSet("KUVO_DISCOVERY")) qputenv("KUVO_DISCOVERY", "127.0.0.1");
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);

@@ -1,0 +1,36 @@
+#include "tableannouncer.h"
+
+#include <QNetworkDatagram>
+
+namespace kuvo {
+
+TableAnnouncer::TableAnnouncer(Summary summary, QObject* parent)
+    : QObject(parent), summary_(std::move(summary)) {
+  clock_.start();
+  connect(&socket_, &QUdpSocket::readyRead, this, &TableAnnouncer::readPending);
+}
+
+bool TableAnnouncer::start(quint16 port) {
+  stop();
+  return socket_.bind(QHostAddress::AnyIPv4, port);
+}
+
+void TableAnnouncer::stop() {
+  socket_.close();
+}
+
+void TableAnnouncer::readPending() {
+  // Every datagram waiting is read, so none piles up in the socket; only a
+  // query of exactly the right bytes is answered.
+  while (socket_.hasPendingDatagrams()) {
+    const QNetworkDatagram datagram = socket_.receiveDatagram(kFindQuery.size() + 1);
+    const QByteArray bytes = datagram.data();
+    if (!datagram.isValid() || !isFindQuery({bytes.constData(), size_t(bytes.size())})) continue;
+    if (!limit_.allow(std::chrono::milliseconds(clock_.elapsed()))) continue;
+    const std::string answer = buildTableAnswer(summary_());
+    socket_.writeDatagram(answer.data(), static_cast<qint64>(answer.size()),
+                          datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
+  }
+}
+
+}  // namespace kuvo

@@ -1,0 +1,85 @@
+#include "discovery.h"
+
+#include <algorithm>
+
+#include "fields.h"
+
+namespace kuvo {
+namespace {
+
+constexpr std::string_view kAnswerHead = "KUVO_TABLE+1+";
+constexpr int kMaxRound = 100000;  // tie-breaks add rounds, but never this many
+
+// A count as the answer writes it: decimal digits only, within [low, high].
+std::optional<int> count(FieldReader& reader, int low, int high) {
+  const std::string_view text = reader.field();
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  const auto value = parseInt(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return value;
+}
+
+// The length of the longest start of `text` that fits `room` bytes and does
+// not end inside a UTF-8 sequence.
+std::size_t cutToFit(std::string_view text, std::size_t room) {
+  if (text.size() <= room) return text.size();
+  std::size_t end = room;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return end;
+}
+
+}  // namespace
+
+bool isFindQuery(std::string_view datagram) {
+  return datagram == kFindQuery;
+}
+
+std::string buildTableAnswer(const TableAnswer& table) {
+  std::string out(kAnswerHead);
+  for (const int value : {table.port, table.seated, table.watching, table.playing ? 1 : 0,
+                          table.round, table.rounds}) {
+    out += std::to_string(value);
+    out += '+';
+  }
+  const std::size_t room =
+      kMaxTableAnswerBytes > out.size() ? kMaxTableAnswerBytes - out.size() : 0;
+  out.append(table.name, 0, cutToFit(table.name, room));
+  return out;
+}
+
+std::optional<TableAnswer> parseTableAnswer(std::string_view datagram) {
+  // The head, six counts each followed by "+", then the name.
+  if (datagram.size() > kMaxTableAnswerBytes || !datagram.starts_with(kAnswerHead) ||
+      std::count(datagram.begin(), datagram.end(), '+') < 8)
+    return std::nullopt;
+  FieldReader reader(datagram.substr(kAnswerHead.size()));
+  TableAnswer table;
+  const auto port = count(reader, 1, 65535);
+  const auto seated = count(reader, 0, 6);
+  const auto watching = count(reader, 0, 3);
+  const auto playing = count(reader, 0, 1);
+  const auto round = count(reader, 0, kMaxRound);
+  const auto rounds = count(reader, 0, kMaxRound);
+  if (!port || !seated || !watching || !playing || !round || !rounds) return std::nullopt;
+  table.port = *port;
+  table.seated = *seated;
+  table.watching = *watching;
+  table.playing = *playing == 1;
+  table.round = *round;
+  table.rounds = *rounds;
+  table.name = std::string(reader.rest());
+  return table;
+}
+
+bool AnswerLimit::allow(std::chrono::milliseconds now) {
+  if (count_ == sent_.size() && now - sent_[next_] < std::chrono::seconds(1)) return false;
+  sent_[next_] = now;
+  next_ = (next_ + 1) % sent_.size();
+  if (count_ < sent_.size()) ++count_;
+  return true;
+}
+
+}  // namespace kuvo

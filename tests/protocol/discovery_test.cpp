@@ -1,0 +1,72 @@
+// The table finder's datagrams, and the limit on a table's answers.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "discovery.h"
+
+namespace kuvo {
+namespace {
+
+TEST(Discovery, OnlyTheExactQueryIsOne) {
+  EXPECT_TRUE(isFindQuery("KUVO_FIND+1"));
+  for (const char* other : {"", "KUVO_FIND+2", "kuvo_find+1", "KUVO_FIND+1 ", "KUVO_FIND+1+",
+                            "KUVO_FIND+", "KUVO_FIND", "KUVO_TABLE+1+7772+0+0+0+0+0+x"})
+    EXPECT_FALSE(isFindQuery(other)) << other;
+}
+
+TEST(Discovery, AnswersReadBackAndBadOnesAreIgnored) {
+  const TableAnswer table{7772, 3, 1, true, 2, 5, "Ann's table+with+plus"};
+  const std::string built = buildTableAnswer(table);
+  EXPECT_EQ(built, "KUVO_TABLE+1+7772+3+1+1+2+5+Ann's table+with+plus");
+  EXPECT_EQ(parseTableAnswer(built), table);
+  EXPECT_EQ(parseTableAnswer("KUVO_TABLE+1+7773+0+0+0+0+0+"),
+            (TableAnswer{7773, 0, 0, false, 0, 0, ""}));
+
+  for (const std::string& bad : std::vector<std::string>{
+           "",
+           "KUVO_TABLE+2+7772+1+0+0+0+0+x",                         // another format
+           "kuvo_table+1+7772+1+0+0+0+0+x",                         // other case
+           "KUVO_TABLE+1+7772+1+0+0+0+0",                           // no name field
+           "KUVO_TABLE+1+0+1+0+0+0+0+x",                            // port out of range
+           "KUVO_TABLE+1+65536+1+0+0+0+0+x",                        //
+           "KUVO_TABLE+1+7772+7+0+0+0+0+x",                         // more than six seated
+           "KUVO_TABLE+1+7772+1+4+0+0+0+x",                         // more than three watching
+           "KUVO_TABLE+1+7772+1+0+2+0+0+x",                         // playing is 0 or 1
+           "KUVO_TABLE+1+7772+-1+0+0+0+0+x",                        // signs are not counts
+           "KUVO_TABLE+1+7772+ 1+0+0+0+0+x",                        //
+           "KUVO_TABLE+1+7772+1+0+1+x+3+x",                         // not a number
+           "KUVO_FIND+1",                                           // a query is no answer
+           "KUVO_TABLE+1+7772+1+0+0+0+0+" + std::string(500, 'n'),  // oversized
+       })
+    EXPECT_FALSE(parseTableAnswer(bad)) << bad;
+}
+
+TEST(Discovery, ALongNameIsCutOnACharacterBoundary) {
+  std::string name;
+  for (int i = 0; i < 300; ++i) name += "\xC3\xA4";  // "ä", two bytes each
+  const std::string built = buildTableAnswer({7772, 1, 0, false, 0, 0, name});
+  ASSERT_LE(built.size(), kMaxTableAnswerBytes);
+  const auto read = parseTableAnswer(built);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->name.size() % 2, 0u);
+  EXPECT_EQ(read->name, name.substr(0, read->name.size()));
+  EXPECT_GE(built.size(), kMaxTableAnswerBytes - 1);
+}
+
+TEST(Discovery, AtMostTwentyAnswersInAnySecond) {
+  using std::chrono::milliseconds;
+  AnswerLimit limit;
+  int answered = 0;
+  for (int i = 0; i < 50; ++i) answered += limit.allow(milliseconds(1000 + i)) ? 1 : 0;
+  EXPECT_EQ(answered, kMaxTableAnswersPerSecond);
+  EXPECT_FALSE(limit.allow(milliseconds(1999)));
+  // One second after the first answer one more may go, and so on.
+  EXPECT_TRUE(limit.allow(milliseconds(2000)));
+  EXPECT_FALSE(limit.allow(milliseconds(2000)));
+  EXPECT_TRUE(limit.allow(milliseconds(2001)));
+}
+
+}  // namespace
+}  // namespace kuvo

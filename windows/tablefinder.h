@@ -1,0 +1,88 @@
+// Looking for tables on the local network: sends the find query to the
+// finder's targets on opening and every three seconds, and keeps the list of
+// the tables that answered. A table that stops answering leaves the list after
+// ten seconds.
+//
+// Where it looks: when KUVO_DISCOVERY is set, only at the addresses it lists
+// (comma-separated host[:port]); otherwise at the IPv4 broadcast address of
+// every interface that is up, and at 255.255.255.255, all on port 7772.
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include "discovery.h"
+
+namespace kuvo {
+
+inline constexpr std::chrono::milliseconds kFinderAskInterval{3000};
+inline constexpr std::chrono::milliseconds kTableForgottenAfter{10'000};
+inline constexpr quint16 kFinderDefaultPort = 7772;
+
+struct FinderTarget {
+  QString host;  // an address or a host name
+  quint16 port = kFinderDefaultPort;
+  bool operator==(const FinderTarget&) const = default;
+};
+
+// The targets KUVO_DISCOVERY names (entries that are not host[:port] are
+// skipped), or, when it is not set, the broadcast addresses.
+QList<FinderTarget> finderTargets(bool discoverySet, const QString& discovery);
+QList<FinderTarget> finderTargetsFromEnvironment();
+
+struct FoundTable {
+  QHostAddress address;
+  TableAnswer info;
+  std::chrono::milliseconds lastSeen{0};
+  // "192.168.1.10", with ":port" when the table is not on the usual port.
+  QString addressText() const;
+};
+
+// The tables found, in the order they first answered.
+class TableList {
+ public:
+  // Both return whether the list changed.
+  bool seen(const QHostAddress& from, const TableAnswer& info, std::chrono::milliseconds now);
+  bool forgetOld(std::chrono::milliseconds now);
+  const std::vector<FoundTable>& tables() const { return tables_; }
+
+ private:
+  std::vector<FoundTable> tables_;
+};
+
+class TableFinder : public QObject {
+  Q_OBJECT
+ public:
+  explicit TableFinder(QList<FinderTarget> targets, QObject* parent = nullptr);
+
+  void start();  // asks now, then every three seconds
+  void stop();
+  const TableList& list() const { return list_; }
+
+ signals:
+  void changed();
+
+ private:
+  void tick();
+  void ask();
+  void readPending();
+  std::chrono::milliseconds now() const { return std::chrono::milliseconds(clock_.elapsed()); }
+
+  QList<FinderTarget> targets_;
+  QList<QPair<QHostAddress, quint16>> resolved_;
+  QUdpSocket socket_;
+  QTimer timer_;
+  QElapsedTimer clock_;
+  int ticks_ = 0;
+  TableList list_;
+};
+
+}  // namespace kuvo
