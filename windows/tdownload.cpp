@@ -385,12 +385,10 @@ void Tdownload::Button1Click() {
 }
 
 void Tdownload::Button2Click() {
+  // Without the lobby the game finds and joins tables itself.
   if (!QFileInfo::exists(lobbyPath_)) {
-    if (showMessage) {
-      showMessage(QStringLiteral(
-          "Please close the game and open the Orvel Lobby using the icon on your desktop or "
-          "using the your Window's start-up menu."));
-    }
+    hide();
+    emit playWithOthersRequested();
     return;
   }
   // Only leave when the lobby really started; otherwise the player would be

@@ -75,6 +75,10 @@ class Tdownload : public QDialog {
   State state() const { return state_; }
   bool downloading() const { return reply_ != nullptr; }
 
+ signals:
+  // "Play with Others" where no lobby is installed: the game's own table finder.
+  void playWithOthersRequested();
+
  private:
   void getbuttonClick();
   void abortbuttonClick();
