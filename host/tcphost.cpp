@@ -105,11 +105,13 @@ TableAnswer TcpHost::summary() const {
   TableAnswer answer;
   answer.port = sock1_.serverPort();
   for (int slot = 1; slot <= kMaxConnections; ++slot) {
-    if (!table.players[slot].connected) continue;
-    if (PlayerTable::isPlayerSlot(slot)) {
-      ++answer.seated;
-    } else {
+    const tplayer& p = table.players[slot];
+    if (!p.connected) continue;
+    // A player counts once logged in (with a name); a watcher from its connection on.
+    if (!PlayerTable::isPlayerSlot(slot)) {
       ++answer.watching;
+    } else if (!p.name.empty()) {
+      ++answer.seated;
     }
   }
   answer.playing = table.host.gameon;

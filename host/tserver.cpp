@@ -1,9 +1,35 @@
 #include "tserver.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "fields.h"
 #include "messages.h"
+#include "names.h"
 
 namespace kuvo {
+
+std::string escapeForConsole(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  char escape[12];
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Step step = utf8StepAt(text, at);
+    if (!step.valid) {
+      std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(text[at]));
+      out += escape;
+    } else if (step.codePoint == '\\') {
+      out += "\\\\";
+    } else if (step.codePoint < 0x20 || (step.codePoint >= 0x7F && step.codePoint <= 0x9F)) {
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(step.codePoint));
+      out += escape;
+    } else {
+      out.append(text.substr(at, step.length));
+    }
+    at += step.length;
+  }
+  return out;
+}
 
 TServer::TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer)
     : engine_(table_, random, timer1, turntimer), socktimer_(socktimer) {
@@ -152,10 +178,14 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   // a slot marked connected without a connection would never be freed again.
   if (!p.connected || !p.conn) return;
   const auto version = reader.field();
-  const auto name = reader.rest();
   loginDue_[sender] = {};
-  p.name = std::string(name);
-  log("Slot " + std::to_string(sender) + " logged in as " + p.name);
+  // A name is one field everywhere it goes; what a peer sent is cleaned before
+  // anybody sees it, so it can neither split into more fields nor style a label.
+  const auto sentName = reader.rest();
+  p.name = cleanName(sentName, sender);
+  const std::string& name = p.name;
+  log("Slot " + std::to_string(sender) + " logged in as " + escapeForConsole(name) +
+      (sentName == name ? "" : " (sent as \"" + escapeForConsole(sentName) + "\")"));
 
   table_.sendAll(build(Msg::NewPlayerInfo, {sender, name, "0"}));
 
@@ -168,8 +198,14 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   }
   if (!others.empty()) table_.sendTo(sender, buildJoined(Msg::ExistingPlayers, others));
 
+  if (moderator_ == 0 && PlayerTable::isPlayerSlot(sender)) {
+    setModerator(sender);
+  } else if (moderator_ != 0) {
+    table_.sendTo(sender, build(Msg::Moderator, {moderator_, ""}));
+  }
+
   if (version != kVersion) {
-    table_.sendTo(1, build(Msg::HaveWrongVersion, {name}));
+    table_.sendTo(moderator_, build(Msg::HaveWrongVersion, {name}));
     table_.sendTo(sender, build(Msg::WrongVersion, {}));
   }
 
@@ -206,10 +242,25 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
 
 void TServer::kickhim(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender) || sender != 1) return;
+  if (!ownSlot(reader.intField(), sender) || sender != moderator_) return;
   const auto target = reader.intField();
   if (!target || !PlayerTable::isConnectionSlot(*target)) return;
   disconnectsock(*target);
+}
+
+bool TServer::isSeated(int slot) const {
+  if (!PlayerTable::isPlayerSlot(slot)) return false;
+  const auto& p = table_.players[slot];
+  return p.connected && !p.name.empty();
+}
+
+void TServer::setModerator(int slot) {
+  if (slot == moderator_) return;
+  moderator_ = slot;
+  if (slot == 0) return;
+  log("Slot " + std::to_string(slot) + " (" + escapeForConsole(table_.players[slot].name) +
+      ") now starts the games");
+  table_.sendAll(build(Msg::Moderator, {slot, ""}));
 }
 
 void TServer::disconnectsock(int slot) {
@@ -235,8 +286,9 @@ void TServer::playasound(int sender, std::string_view payload) {
 void TServer::justwatch(int sender, std::string_view payload) {
   FieldReader reader(payload);
   const auto slot = reader.intField();
-  // A player switches only itself; the hosting player may switch anyone seated.
-  if (!slot || !PlayerTable::isPlayerSlot(*slot) || (*slot != sender && sender != 1)) return;
+  // A player switches only itself; the moderator may switch anyone seated.
+  if (!slot || !PlayerTable::isPlayerSlot(*slot) || (*slot != sender && sender != moderator_))
+    return;
   const auto value = reader.rest();
   auto& p = table_.players[*slot];
   if (value == "2") {
@@ -249,9 +301,22 @@ void TServer::justwatch(int sender, std::string_view payload) {
 }
 
 void TServer::startgame(int sender, std::string_view payload) {
-  // Only the hosting player has a start button.
-  if (sender != 1) return;
-  engine_.startgame(payload);
+  if (sender != moderator_) return;
+  // The start is announced on every screen: it carries the starter's own name
+  // and only what the start dialog can ask for. Fields that are not numbers
+  // keep their fallbacks.
+  FieldReader reader(payload);
+  reader.field();
+  const auto rounds = reader.intField();
+  const auto seconds = reader.intField();
+  const int roundspergame =
+      rounds ? std::clamp(*rounds, kMinRoundsPerGame, kMaxRoundsPerGame) : kDefaultRoundsPerGame;
+  const int roundtime = seconds ? std::clamp(*seconds, 0, kMaxRoundSeconds) : 0;
+  const std::string& name = table_.players[sender].name;
+  log("Slot " + std::to_string(sender) + " (" + escapeForConsole(name) + ") started a game of " +
+      std::to_string(roundspergame) + " rounds, " + std::to_string(roundtime) + " seconds each");
+  engine_.startgame(name + '+' + std::to_string(roundspergame) + '+' + std::to_string(roundtime) +
+                    '+');
 }
 
 void TServer::pullhandle(int sender, std::string_view payload) {
@@ -274,7 +339,8 @@ void TServer::connectionClosed(int slot) {
   if (!PlayerTable::isConnectionSlot(slot)) return;
   auto& p = table_.players[slot];
   if (p.connected) {
-    log("Slot " + std::to_string(slot) + (p.name.empty() ? "" : " (" + p.name + ")") + " left");
+    log("Slot " + std::to_string(slot) +
+        (p.name.empty() ? "" : " (" + escapeForConsole(p.name) + ")") + " left");
     table_.sendAllExcept(slot, build(Msg::PlayerDisconnected, {slot, p.name}));
   }
   p.connected = false;
@@ -284,6 +350,13 @@ void TServer::connectionClosed(int slot) {
   loginDue_[slot] = {};
   splitters_[slot] = FrameSplitter();
   if (slot > kComputerSlot) p.pullsleft = -1;
+  if (slot == moderator_) {
+    int next = 0;
+    for (int s = 1; s <= kPlayerSlots && next == 0; ++s) {
+      if (isSeated(s)) next = s;
+    }
+    setModerator(next);
+  }
   if (engine_.noonecango() && table_.host.gameon) engine_.endround();
 }
 

@@ -27,6 +27,16 @@ inline constexpr int kRelaysPerSecond = 5;
 // A connection that has not logged in this long after being asked to is closed.
 inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
 
+// What a game start may ask for: the ranges of the start dialog.
+inline constexpr int kMinRoundsPerGame = 1;
+inline constexpr int kMaxRoundsPerGame = 10;
+inline constexpr int kMaxRoundSeconds = 600;
+
+// Text from a peer made safe for a terminal: C0, DEL and C1 controls, the
+// backslash and bytes that are not UTF-8 are written as escapes, so nothing a
+// peer sends can move the cursor, forge a line or talk to the terminal.
+std::string escapeForConsole(std::string_view text);
+
 class TServer {
  public:
   using LogFn = std::function<void(const std::string&)>;
@@ -60,6 +70,9 @@ class TServer {
   const PlayerTable& table() const { return table_; }
   PlayerTable& table() { return table_; }
   GameEngine& engine() { return engine_; }
+  // The seat that starts games, removes players and switches others to just
+  // watch: the lowest seated player when the last one left, 0 for none.
+  int moderator() const { return moderator_; }
   bool queueEmpty() const { return receivedlist_.empty(); }
 
  private:
@@ -78,6 +91,10 @@ class TServer {
   // False for a chat line, action or sound over the sender's relay limit.
   bool withinRelayLimit(int slot, std::string_view message);
   std::chrono::milliseconds now() const;
+
+  // A player slot whose connection has logged in.
+  bool isSeated(int slot) const;
+  void setModerator(int slot);
   void log(const std::string& line) const {
     if (log_) log_(line);
   }
@@ -93,6 +110,8 @@ class TServer {
   std::array<bool, kTableEntries> relayDropping_{};  // to log a run of drops once
   // When each connection's login is due; zero once it has logged in.
   std::array<std::chrono::milliseconds, kTableEntries> loginDue_{};
+
+  int moderator_ = 0;
   LogFn log_;
   Clock clock_;
 };

@@ -110,20 +110,21 @@ TEST_F(HostTest, HandsOutTheLowestFreeSlotAndTurnsTheTenthAway) {
 TEST_F(HostTest, LoginAnnouncesTheNewcomerFirstThenTheOthers) {
   auto& ann = login("Ann");
   EXPECT_EQ(ann.take(),
-            (std::vector<std::string>{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Ann+0"}));
+            (std::vector<std::string>{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Ann+0",
+                                      "CMD_moderator+1+"}));
 
   auto& bob = login("Bob");
   server.table().players[1].watching = true;
-  auto& cy = login("Cy+Lee");  // a name with "+" is kept whole
-  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_newplayerinfo+2+Bob+0",
-                                                  "CMD_newplayerinfo+3+Cy+Lee+0"}));
-  EXPECT_EQ(bob.take(), (std::vector<std::string>{
-                            "CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob+0",
-                            "CMD_existingplayers+1+Ann+0", "CMD_newplayerinfo+3+Cy+Lee+0"}));
+  auto& cy = login("Cy");
+  EXPECT_EQ(ann.take(),
+            (std::vector<std::string>{"CMD_newplayerinfo+2+Bob+0", "CMD_newplayerinfo+3+Cy+0"}));
+  EXPECT_EQ(bob.take(),
+            (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob+0",
+                                      "CMD_existingplayers+1+Ann+0", "CMD_moderator+1+",
+                                      "CMD_newplayerinfo+3+Cy+0"}));
   EXPECT_EQ(cy.take(),
-            (std::vector<std::string>{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy+Lee+0",
-                                      "CMD_existingplayers+1+Ann+1+2+Bob+0"}));
-  EXPECT_EQ(server.table().players[3].name, "Cy+Lee");
+            (std::vector<std::string>{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy+0",
+                                      "CMD_existingplayers+1+Ann+1+2+Bob+0", "CMD_moderator+1+"}));
 }
 
 TEST_F(HostTest, AnotherVersionIsOnlyNoticed) {
@@ -279,10 +280,11 @@ TEST_F(HostTest, ALateComerGetsTheGameAndItsOwnBoard) {
   ann.take();
   auto& bob = login("Bob");
   const auto got = bob.take();
-  ASSERT_EQ(got.size(), 6u);
-  EXPECT_EQ(got[3], "CMD_loadstats+2+3+60+36+1+700+0+2+1200+11+3+0+-1+4+0+-1+5+0+-1+6+0+-1");
-  EXPECT_EQ(got[4].substr(0, 30), "CMD_loadboard+0+0+-1+0+1+0+0+2");
-  EXPECT_EQ(got[5], "CMD_yourdice+2+11+0+1+0+1+2+7+2+3+0+3+4+9+4+5+0");
+  ASSERT_EQ(got.size(), 7u);
+  EXPECT_EQ(got[3], "CMD_moderator+1+");
+  EXPECT_EQ(got[4], "CMD_loadstats+2+3+60+36+1+700+0+2+1200+11+3+0+-1+4+0+-1+5+0+-1+6+0+-1");
+  EXPECT_EQ(got[5].substr(0, 30), "CMD_loadboard+0+0+-1+0+1+0+0+2");
+  EXPECT_EQ(got[6], "CMD_yourdice+2+11+0+1+0+1+2+7+2+3+0+3+4+9+4+5+0");
 
   // A late comer in a slot without pulls only gets the figures.
   auto& cy = login("Cy");
@@ -389,6 +391,164 @@ TEST_F(HostTest, FloodsCloseTheFlooderOnly) {
   EXPECT_LE(server.table().host.slotcount, 3);
 }
 
+TEST_F(HostTest, NamesAreCleanedBeforeAnybodySeesThem) {
+  auto& ann = login("Ann");
+  const std::string e40 = [] {
+    std::string e;
+    for (int i = 0; i < 40; ++i) e += "\xC3\xA9";  // é
+    return e;
+  }();
+  struct Case {
+    std::string sent;
+    std::string shown;
+  } cases[] = {
+      // Would otherwise rename slots 1 and 4 and seat a watcher on every client.
+      {"x+0+1+FakeHost+0+7+Ghost+0+4+FakeBob", "x 0 1 FakeHost 0 7 Ghost 0 4 Fak"},
+      {"  Ann|clRed  ", "Ann clRed"},
+      {"\x1B[31mRed\x07", "[31mRed"},
+      {"", "Player 2"},
+      {" \t\r\n+|", "Player 2"},
+      {e40, e40.substr(0, 64)},                                    // 32 characters, not 32 bytes
+      {std::string(31, 'a') + " xyz", std::string(31, 'a')},       // no blank left at the cut
+      {"Bad\xC3(", "Bad\xEF\xBF\xBD("},                            // a cut sequence
+      {"\xC0\xAF!", "\xEF\xBF\xBD\xEF\xBF\xBD!"},                  // overlong "/"
+      {"\xED\xA0\x80x", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDx"},  // a surrogate
+      {"a\xC2\x85"
+       "b\xE2\x80\xAE"
+       "c",
+       "a b c"},  // C1 line break, right-to-left override
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sent);
+    ann.take();
+    auto& newcomer = connect();
+    ASSERT_EQ(newcomer.slot, 2);
+    say(newcomer, "CMD_logininfo+2+2.0.4+" + c.sent);
+    EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_newplayerinfo+2+" + c.shown + "+0"});
+    EXPECT_EQ(server.table().players[2].name, c.shown);
+    newcomer.close();
+  }
+  // What a later newcomer is told about the others is one field per name, too.
+  auto& bob = login("a+1+b");
+  auto& cy = login("Cy");
+  const auto got = cy.take();
+  ASSERT_GE(got.size(), 3u);
+  EXPECT_EQ(got[2], "CMD_existingplayers+1+Ann+0+2+a 1 b+0");
+  EXPECT_FALSE(bob.closed);
+}
+
+TEST_F(HostTest, ConsoleLinesEscapeWhatPeersSent) {
+  struct Case {
+    std::string text;
+    std::string printed;
+  } cases[] = {
+      {"plain \xC3\xA9", "plain \xC3\xA9"},
+      {"\x1B]52;c;QUFB\x07", "\\u001B]52;c;QUFB\\u0007"},  // clipboard write
+      {"a\\u001Bb", "a\\\\u001Bb"},                        // an escape typed by hand stays visible
+      {"\x7F\xC2\x9B\x9B", "\\u007F\\u009B\\x9B"},         // DEL, C1 CSI, a lone byte
+      {"line\nSlot 1 left", "line\\u000ASlot 1 left"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(escapeForConsole(c.text), c.printed) << c.text;
+
+  std::vector<std::string> lines;
+  server.setLog([&](const std::string& line) { lines.push_back(line); });
+  auto& ann = login("\x1B[2JAnn");
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"Slot 1 logged in as [2JAnn (sent as \"\\u001B[2JAnn\")",
+                                      "Slot 1 ([2JAnn) now starts the games"}));
+  ann.close();
+  EXPECT_EQ(lines.back(), "Slot 1 ([2JAnn) left");
+}
+
+// At a table without a hosting player, the lowest seat holds the start button
+// and the moderation; when it goes, the next seated player takes them over.
+TEST_F(HostTest, TheModeratorPassesToTheLowestSeatLeft) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& silent = connect();  // slot 3: connected, never logs in
+  auto& cy = login("Cy");
+  auto& spy = connect();  // slot 5, then a watcher in 7 below
+  EXPECT_EQ(server.moderator(), 1);
+  clearAll();
+
+  ann.close();
+  EXPECT_EQ(server.moderator(), 2);
+  const std::vector<std::string> told = {"CMD_playerdisconnected+1+Ann", "CMD_moderator+2+"};
+  EXPECT_EQ(bob.take(), told);
+  EXPECT_EQ(cy.take(), told);
+
+  // Only the moderator starts, removes and switches others.
+  say(cy, "CMD_startgame+Cy+3+0+");
+  EXPECT_FALSE(server.table().host.gameon);
+  say(bob, "CMD_startgame+Bob+3+0+");
+  EXPECT_TRUE(server.table().host.gameon);
+  clearAll();
+  say(cy, "CMD_justwatch+2+1");
+  say(cy, "CMD_kickhim+4+2+");
+  EXPECT_TRUE(bob.take().empty());
+  EXPECT_FALSE(bob.closed);
+  say(bob, "CMD_justwatch+4+1");
+  EXPECT_TRUE(server.table().players[4].watching);
+  say(bob, "CMD_kickhim+2+5+");
+  EXPECT_TRUE(spy.closed);
+
+  // A newcomer in the freed slot 1 is told who moderates, after its login entries.
+  auto& eve = login("Eve");
+  const auto got = eve.take();
+  ASSERT_GE(got.size(), 4u);
+  EXPECT_EQ(got[2].substr(0, 20), "CMD_existingplayers+");
+  EXPECT_EQ(got[3], "CMD_moderator+2+");
+  EXPECT_EQ(server.moderator(), 2);
+
+  // Eve is now the lowest seat; slot 3 never logged in and is passed over.
+  bob.close();
+  EXPECT_EQ(server.moderator(), 1);
+  eve.close();
+  EXPECT_EQ(server.moderator(), 4);
+  EXPECT_FALSE(silent.closed);
+
+  // Watchers never moderate; with no seat left there is no moderator until one sits down.
+  for (int i = 0; i < 5; ++i) connect();  // seats 1, 2, 5, 6 and watcher 7, silent
+  auto& watcher = login("Wat");
+  ASSERT_EQ(watcher.slot, 8);
+  cy.close();
+  EXPECT_EQ(server.moderator(), 0);
+  say(watcher, "CMD_startgame+Wat+3+0+");
+  say(watcher, "CMD_kickhim+8+3+");
+  EXPECT_FALSE(silent.closed);
+  watcher.take();
+  auto& dee = login("Dee");
+  EXPECT_EQ(dee.slot, 4);
+  EXPECT_EQ(server.moderator(), 4);
+  EXPECT_EQ(watcher.take().back(), "CMD_moderator+4+");
+}
+
+TEST_F(HostTest, AGameStartIsNamedAfterItsSenderAndKeptInRange) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  struct Case {
+    std::string sent;
+    std::string announced;
+  } cases[] = {
+      {"<a href=\"http://x\">Free</a>+2147483647+-7+", "Ann+10+0+"},
+      {"Bob+0+601+", "Ann+1+600+"},
+      {"Ann+many+long+", "Ann+5+0+"},
+      {"+4+90+", "Ann+4+90+"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sent);
+    clearAll();
+    say(ann, "CMD_startgame+" + c.sent);
+    const auto got = bob.take();
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got.front(), "CMD_startgame+" + c.announced);
+    const auto& host = server.table().host;
+    EXPECT_EQ(
+        "Ann+" + std::to_string(host.roundspergame) + "+" + std::to_string(host.roundtime) + "+",
+        c.announced);
+  }
+}
+
 // Messages still queued when their connection goes: a login must not mark the
 // slot connected again (nothing would ever free it), and nothing the old
 // connection sent may speak for a newcomer who has taken its slot meanwhile.
@@ -491,10 +651,10 @@ TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
   // Login and a chat relayed back to the sender over the wire.
   clients[0]->write(("CMD_logininfo+1+2.0.4+Ann" + FF + FF).c_str());
   // The others are connected but have not logged in: they are listed without names.
-  EXPECT_EQ(
-      readMessages(*clients[0], 2),
-      (std::vector<std::string>{"CMD_newplayerinfo+1+Ann+0",
-                                "CMD_existingplayers+2++0+3++0+4++0+5++0+6++0+7++0+8++0+9++0"}));
+  EXPECT_EQ(readMessages(*clients[0], 3),
+            (std::vector<std::string>{"CMD_newplayerinfo+1+Ann+0",
+                                      "CMD_existingplayers+2++0+3++0+4++0+5++0+6++0+7++0+8++0+9++0",
+                                      "CMD_moderator+1+"}));
   clients[0]->write(("CMD_chat+1+hello|clRed" + FF).c_str());
   EXPECT_EQ(readMessages(*clients[0], 1),
             std::vector<std::string>{"CMD_chat+1+Ann chats: hello|clRed"});
