@@ -57,6 +57,17 @@ TallyLoadResult loadTallyFile(const QString& path) {
   return result;
 }
 
+QString moveAsideUnreadable(const QString& path) {
+  const QString base = path + QStringLiteral(".unreadable");
+  for (int number = 1; number <= kMaxUnreadableCopies; ++number) {
+    const QString target = number == 1 ? base : base + QLatin1Char('.') + QString::number(number);
+    // A rename never replaces an existing file, so an earlier copy is never lost.
+    if (QFileInfo::exists(target)) continue;
+    return QFile::rename(path, target) ? target : QString();
+  }
+  return {};
+}
+
 QString saveTallyFile(const QString& path, const TallyStore& store) {
   try {
     writeContainerFile(path, store.toText());

@@ -26,6 +26,12 @@ struct TallyLoadResult {
   bool found = false;  // the file existed
 };
 TallyLoadResult loadTallyFile(const QString& path);
+// Moves a tally file that could not be read out of the way, in its own folder and with its
+// bytes untouched: path + ".unreadable", or ".unreadable.2" and up when that name is taken.
+// Returns the new path, or an empty text when the file could not be moved.
+QString moveAsideUnreadable(const QString& path);
+inline constexpr int kMaxUnreadableCopies = 99;
+
 // Returns the error text, or an empty text when the file was written.
 QString saveTallyFile(const QString& path, const TallyStore& store);
 

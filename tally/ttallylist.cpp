@@ -1,10 +1,10 @@
 #include "ttallylist.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include "tallyfile.h"
 
@@ -58,28 +58,37 @@ QListWidgetItem* makeCheckItem(const QString& name, bool checked) {
 Ttallylist::Ttallylist(QWidget* mainWindow, const QString& tallyFilePath)
     : QDialog(mainWindow), tallyFilePath_(tallyFilePath) {
   askYesNo = [this](const QString& text) {
-    return QMessageBox::question(this, QStringLiteral("Kuvo"), text,
-                                 QMessageBox::Yes | QMessageBox::No);
+    return plainBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
   };
   showError = [this](const QString& text) {
-    QMessageBox::critical(this, QStringLiteral("Kuvo"), text);
+    plainBox(QMessageBox::Critical, text, QMessageBox::Ok);
   };
 
   TallyLoadResult loaded = loadTallyFile(tallyFilePath_);
   store_ = std::move(loaded.store);
   loadError_ = loaded.error;
   store_.loadtally();  // every start is a new session
+  if (!loadError_.isEmpty()) {
+    // Whatever made the file unreadable (damage, our own limits, a passing read error),
+    // its bytes may still be the user's only record: they are never overwritten.
+    const QString movedTo = moveAsideUnreadable(tallyFilePath_);
+    if (movedTo.isEmpty()) {
+      mayWrite_ = false;
+      loadNotice_ = QStringLiteral(
+                        "Your tally file could not be read (%1) and could not be moved aside. "
+                        "It is left as it is, and this run's tally will not be saved.")
+                        .arg(loadError_);
+    } else {
+      loadNotice_ = QStringLiteral(
+                        "Your tally file could not be read (%1). It is kept unchanged as %2, "
+                        "and a new tally has been started.")
+                        .arg(loadError_, QDir::toNativeSeparators(movedTo));
+    }
+  }
 
   buildWindow(mainWindow);
   showOwnRow();
   fillListboxTally();
-
-  if (!loadError_.isEmpty()) {
-    // Shown once the event loop runs, so start-up is not held inside the constructor.
-    QTimer::singleShot(0, this, [this] {
-      if (showError) showError(loadError_);
-    });
-  }
 }
 
 Ttallylist::~Ttallylist() {
@@ -89,6 +98,8 @@ Ttallylist::~Ttallylist() {
 QLabel* Ttallylist::addLabel(QWidget* parent, const QString& text, int x, int y, int width,
                              bool heading) {
   auto* result = new QLabel(text, parent);
+  // Labels show names and cells from the file and from other players: never as markup.
+  result->setTextFormat(Qt::PlainText);
   result->setGeometry(x, y, width, kRowHeight);
   if (heading) {
     QPalette palette = result->palette();
@@ -202,7 +213,15 @@ void Ttallylist::loadchecklist() {
 }
 
 bool Ttallylist::save() {
+  if (!mayWrite_) return false;
   return saveTallyFile(tallyFilePath_, store_).isEmpty();
+}
+
+QMessageBox::StandardButton Ttallylist::plainBox(QMessageBox::Icon icon, const QString& text,
+                                                 QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QStringLiteral("Kuvo"), text, buttons, this);
+  box.setTextFormat(Qt::PlainText);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 template <typename Update>

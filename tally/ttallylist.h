@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "tallyrecorder.h"
 #include "tallystore.h"
@@ -24,8 +25,10 @@ class Ttallylist : public QDialog, public TallyRecorder {
   Q_OBJECT
 
  public:
-  // Loads the tally file (missing file: empty store; unreadable: the error text in a
-  // message box, empty store).
+  // Loads the tally file. A missing file gives an empty store. A file that cannot be read
+  // is moved aside untouched (see moveAsideUnreadable) and an empty store starts; when it
+  // cannot be moved, it is left alone and this window never writes the tally.
+  // Either way the window keeps a notice for the chat (takeLoadNotice).
   Ttallylist(QWidget* mainWindow, const QString& tallyFilePath);
   ~Ttallylist() override;  // saves
 
@@ -33,7 +36,9 @@ class Ttallylist : public QDialog, public TallyRecorder {
   // and the local player's number; loadchecklist skips the own slot and "<Waiting>".
   void setSlotSource(std::function<QStringList()> slotNames, std::function<int()> mynumber);
   void loadchecklist();
-  bool save();  // writes the file now (whole or not at all); false on failure
+  // Writes the file now (whole or not at all); false on failure, and always false after
+  // an unreadable tally could not be moved aside.
+  bool save();
 
   // TallyRecorder
   void addgame(const QString& text) override;
@@ -47,9 +52,13 @@ class Ttallylist : public QDialog, public TallyRecorder {
 
   const TallyStore& store() const { return store_; }
   const QString& tallyFilePath() const { return tallyFilePath_; }
-  // The load error, if the file could not be read (it is also shown once the event loop
-  // runs, so the box does not block the window's construction).
+  // The load error, if the file could not be read.
   const QString& loadError() const { return loadError_; }
+  // The line for the chat (without its "0+"; shown in the system colour) that tells what
+  // became of an unreadable tally file; empty when there is nothing to say. The tally
+  // window cannot write the chat itself, so the main window takes this once, after it
+  // has attached the window; a second call returns an empty text.
+  QString takeLoadNotice() { return std::exchange(loadNotice_, QString()); }
 
   // Event handlers, public so that the main window and tests can drive them.
   void checklistClickCheck(int index);
@@ -65,6 +74,9 @@ class Ttallylist : public QDialog, public TallyRecorder {
   void showOwnRow();
   void fillListboxTally();
   void fillChecklist();
+  // A Yes/No question or an error box whose text is shown as it is, never as markup.
+  QMessageBox::StandardButton plainBox(QMessageBox::Icon icon, const QString& text,
+                                       QMessageBox::StandardButtons buttons);
   // Runs an update of the store and reports a conversion error like any failed handler.
   template <typename Update>
   void guarded(Update update);
@@ -72,6 +84,8 @@ class Ttallylist : public QDialog, public TallyRecorder {
   TallyStore store_;
   QString tallyFilePath_;
   QString loadError_;
+  QString loadNotice_;
+  bool mayWrite_ = true;  // false while an unreadable file still sits at the tally's path
   std::function<QStringList()> slotNames_;
   std::function<int()> mynumber_;
   bool filling_ = false;  // true while lists are rebuilt, so check changes are not clicks

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "tallyfile.h"
@@ -182,25 +185,105 @@ TEST_F(TallyWindowTest, SavedWhenDestroyedAndSessionStartsAtZero) {
   EXPECT_EQ(labels(*w), (QStringList{"2", "1", "1", "0", "0", "0", "0", "0"}));
 }
 
-TEST_F(TallyWindowTest, UnreadableFilesStartEmptyAndShowTheError) {
+TEST_F(TallyWindowTest, UnreadableFilesAreMovedAsideUntouchedAndANewTallyStarts) {
   const std::vector<std::pair<QByteArray, QString>> cases = {
       {"JUNKJUNKJUNK", path() + " : Lzrw1 decompression : this file has no valid header !"},
-      {"!HZL\x05\0\0\0",
+      {QByteArray("!HZL\x05\0\0\0", 8),
        path() + " : Lzrw1 decompression : LZH coded files (!HZL) cannot be read !"},
       {"WRZL", "Lzrw1 : Error reading from input file : " + path()},
   };
-  for (const auto& [bytes, error] : cases) {
+  const QStringList asideNames = {"Kuvotally.tld.unreadable", "Kuvotally.tld.unreadable.2",
+                                  "Kuvotally.tld.unreadable.3"};
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const auto& [bytes, error] = cases[i];
     SCOPED_TRACE(error.toStdString());
-    errors.clear();
     writeFile(bytes);
-    auto w = open();
-    EXPECT_EQ(w->loadError(), error);
-    EXPECT_TRUE(errors.isEmpty());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(errors, QStringList{error});
-    EXPECT_EQ(w->store().rowCount(), 1);
-    EXPECT_EQ(w->mylabel[1]->text(), "0");
+    const QString aside = folder.filePath(asideNames[static_cast<int>(i)]);
+    {
+      auto w = open();
+      EXPECT_EQ(w->loadError(), error);
+      EXPECT_EQ(w->store().rowCount(), 1);
+      EXPECT_EQ(w->mylabel[1]->text(), "0");
+      EXPECT_FALSE(QFile::exists(path()));
+      QFile kept(aside);
+      ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+      EXPECT_EQ(kept.readAll(), bytes);
+      const QString notice = w->takeLoadNotice();
+      EXPECT_TRUE(notice.contains(error)) << notice.toStdString();
+      EXPECT_TRUE(notice.contains(QDir::toNativeSeparators(aside))) << notice.toStdString();
+      EXPECT_TRUE(w->takeLoadNotice().isEmpty());  // said once
+      EXPECT_TRUE(errors.isEmpty());               // no box at start-up
+      w->addgame("addtomine");
+    }
+    // The new tally is written where the old one was; the copy keeps its bytes.
+    EXPECT_EQ(TallyStore::fromText(readContainerFile(path())).cell(1, 0), "1");
+    QFile kept(aside);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), bytes);
   }
+}
+
+TEST_F(TallyWindowTest, AnUnreadableFileThatCannotBeMovedIsNeverWritten) {
+  QFile(folder.filePath("Kuvotally.tld.unreadable")).open(QIODevice::WriteOnly);
+  for (int n = 2; n <= kMaxUnreadableCopies; ++n) {
+    QFile(folder.filePath(QStringLiteral("Kuvotally.tld.unreadable.%1").arg(n)))
+        .open(QIODevice::WriteOnly);
+  }
+  writeFile("JUNKJUNKJUNK");
+  {
+    auto w = open();
+    EXPECT_FALSE(w->loadError().isEmpty());
+    EXPECT_TRUE(w->takeLoadNotice().contains("could not be moved aside"));
+    w->addgame("addtomine");
+    EXPECT_FALSE(w->save());
+  }
+  QFile file(path());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("JUNKJUNKJUNK"));
+}
+
+TEST_F(TallyWindowTest, AMissingFileIsNoNotice) {
+  auto w = open();
+  EXPECT_TRUE(w->takeLoadNotice().isEmpty());
+  EXPECT_TRUE(w->save());
+}
+
+// Names come from other players and from the file; markup in them is shown as typed.
+TEST_F(TallyWindowTest, NamesAreShownAsPlainTextEverywhere) {
+  const QString name = "<h1>Ann</h1>";
+  slotNames[1] = name;
+  // The window's own question box, not the test's recorder.
+  auto w = std::make_unique<Ttallylist>(nullptr, path());
+  w->setSlotSource([this] { return slotNames; }, [this] { return mynumber; });
+  w->loadchecklist();
+  EXPECT_EQ(listTexts(w->checklist), (QStringList{name, "Bob"}));
+  toggle(w->checklist, 0);
+  EXPECT_EQ(listTexts(w->listbox_tally), QStringList{name});
+  w->listbox_tally->setCurrentRow(0);
+  EXPECT_EQ(w->label_hisname->text(), name + " Wins:");
+  EXPECT_EQ(w->label_hisnametop->text(), name + "'s Tally");
+  for (const QLabel* label : w->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+  }
+
+  // The real question box, answered No by a bounded watcher.
+  QString asked;
+  Qt::TextFormat format = Qt::AutoText;
+  int looks = 0;
+  std::function<void()> answerBox = [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      asked = box->text();
+      format = box->textFormat();
+      box->done(QMessageBox::No);
+    } else if (++looks < 200) {
+      QTimer::singleShot(10, answerBox);
+    }
+  };
+  QTimer::singleShot(0, answerBox);
+  toggle(w->listbox_tally, 0);
+  EXPECT_EQ(asked, "This will delete " + name + "'s Tally, Are you want to delete it?");
+  EXPECT_EQ(format, Qt::PlainText);
+  EXPECT_EQ(w->store().followed(), QStringList{name});
 }
 
 TEST_F(TallyWindowTest, AFailedSaveReportsFalseAndKeepsTheOldFile) {
