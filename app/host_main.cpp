@@ -17,8 +17,9 @@ int main(int argc, char** argv) {
   parser.setApplicationDescription(
       "Hosts a Kuvo table on TCP port 7772 without a window. Players join it with\n"
       "  kuvo NAME ADDRESS false\n"
-      "The first to join sits in slot 1 and starts the games; slot 2 is played by\n"
-      "the computer while nobody holds it.");
+      "The first to join sits in slot 1 and starts the games; when that player\n"
+      "leaves, the lowest seat left takes over. Slot 2 is played by the computer\n"
+      "while nobody holds it.");
   parser.addHelpOption();
   parser.addVersionOption();
   QCommandLineOption portOption(
