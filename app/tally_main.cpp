@@ -27,6 +27,24 @@ bool writeStdout(const QByteArray& bytes) {
          std::fflush(stdout) == 0;
 }
 
+// Names and cells come from the file: controls in them must not reach the terminal as
+// commands, so they are printed as escapes.
+QString printable(const QString& text) {
+  QString out;
+  for (const QChar ch : text) {
+    const char16_t code = ch.unicode();
+    if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) {
+      out += QStringLiteral("\\u") +
+             QString::number(static_cast<unsigned>(code), 16).rightJustified(4, u'0').toUpper();
+    } else if (code == '\\') {
+      out += QStringLiteral("\\\\");
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 int show(const QString& path) {
   if (!QFileInfo::exists(path)) {
     return fail(QString::fromStdString(kuvo::lzrw1::openInputErrorText(path.toStdString())));
@@ -40,12 +58,15 @@ int show(const QString& path) {
   const char* const captions[] = {
       "", "Total Games:", "Your Wins:", "Highest Round Score:", "Black Outs:"};
   for (int c = 1; c <= 4; ++c) {
-    text << "  " << QString::fromLatin1(captions[c]).leftJustified(22) << store.cell(c, 0) << "\n";
+    text << "  " << QString::fromLatin1(captions[c]).leftJustified(22)
+         << printable(store.cell(c, 0)) << "\n";
   }
   text << "\nPlayers Being Tallied: " << (store.rowCount() - 1) << "\n";
   if (store.rowCount() > 1) {
     int nameWidth = 6;
-    for (const QString& name : store.followed()) nameWidth = std::max<int>(nameWidth, name.size());
+    for (const QString& name : store.followed()) {
+      nameWidth = std::max<int>(nameWidth, printable(name).size());
+    }
     nameWidth = std::min(nameWidth, 40);
     const QStringList headings = {"Games", "His", "Yours", "Neither"};
     text << "  " << QString().leftJustified(nameWidth) << "  Total                         "
@@ -57,10 +78,10 @@ int show(const QString& path) {
     }
     text << "\n";
     for (int row = 1; row < store.rowCount(); ++row) {
-      text << "  " << store.cell(0, row).leftJustified(nameWidth);
+      text << "  " << printable(store.cell(0, row)).leftJustified(nameWidth);
       for (int c = 1; c <= 8; ++c) {
         if (c == 1 || c == 5) text << " ";
-        text << " " << store.cell(c, row).rightJustified(7);
+        text << " " << printable(store.cell(c, row)).rightJustified(7);
       }
       text << "\n";
     }

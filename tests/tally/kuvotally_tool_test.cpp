@@ -60,6 +60,9 @@ TEST(KuvoTallyTool, ShowPrintsTheFigures) {
   store.addtomineset(3, "1850");
   store.follow("Ann");
   store.setCell(1, 1, "42");
+  store.follow(
+      "\x1B]52;c;QUFB\x07"
+      "Bob");  // would write the terminal's clipboard
   writeContainerFile(file, store.toText());
   const ToolRun run = runTool({"show", file});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -67,6 +70,8 @@ TEST(KuvoTallyTool, ShowPrintsTheFigures) {
   EXPECT_TRUE(run.out.contains("1850"));
   EXPECT_TRUE(run.out.contains("Ann"));
   EXPECT_TRUE(run.out.contains("42"));
+  EXPECT_TRUE(run.out.contains("\\u001B]52;c;QUFB\\u0007Bob"));
+  EXPECT_FALSE(run.out.contains('\x1B'));
 }
 
 TEST(KuvoTallyTool, ErrorsGoToStandardErrorWithAFailingStatus) {
@@ -80,6 +85,9 @@ TEST(KuvoTallyTool, ErrorsGoToStandardErrorWithAFailingStatus) {
   EXPECT_NE(run.exitCode, 0);
   EXPECT_TRUE(run.out.isEmpty());
   EXPECT_TRUE(run.err.contains("this file has no valid header !"));
+  const ToolRun shown = runTool({"show", file});
+  EXPECT_NE(shown.exitCode, 0);
+  EXPECT_TRUE(shown.err.contains("this file has no valid header !"));
 
   const ToolRun missing = runTool({"unpack", folder.filePath("none.tld")});
   EXPECT_NE(missing.exitCode, 0);
