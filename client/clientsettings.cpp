@@ -1,5 +1,9 @@
 #include "clientsettings.h"
 
+#include <algorithm>
+
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include "chatpanel.h"
@@ -21,30 +25,108 @@ QString key(const char* name) {
   return QString::fromLatin1(name);
 }
 
+// Numbers from the file far beyond any screen are cut first, so that no sum
+// of a place and a size can overflow.
+constexpr int kMaxCoordinate = 1 << 20;
+
 bool saveWithBounds(const QString& path, const SettingsTargets& targets, const QRect& bounds) {
+  const SettingsValues options = optionValues(targets);
+  SettingsSession* session = targets.session;
+  const bool everything = !session || session->loaded;
+  if (!everything) {
+    for (size_t i = 0; i < options.size() && i < session->builtIn.size(); ++i) {
+      const QString& name = options[i].first;
+      if (options[i].second != session->builtIn[i].second && !session->touched.contains(name))
+        session->touched << name;
+    }
+    if (session->touched.isEmpty()) return false;
+  }
   SettingsFile file(path);
   file.load();
-  const int textSize = targets.chat ? targets.chat->textSize() : kDefaultTextSize;
-  file.writeInt(key("Textsize"), textSize);
-  file.writeInt(key("Top"), bounds.y());
-  file.writeInt(key("Left"), bounds.x());
-  file.writeInt(key("Width"), bounds.width());
-  file.writeInt(key("Height"), bounds.height());
-  file.writeText(key("Playtoscore"),
-                 targets.roundsText ? targets.roundsText() : QStringLiteral("3"));
-  file.writeText(key("Timeperround"), targets.timeText ? targets.timeText() : QStringLiteral("0"));
-  const Colour colour = targets.chat ? targets.chat->chatColour() : kBuiltInChatColour;
-  file.writeText(key("Textcolor"), QString::fromStdString(colourToText(colour)));
-  const bool turnNew = targets.sounds && targets.sounds->turnsound() == 1;
-  file.writeText(key("Turnsound"), turnNew ? QStringLiteral("1") : QStringLiteral("0"));
-  const bool sounds = !targets.sounds || targets.sounds->playSoundsOn();
-  file.writeText(key("Playsounds"), sounds ? QStringLiteral("true") : QStringLiteral("false"));
-  const bool chatter = targets.sounds && targets.sounds->chatterSoundsOn();
-  file.writeText(key("ChatterSounds"), chatter ? QStringLiteral("true") : QStringLiteral("false"));
+  auto write = [&](const QString& name, const QString& value) {
+    if (everything || session->touched.contains(name)) file.writeText(name, value);
+  };
+  write(options[0].first, options[0].second);  // Textsize
+  // The window place is the user's only once read from the file.
+  if (everything) {
+    file.writeInt(key("Top"), bounds.y());
+    file.writeInt(key("Left"), bounds.x());
+    file.writeInt(key("Width"), bounds.width());
+    file.writeInt(key("Height"), bounds.height());
+  }
+  for (size_t i = 1; i < options.size(); ++i) write(options[i].first, options[i].second);
   return file.save();
 }
 
+QList<QRect> screenAreas() {
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas << screen->availableGeometry();
+  return areas;
+}
+
+qint64 distanceSquared(const QRect& area, const QPoint& point) {
+  const qint64 dx = point.x() < area.left()    ? area.left() - point.x()
+                    : point.x() > area.right() ? point.x() - area.right()
+                                               : 0;
+  const qint64 dy = point.y() < area.top()      ? area.top() - point.y()
+                    : point.y() > area.bottom() ? point.y() - area.bottom()
+                                                : 0;
+  return dx * dx + dy * dy;
+}
+
 }  // namespace
+
+SettingsValues optionValues(const SettingsTargets& targets) {
+  const int textSize = targets.chat ? targets.chat->textSize() : kDefaultTextSize;
+  const Colour colour = targets.chat ? targets.chat->chatColour() : kBuiltInChatColour;
+  const bool turnNew = targets.sounds && targets.sounds->turnsound() == 1;
+  const bool sounds = !targets.sounds || targets.sounds->playSoundsOn();
+  const bool chatter = targets.sounds && targets.sounds->chatterSoundsOn();
+  auto truth = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+  return {
+      {key("Textsize"), QString::number(textSize)},
+      {key("Playtoscore"), targets.roundsText ? targets.roundsText() : QStringLiteral("3")},
+      {key("Timeperround"), targets.timeText ? targets.timeText() : QStringLiteral("0")},
+      {key("Textcolor"), QString::fromStdString(colourToText(colour))},
+      {key("Turnsound"), turnNew ? QStringLiteral("1") : QStringLiteral("0")},
+      {key("Playsounds"), truth(sounds)},
+      {key("ChatterSounds"), truth(chatter)},
+  };
+}
+
+QRect fitOnScreens(const QRect& bounds, const QList<QRect>& workAreas) {
+  const QRect* best = nullptr;
+  qint64 bestOverlap = 0;
+  for (const QRect& area : workAreas) {
+    if (area.isEmpty()) continue;
+    const QRect overlap = area.intersected(bounds);
+    const qint64 size = overlap.isEmpty() ? 0 : qint64{overlap.width()} * overlap.height();
+    if (size > bestOverlap) {
+      bestOverlap = size;
+      best = &area;
+    }
+  }
+  // Off every screen: the screen nearest to the window's top left corner,
+  // where its title bar was.
+  if (!best) {
+    qint64 bestDistance = 0;
+    for (const QRect& area : workAreas) {
+      if (area.isEmpty()) continue;
+      const qint64 distance = distanceSquared(area, bounds.topLeft());
+      if (!best || distance < bestDistance) {
+        bestDistance = distance;
+        best = &area;
+      }
+    }
+  }
+  if (!best) return bounds;
+  const QRect& area = *best;
+  const int width = std::clamp(bounds.width(), 1, area.width());
+  const int height = std::clamp(bounds.height(), 1, area.height());
+  const int left = std::clamp(bounds.x(), area.x(), area.x() + area.width() - width);
+  const int top = std::clamp(bounds.y(), area.y(), area.y() + area.height() - height);
+  return {left, top, width, height};
+}
 
 QRect windowBounds(const QWidget* window) {
   if (!window) return {};
@@ -72,9 +154,16 @@ void loadinifile(const QString& path, SettingsTargets& targets) {
 
   const int defaultWidth = targets.state ? targets.state->defaultwidth : kDefaultWidth;
   const int defaultHeight = targets.state ? targets.state->defaultheight : kDefaultHeight;
-  const QRect bounds(file.readInt(key("Left"), kDefaultLeft), file.readInt(key("Top"), kDefaultTop),
-                     file.readInt(key("Width"), defaultWidth),
-                     file.readInt(key("Height"), defaultHeight));
+  auto coordinate = [&](const char* name, int fallback) {
+    return std::clamp(file.readInt(key(name), fallback), -kMaxCoordinate, kMaxCoordinate);
+  };
+  const QRect stored(coordinate("Left", kDefaultLeft), coordinate("Top", kDefaultTop),
+                     std::max(1, coordinate("Width", defaultWidth)),
+                     std::max(1, coordinate("Height", defaultHeight)));
+  // A place saved on a screen that is gone, or a size no screen holds, would
+  // put the window out of reach.
+  const QRect bounds =
+      fitOnScreens(stored, targets.workAreas ? targets.workAreas() : screenAreas());
   if (targets.state) targets.state->savedbounds = bounds;
   setWindowBounds(targets.window, bounds);
 
@@ -85,11 +174,11 @@ void loadinifile(const QString& path, SettingsTargets& targets) {
   const QString rounds = file.readText(key("Playtoscore"), QStringLiteral("3"));
   if (const auto value = parseInt(rounds.toStdString()); value && targets.setRoundsPosition)
     targets.setRoundsPosition(*value);
-  const QString time = file.readText(key("Timeperround"), QStringLiteral("0"));
-  if (!time.isEmpty()) {
-    if (targets.setTimePosition) targets.setTimePosition(parseInt(time.toStdString()).value_or(0));
-    if (targets.setTimeText) targets.setTimeText(time);
-  }
+  // The time goes to the host as it stands in the dialog: only a number the
+  // dialog could have chosen is taken.
+  const auto seconds = parseInt(file.readText(key("Timeperround"), QString()).toStdString());
+  const bool secondsFit = seconds && *seconds >= kMinRoundSeconds && *seconds <= kMaxRoundSeconds;
+  if (targets.setTimePosition) targets.setTimePosition(secondsFit ? *seconds : 0);
 
   if (targets.chat) {
     for (int n = 1; n <= kPhraseCount; ++n) {
@@ -107,6 +196,7 @@ void loadinifile(const QString& path, SettingsTargets& targets) {
     targets.sounds->setChatterSounds(file.readText(key("ChatterSounds"), QStringLiteral("true")) !=
                                      QLatin1String("false"));
   }
+  if (targets.session) targets.session->loaded = true;
 }
 
 bool saveinifile(const QString& path, const SettingsTargets& targets) {
@@ -123,6 +213,7 @@ bool writePhrases(const QString& path, const QStringList& ten) {
 
 bool FormClose(const QString& path, SettingsTargets& targets, const QRect& workArea) {
   if (!targets.window || !targets.state) return false;
+  if (targets.session && !targets.session->loaded) return false;
   QRect bounds = windowBounds(targets.window);
   if (bounds == targets.state->savedbounds) return false;
   bool shrunk = false;

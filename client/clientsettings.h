@@ -7,7 +7,10 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -25,6 +28,22 @@ inline constexpr int kDefaultLeft = 3;
 inline constexpr int kDefaultTop = 3;
 inline constexpr int kSettingsTextSize = 8;
 inline constexpr int kOversizeShrink = 15;  // a window larger than the work area gives this back
+// The game start dialog's range for the time per round, in seconds.
+inline constexpr int kMinRoundSeconds = 0;
+inline constexpr int kMaxRoundSeconds = 600;
+
+// Options as key and text, in the order the file gets them.
+using SettingsValues = std::vector<std::pair<QString, QString>>;
+
+// What this run of the window may write. Until the file has been read the
+// window shows built-in values, not the user's, so a save then writes only
+// the options the user changed in this run (and keeps writing an option once
+// changed, even when it is changed back), and the close writes nothing.
+struct SettingsSession {
+  bool loaded = false;
+  SettingsValues builtIn;  // the options as the window started
+  QStringList touched;     // options changed before the file was read
+};
 
 struct SettingsTargets {
   QWidget* window = nullptr;
@@ -34,8 +53,18 @@ struct SettingsTargets {
   MenuActions* menu = nullptr;
   std::function<QString()> roundsText, timeText;  // the game start dialog
   std::function<void(int)> setRoundsPosition, setTimePosition;
-  std::function<void(const QString&)> setTimeText;
+  // Where a window may go: the available area of each screen. Unset: the
+  // screens of this display.
+  std::function<QList<QRect>()> workAreas;
+  // Unset: every save writes all options, as if the file had been read.
+  SettingsSession* session = nullptr;
 };
+
+// The options a save writes besides the window bounds, read from the targets.
+SettingsValues optionValues(const SettingsTargets& targets);
+// The bounds moved onto the screen nearest to them and no larger than it;
+// unchanged when there are no screens.
+QRect fitOnScreens(const QRect& bounds, const QList<QRect>& workAreas);
 
 void loadinifile(const QString& path, SettingsTargets& targets);
 bool saveinifile(const QString& path, const SettingsTargets& targets);

@@ -1,5 +1,6 @@
 #include "tgamestart.h"
 
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -70,13 +71,15 @@ void Tgamestart::setTimePosition(int seconds) {
   UpDown2_->setPosition(seconds);
 }
 
-void Tgamestart::setTimeText(const QString& text) {
-  edit_timeperturn_->setText(text);
-}
-
 void Tgamestart::showEvent(QShowEvent* event) {
   centreOver(this, mainWindow_);
   QDialog::showEvent(event);
+}
+
+void Tgamestart::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // A minimised main window hides its tool windows too; that is no closing.
+  if (!event->spontaneous() && onHidden) onHidden();
 }
 
 void Tgamestart::button_startClick() {

@@ -31,15 +31,15 @@ class Tgamestart : public QDialog {
   QString timeText() const;
   void setRoundsPosition(int rounds);
   void setTimePosition(int seconds);
-  // The settings file may hold a time that is not a number; it is shown and
-  // sent as it is, while the arrows keep their own position.
-  void setTimeText(const QString& text);
 
   // Runs when button_start is clicked, before the dialog hides.
   std::function<void(const QString& rounds, const QString& seconds)> onStart;
+  // Runs whenever the dialog goes out of sight: started, closed or hidden.
+  std::function<void()> onHidden;
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void button_startClick();

@@ -112,6 +112,7 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   sock_.setReadBufferSize(64 * 1024);
 
   resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  settingsSession_.builtIn = optionValues(settingsTargets());
 }
 
 Tchat::~Tchat() {
@@ -131,11 +132,14 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
         },
         [this] { return state_.mynumber; });
   }
+  // The game start dialog holds two of the options; its start values are
+  // built-in ones too.
+  settingsSession_.builtIn = optionValues(settingsTargets());
   if (windows_.gamestart) {
+    windows_.gamestart->onHidden = [this] { table_->setStartDialogOpen(false); };
     windows_.gamestart->onStart = [this](const QString& rounds, const QString& seconds) {
       sendToHost(build(Msg::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
                                         seconds.toStdString(), ""}));
-      table_->setStartDialogOpen(false);
       saveinifile();
     };
   }
@@ -280,13 +284,14 @@ SettingsTargets Tchat::settingsTargets() {
   targets.setTimePosition = [dialog](int seconds) {
     if (dialog) dialog->setTimePosition(seconds);
   };
-  targets.setTimeText = [dialog](const QString& text) {
-    if (dialog) dialog->setTimeText(text);
-  };
+  targets.session = &settingsSession_;
   return targets;
 }
 
 void Tchat::loadinifile() {
+  // Once, at our own login: a host that names our slot again and again must
+  // not move the window and re-lay the whole chat each time.
+  if (settingsSession_.loaded) return;
   auto targets = settingsTargets();
   kuvo::loadinifile(settingsPath(), targets);
 }

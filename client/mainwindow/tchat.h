@@ -15,6 +15,7 @@
 #include <QTcpSocket>
 
 #include "clientservices.h"
+#include "clientsettings.h"
 #include "clientstate.h"
 #include "framing.h"
 #include "menuactions.h"
@@ -39,7 +40,6 @@ class Thelp;
 class Tphrases;
 class Tspylist;
 class Tdownload;
-struct SettingsTargets;
 
 struct ClientIntervals {
   std::chrono::milliseconds dispatcher{1};
@@ -155,6 +155,7 @@ class Tchat : public QMainWindow, public ClientServices {
 
   SecondaryWindows windows_;
   bool shown_ = false;
+  SettingsSession settingsSession_;
 };
 
 }  // namespace kuvo

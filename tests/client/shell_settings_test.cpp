@@ -46,8 +46,11 @@ struct SettingsRig {
     targets.roundsText = [this] { return QString::number(rounds); };
     targets.timeText = [this] { return timeText; };
     targets.setRoundsPosition = [this](int n) { rounds = n; };
-    targets.setTimePosition = [this](int n) { timePosition = n; };
-    targets.setTimeText = [this](const QString& text) { timeText = text; };
+    targets.setTimePosition = [this](int n) {
+      timePosition = n;
+      timeText = QString::number(n);
+    };
+    targets.workAreas = [] { return QList<QRect>{QRect(0, 0, 1920, 1080)}; };
   }
 
   QString fileText() const { return QString::fromUtf8(readAll(path)); }
@@ -111,10 +114,16 @@ TEST_F(SettingsTest, ValuesAsRead) {
       {"Textcolor=clBlue", [](SettingsRig& t) { EXPECT_EQ(t.chat->chatColour(), 0xFF0000u); }},
       {"Playtoscore=x", [](SettingsRig& t) { EXPECT_EQ(t.rounds, 5); }},
       {"Playtoscore=7", [](SettingsRig& t) { EXPECT_EQ(t.rounds, 7); }},
-      {"Timeperround=",
+      // The time goes to the host: only what the dialog could choose is taken.
+      {"Timeperround=", [](SettingsRig& t) { EXPECT_EQ(t.timePosition, 0); }},
+      {"Timeperround=abc", [](SettingsRig& t) { EXPECT_EQ(t.timePosition, 0); }},
+      {"Timeperround=601", [](SettingsRig& t) { EXPECT_EQ(t.timePosition, 0); }},
+      {"Timeperround=-30", [](SettingsRig& t) { EXPECT_EQ(t.timePosition, 0); }},
+      {"Timeperround=600", [](SettingsRig& t) { EXPECT_EQ(t.timePosition, 600); }},
+      {"Width=30000\nHeight=30000",
        [](SettingsRig& t) {
-         EXPECT_EQ(t.timePosition, -1);
-         EXPECT_EQ(t.timeText, QStringLiteral("unset"));
+         EXPECT_EQ(windowBounds(t.window.get()), QRect(0, 0, 1920, 1080));
+         EXPECT_EQ(t.services.clientState.savedbounds, QRect(0, 0, 1920, 1080));
        }},
       {"Width=wide", [](SettingsRig& t) { EXPECT_EQ(windowBounds(t.window.get()).width(), 723); }},
       {"Phrase4=Hi, all",
@@ -131,13 +140,68 @@ TEST_F(SettingsTest, ValuesAsRead) {
   }
 }
 
-TEST_F(SettingsTest, UnreadableTimeIsKeptAsText) {
+TEST_F(SettingsTest, UnreadableTimeIsSavedAsNoTimeLimit) {
   writeAll(path, "[Kuvo]\nTimeperround=abc\n");
   loadinifile(path, targets);
-  EXPECT_EQ(timePosition, 0);
-  EXPECT_EQ(timeText, QStringLiteral("abc"));
   ASSERT_TRUE(saveinifile(path, targets));
-  EXPECT_TRUE(fileText().contains(QStringLiteral("\nTimeperround=abc\n")));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("\nTimeperround=0\n")));
+}
+
+TEST_F(SettingsTest, BeforeTheFileIsReadOnlyWhatTheUserChangedIsWritten) {
+  SettingsSession session;
+  session.builtIn = optionValues(targets);
+  targets.session = &session;
+  const QByteArray mine =
+      "[Orvel]\nName=Bob\n[Kuvo]\nTextsize=12\nTop=40\nLeft=50\nWidth=900\nHeight=700\n"
+      "Playtoscore=7\nTimeperround=90\nTextcolor=clLime\nPlaysounds=false\n";
+  writeAll(path, mine);
+
+  // Nothing changed: neither a save nor the close touches the file.
+  EXPECT_FALSE(saveinifile(path, targets));
+  window->move(300, 300);
+  EXPECT_FALSE(FormClose(path, targets, QRect(0, 0, 1920, 1080)));
+  EXPECT_EQ(readAll(path), mine);
+
+  // A changed option replaces its own line and nothing else, and stays the
+  // user's choice when changed back to the built-in value.
+  sounds->setChatterSounds(true);
+  ASSERT_TRUE(saveinifile(path, targets));
+  sounds->setChatterSounds(false);
+  chat->setTextSize(14);
+  ASSERT_TRUE(saveinifile(path, targets));
+  const QString text = fileText();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("[Orvel]\nName=Bob\n")));
+  const QString ours = QString::fromLatin1(mine.mid(mine.indexOf("[Kuvo]")));
+  EXPECT_EQ(text.mid(text.indexOf(QStringLiteral("[Kuvo]"))),
+            QString(ours).replace("Textsize=12", "Textsize=14") + "ChatterSounds=false\n");
+  EXPECT_FALSE(FormClose(path, targets, QRect(0, 0, 1920, 1080)));
+
+  // Once read, the file holds all of this run's options.
+  loadinifile(path, targets);
+  EXPECT_EQ(chat->chatColour(), 0x00FF00u);
+  window->move(20, 30);
+  EXPECT_TRUE(FormClose(path, targets, QRect(0, 0, 1920, 1080)));
+  EXPECT_TRUE(fileText().contains(QStringLiteral("Top=30\nLeft=20\n")));
+}
+
+TEST(WindowGeometry, SavedPlaceIsMovedOntoTheNearestScreen) {
+  const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  struct Case {
+    QRect saved, expected;
+  };
+  const Case cases[] = {
+      {{100, 100, 723, 556}, {100, 100, 723, 556}},      // on a screen: kept
+      {{2000, 50, 723, 556}, {2000, 50, 723, 556}},      // on the second screen
+      {{5000, 200, 723, 556}, {2477, 200, 723, 556}},    // right of both: onto the nearer
+      {{-3000, -900, 723, 556}, {0, 0, 723, 556}},       // a screen that was left of them
+      {{1500, 900, 723, 556}, {1197, 524, 723, 556}},    // mostly on the first
+      {{10, 10, 30000, 30000}, {0, 0, 1920, 1080}},      // larger than any screen
+      {{2500, 500, 2000, 2000}, {1920, 0, 1280, 1024}},  // bounded by the screen it is on
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fitOnScreens(c.saved, screens), c.expected) << c.saved.x() << "," << c.saved.y();
+  }
+  EXPECT_EQ(fitOnScreens(QRect(5, 5, 10, 10), {}), QRect(5, 5, 10, 10));
 }
 
 TEST_F(SettingsTest, OtherProgramsSectionsStayUntouched) {

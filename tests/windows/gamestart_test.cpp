@@ -104,21 +104,21 @@ TEST_F(GamestartTest, PositionsAreKeptInRangeAndTheTextFollows) {
   EXPECT_EQ(dialog.timeText(), "90");
 }
 
-TEST_F(GamestartTest, StoredTimeTextThatIsNotANumberIsKeptAndSent) {
-  dialog.setTimePosition(0);
-  dialog.setTimeText(QStringLiteral("abc"));
-  EXPECT_EQ(dialog.timeText(), "abc");
+TEST_F(GamestartTest, GoingOutOfSightIsReportedWhetherStartedOrNot) {
+  int hidden = 0;
+  dialog.onHidden = [&] { ++hidden; };
+  dialog.close();
+  EXPECT_EQ(hidden, 1);
+  EXPECT_EQ(started.calls, 0);
+  dialog.show();
   clickStart();
-  EXPECT_EQ(started.seconds, "abc");
-  // The arrows work from their own position, not from the text.
-  QTest::mouseClick(upDown("UpDown2")->upButton(), Qt::LeftButton);
-  EXPECT_EQ(dialog.timeText(), "30");
+  EXPECT_EQ(started.calls, 1);
+  EXPECT_EQ(hidden, 2);
 }
 
 TEST_F(GamestartTest, SavedValuesAreSentUnchanged) {
   dialog.setRoundsPosition(7);
   dialog.setTimePosition(150);
-  dialog.setTimeText(QStringLiteral("150"));
   clickStart();
   EXPECT_EQ(started.rounds, "7");
   EXPECT_EQ(started.seconds, "150");
