@@ -14,12 +14,13 @@ inline constexpr int kDefaultWidth = 723;
 inline constexpr int kDefaultHeight = 556;
 
 struct ClientState {
-  QString myname;         // "You" in the solo game
-  QString hostaddress;    // "127.0.0.1" in the solo game
-  std::string loginname;  // UTF-8 name followed by the terminator byte
-  bool amhost = false;    // this instance hosts: moderation and the start button
-  bool loggedin = false;  // set when the host's login request arrives; never cleared
-  int mynumber = 0;       // 1..6 plays in that slot, 7..9 watches
+  QString myname;               // "You" in the solo game
+  QString hostaddress;          // "127.0.0.1" in the solo game
+  std::string loginname;        // UTF-8 name followed by the terminator byte
+  bool amhost = false;          // moderation and the start button are ours
+  bool hostsInProcess = false;  // the table runs inside this instance: the role stays ours
+  bool loggedin = false;        // set when the host's login request arrives; never cleared
+  int mynumber = 0;             // 1..6 plays in that slot, 7..9 watches
   Colour systemcolor = kSystemColour;
   int defaultwidth = kDefaultWidth;
   int defaultheight = kDefaultHeight;

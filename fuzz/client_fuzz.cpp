@@ -113,7 +113,7 @@ class Client {
       case Msg::HaveWrongVersion:
       case Msg::WrongVersion:
       case Msg::Full:
-        break;  // notices of the main window only
+        break;  // notices of the main window only, shown after the handler
       case Msg::PlayerDisconnected:
         seatsPanel->playerdisconnected(payload);
         break;
@@ -156,6 +156,16 @@ class Client {
       case Msg::OutTime:
         table->outtime(payload);
         break;
+      case Msg::Moderator: {
+        kuvo::FieldReader reader(payload);
+        const auto slot = reader.intField();
+        auto& state = services.clientState;
+        if (slot && state.loggedin) {
+          state.amhost = *slot == state.mynumber;
+          table->setMayStart(state.amhost);
+        }
+        break;
+      }
       default:
         break;
     }

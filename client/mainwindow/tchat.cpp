@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "chatpanel.h"
 #include "clientsettings.h"
@@ -63,7 +64,18 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       turntime_(intervals.roundClock, [this] { table_->turntimeTimer(); }),
       timer1_(intervals.dispatcher, [this] { processsocktimer(); }),
       phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }) {
-  messageBox = [this](const QString& text) { QMessageBox::information(this, "Kuvo", text); };
+  messageBox = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kuvo"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);  // may carry a host's address or a socket's words
+    box.exec();
+  };
+  askYesNo = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kuvo"), text,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  };
   setWindowTitle(QStringLiteral("Kuvo"));
 
   clientArea_ = new QWidget(this);
@@ -105,9 +117,16 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   connect(&sock_, &QTcpSocket::connected, this, [this] { sockWasConnected_ = true; });
   connect(&sock_, &QTcpSocket::disconnected, this, [this] { sockInfo("Socket Closed"); });
   connect(&sock_, &QTcpSocket::errorOccurred, this, [this] {
-    // A connect that fails is only a notice; a connection that breaks is the end.
-    if (sockWasConnected_ && sock_.state() != QAbstractSocket::ConnectedState)
+    if (sock_.state() == QAbstractSocket::ConnectedState) return;
+    if (sockWasConnected_) {
       sockInfo("Socket Closed");
+    } else if (!closing_) {
+      // Without a table there is nothing this window can do.
+      QString reason = sock_.errorString();
+      if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+      endWith(
+          QStringLiteral("Could not connect to the table at %1: %2.").arg(connectAddress_, reason));
+    }
   });
   sock_.setReadBufferSize(64 * 1024);
 
@@ -334,35 +353,50 @@ void Tchat::processparams() {
   state_.myname = arguments_[0];
   state_.hostaddress = arguments_[1];
   if (arguments_[2] == QLatin1String("true")) {
-    hostpress();
+    if (!hostpress()) return;
   } else {
     joinpress();
   }
   sock11_.connectToHost(QStringLiteral("127.0.0.1"), lobbyPort_);
 }
 
-void Tchat::hostpress() {
+bool Tchat::hostpress() {
   quint16 port = gamePort_;
   if (windows_.host) {
-    if (windows_.host->listen(gamePort_)) {
-      port = windows_.host->port();
-    } else {
+    if (!windows_.host->listen(gamePort_)) {
       messageBox(QStringLiteral("Listen - Error Binding Socket"));
+      // Whoever holds the port runs a table of their own; connecting to it
+      // would join that table instead of opening ours.
+      addlinetochat(
+          QStringLiteral("0+The table could not be opened because port %1 is already in use.")
+              .arg(gamePort_),
+          state_.systemcolor);
+      return false;
     }
+    port = windows_.host->port();
   }
   state_.loginname = state_.myname.toStdString() + kTerminator;
-  state_.amhost = true;
-  sock_.connectToHost(QStringLiteral("127.0.0.1"), port);
-  table_->setMayStart(true);
-  menu_.startGame->setEnabled(true);
-  if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
+  state_.hostsInProcess = true;
+  connectAddress_ = QStringLiteral("127.0.0.1");
+  sock_.connectToHost(connectAddress_, port);
+  setModerating(true);
+  return true;
 }
 
 void Tchat::joinpress() {
   state_.loginname = state_.myname.toStdString() + kTerminator;
+  connectAddress_ = state_.hostaddress;
   sock_.connectToHost(state_.hostaddress, gamePort_);
   table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
+}
+
+void Tchat::setModerating(bool on) {
+  state_.amhost = on;
+  table_->setMayStart(on);
+  menu_.startGame->setEnabled(on);
+  if (windows_.spylist) windows_.spylist->setRemoveEnabled(on);
+  if (!on && windows_.gamestart) windows_.gamestart->hide();
 }
 
 void Tchat::sendloginfo(std::string_view payload) {
@@ -372,17 +406,25 @@ void Tchat::sendloginfo(std::string_view payload) {
   state_.loggedin = true;
   // Slot 1 is the hosting player's seat. At a table of kuvo-host nobody hosts
   // in-process, so whoever sits in slot 1 starts the games and moderates.
-  if (*number == 1 && !state_.amhost) {
-    state_.amhost = true;
-    table_->setMayStart(true);
-    menu_.startGame->setEnabled(true);
-    if (windows_.spylist) windows_.spylist->setRemoveEnabled(true);
-  }
+  // A table that names its moderator says so later and may change it.
+  if (*number == 1 && !state_.amhost) setModerating(true);
   sendToHost("CMD_logininfo+" + std::to_string(*number) + "+" + std::string(kVersion) + "+" +
              state_.loginname + kTerminator);
 }
 
 // ---- Receiving ----
+
+void Tchat::moderator(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot || !state_.loggedin) return;
+  if (*slot == state_.mynumber) {
+    if (!state_.amhost) setModerating(true);
+  } else if (state_.amhost && !state_.hostsInProcess) {
+    // The seat went to another player; a table run by this instance stays ours.
+    setModerating(false);
+  }
+}
 
 void Tchat::sockRead() {
   const QByteArray bytes = sock_.readAll();
@@ -392,17 +434,45 @@ void Tchat::sockRead() {
                                    if (!receivedlist_.push({0, 0, std::move(text)}))
                                      overflow = true;
                                  });
-  if (!receivedlist_.empty() && !timer1_.isActive()) timer1_.start();
+  if (!receivedlist_.empty() && !timer1_.isActive() && !ending_) timer1_.start();
   // A host that floods us is not a host we can play with.
-  if (!ok || overflow) sock_.abort();
+  if (!ok || overflow) {
+    endWith(
+        QStringLiteral("The table sent more than this program can take. "
+                       "The connection to the table was closed."));
+    sock_.abort();
+  }
 }
 
 void Tchat::processsocktimer() {
+  // A handler that opens a modal box runs the event loop again; the next
+  // message waits until that handler is done. Once the end is decided,
+  // nothing more is handled.
+  if (dispatching_ || ending_) return;
   auto message = receivedlist_.pop();
-  if (receivedlist_.empty()) timer1_.stop();
-  if (!message) return;
-  const auto [name, payload] = splitMessage(message->text);
-  dispatch(name, payload);
+  if (message) {
+    const auto [name, payload] = splitMessage(message->text);
+    dispatching_ = true;
+    dispatch(name, payload);
+    dispatching_ = false;
+  }
+  if (receivedlist_.empty()) {
+    timer1_.stop();
+    if (connectionEnded_) endWith(QStringLiteral("The connection to the table was closed."));
+  }
+}
+
+void Tchat::endWith(const QString& text) {
+  if (ending_ || closing_) return;
+  ending_ = true;
+  timer1_.stop();
+  // Shown from the event loop, never from inside a handler: the box runs
+  // the event loop itself.
+  QTimer::singleShot(0, this, [this, text] {
+    if (closing_) return;
+    messageBox(text);
+    if (!closing_) close();
+  });
 }
 
 void Tchat::dispatch(std::string_view name, std::string_view payload) {
@@ -443,8 +513,11 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
       if (windows_.tally) windows_.tally->save();
       break;
     case Msg::Full:
-      messageBox(QStringLiteral("Game is full"));
-      close();
+      // Only the answer to our connection: a table that has let us in is not full.
+      if (!state_.loggedin) endWith(QStringLiteral("Game is full"));
+      break;
+    case Msg::Moderator:
+      moderator(payload);
       break;
     case Msg::JustWatching:
       table_->justwatching(payload);
@@ -490,8 +563,16 @@ void Tchat::phraseTick() {
 }
 
 void Tchat::sockInfo(const QString& text) {
-  if (text != QLatin1String("Socket Closed") || closing_) return;
-  close();
+  if (text != QLatin1String("Socket Closed") || closing_ || connectionEnded_) return;
+  connectionEnded_ = true;
+  // What the host sent before it closed is handled first: a full table says
+  // "Game is full" and closes right after.
+  if (sock_.bytesAvailable() > 0) sockRead();
+  if (receivedlist_.empty()) {
+    endWith(QStringLiteral("The connection to the table was closed."));
+  } else if (!timer1_.isActive() && !ending_) {
+    timer1_.start();
+  }
 }
 
 void Tchat::button_startClick() {
@@ -499,6 +580,10 @@ void Tchat::button_startClick() {
     messageBox(QStringLiteral("You are not connected"));
     return;
   }
+  if (table_->gameRunning() &&
+      !askYesNo(QStringLiteral("A game is running. Start a new game? The running game ends for "
+                               "every player and its scores are lost.")))
+    return;
   if (windows_.gamestart) {
     windows_.gamestart->show();
     windows_.gamestart->raise();

@@ -77,6 +77,7 @@ class Tchat : public QMainWindow, public ClientServices {
   void setPorts(quint16 gamePort, quint16 lobbyPort);
   // Message boxes go through here, so tests can answer them.
   std::function<void(const QString&)> messageBox;
+  std::function<bool(const QString&)> askYesNo;  // true for "Yes"
 
   // ClientServices
   ClientState& state() override { return state_; }
@@ -94,7 +95,7 @@ class Tchat : public QMainWindow, public ClientServices {
 
   // Start-up and connection.
   void processparams();
-  void hostpress();
+  bool hostpress();  // false when the table could not be opened
   void joinpress();
   void sendloginfo(std::string_view payload);
   void processsocktimer();
@@ -122,6 +123,10 @@ class Tchat : public QMainWindow, public ClientServices {
  private:
   void createMenus();
   void sockRead();
+  // Shows the text once the current handler is done, then closes the window.
+  void endWith(const QString& text);
+  void setModerating(bool on);
+  void moderator(std::string_view payload);
   void dispatch(std::string_view name, std::string_view payload);
   void phraseTick();
   SettingsTargets settingsTargets();
@@ -147,6 +152,10 @@ class Tchat : public QMainWindow, public ClientServices {
   QTcpSocket sock_;
   QTcpSocket sock11_;  // the lobby link: opened once, never used
   bool sockWasConnected_ = false;
+  QString connectAddress_;
+  bool connectionEnded_ = false;  // the host closed; what it sent before is still handled
+  bool ending_ = false;           // the window closes once its last box is answered
+  bool dispatching_ = false;
   bool closing_ = false;
   FrameSplitter splitter_;
   ReceiveQueue receivedlist_{kMaxQueuedFromHost};

@@ -2,11 +2,14 @@
 // or a scripted one on loopback.
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,10 +17,12 @@
 #include <gtest/gtest.h>
 
 #include "chatpanel.h"
+#include "datapaths.h"
 #include "gametable.h"
 #include "messages.h"
 #include "tchat.h"
 #include "tcphost.h"
+#include "tgamestart.h"
 
 namespace kuvo {
 namespace {
@@ -187,11 +192,185 @@ TEST(Tchat, SoloGameHostsAsYou) {
 TEST(Tchat, AFullHostEndsTheProgramAfterSayingSo) {
   ScriptedHost host;
   Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  bool visibleAtTheBox = false;
+  w.chat.messageBox = [&](const QString& text) {
+    w.boxes << text;
+    visibleAtTheBox = w.chat.isVisible();
+  };
   w.chat.show();
   ASSERT_TRUE(host.accept());
+  // As a full host does: the refusal, and the close right behind it.
   host.send("CMD_full+" + FF);
+  host.peer->close();
   EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
   EXPECT_EQ(w.boxes, QStringList{"Game is full"});
+  EXPECT_TRUE(visibleAtTheBox);
+}
+
+TEST(Tchat, NoBoxLetsTheDispatcherRunInsideIt) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  int depth = 0, deepest = 0;
+  bool handledDuringTheBox = false;
+  w.chat.messageBox = [&](const QString& text) {
+    w.boxes << text;
+    deepest = std::max(deepest, ++depth);
+    QTest::qWait(100);  // a modal box runs the event loop until it is answered
+    handledDuringTheBox = w.chatText().contains("differnt version");
+    --depth;
+  };
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  std::string burst;
+  for (int i = 0; i < 10; ++i) burst += "CMD_full+" + FF;
+  host.send(burst + "CMD_wrongversion+" + FF);
+  EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
+  EXPECT_EQ(w.boxes, QStringList{"Game is full"});
+  EXPECT_EQ(deepest, 1);
+  EXPECT_FALSE(handledDuringTheBox);
+}
+
+TEST(Tchat, GameIsFullCountsOnlyBeforeLogin) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_full+" + FF + "CMD_full+" + FF +
+            "CMD_havewrongversion+Bob" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("Bob has a different"); }));
+  EXPECT_TRUE(w.chat.isVisible());
+  EXPECT_TRUE(w.boxes.isEmpty());
+}
+
+TEST(Tchat, AFailedJoinSaysWhyAndLeavesTheSettingsAlone) {
+  QTemporaryDir folder;
+  const QString previous = dataFolder();
+  setDataFolderOverride(folder.path());
+  const QString ini = folder.filePath("orvellobby.ini");
+  const QByteArray mine =
+      "[Kuvo]\nTextsize=14\nTop=40\nLeft=50\nWidth=900\nHeight=700\n"
+      "Textcolor=clLime\nPlaysounds=false\n";
+  {
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(mine);
+  }
+  quint16 port = 0;
+  {
+    QTcpServer gone;  // a port that nobody listens on any more
+    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
+    port = gone.serverPort();
+  }
+  {
+    Window w({"Ann", "127.0.0.1", "false"}, port);
+    w.chat.show();
+    w.chat.move(300, 200);
+    EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
+    EXPECT_EQ(w.boxes,
+              QStringList{"Could not connect to the table at 127.0.0.1: Connection refused."});
+  }
+  QFile file(ini);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), mine);
+  setDataFolderOverride(previous);
+}
+
+TEST(Tchat, HostingOnATakenPortConnectsNowhere) {
+  QTcpServer holder;
+  ASSERT_TRUE(holder.listen(QHostAddress::LocalHost, 0));
+  Random hostRandom(9);
+  TcpHost host(hostRandom, {});
+  Window w({"Ann", "10.0.0.5", "true"}, holder.serverPort());
+  w.chat.attachWindows({nullptr, nullptr, nullptr, nullptr, nullptr, &host, nullptr, nullptr});
+  w.chat.show();
+  EXPECT_EQ(w.boxes, QStringList{"Listen - Error Binding Socket"});
+  EXPECT_TRUE(w.chatText().contains(
+      QString("The table could not be opened because port %1 is already in use.")
+          .arg(holder.serverPort())));
+  QTest::qWait(50);
+  EXPECT_FALSE(holder.hasPendingConnections());
+  EXPECT_EQ(w.chat.socket().state(), QAbstractSocket::UnconnectedState);
+  EXPECT_TRUE(w.chat.isVisible());
+  EXPECT_FALSE(w.chat.state().amhost);
+  EXPECT_FALSE(w.chat.menu().startGame->isEnabled());
+}
+
+TEST(Tchat, TheSettingsAreReadOnceAtOurOwnLogin) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0+" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are Connected."); }));
+  w.chat.chat().setTextSize(14);
+  host.send("CMD_existingplayers+3+Ann+0+3+Ann+0+" + FF + "CMD_havewrongversion+Bob" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("Bob has a different"); }));
+  EXPECT_EQ(w.chat.chat().textSize(), 14);
+}
+
+TEST(Tchat, TheTableMayNameAnotherModerator) {
+  struct Case {
+    const char* third;  // "true": this instance runs the table
+    int login;
+    const char* moderator;
+    bool moderating;
+  };
+  const Case cases[] = {
+      {"false", 2, "2", true},   // slot 1 left a table of kuvo-host: we are next
+      {"false", 1, "3", false},  // someone else holds the seat now
+      {"false", 1, "1", true},
+      {"true", 1, "2", true},  // our own table stays ours
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.third) + " " + std::to_string(c.login) + " " + c.moderator);
+    ScriptedHost host;
+    Window w({"Ann", "127.0.0.1", c.third}, host.server.serverPort());
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    host.send("CMD_sendlogininfo+" + std::to_string(c.login) + FF + "CMD_moderator+" + c.moderator +
+              "+" + FF + "CMD_havewrongversion+Bob" + FF);
+    ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("Bob has a different"); }));
+    EXPECT_EQ(w.chat.state().amhost, c.moderating);
+    EXPECT_EQ(w.chat.table().startButton()->isVisible(), c.moderating);
+    EXPECT_EQ(w.chat.menu().startGame->isEnabled(), c.moderating);
+  }
+}
+
+TEST(Tchat, GameOptionsAndRestartingARunningGame) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  Tgamestart gamestart(&w.chat);
+  w.chat.attachWindows({nullptr, nullptr, &gamestart, nullptr, nullptr, nullptr, nullptr, nullptr});
+  QStringList questions;
+  bool answer = false;
+  w.chat.askYesNo = [&](const QString& text) {
+    questions << text;
+    return answer;
+  };
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+1" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chat.state().loggedin; }));
+  QWidget* button = w.chat.table().startButton();
+
+  // Closed without starting: the board's button comes back.
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_TRUE(gamestart.isVisible());
+  EXPECT_FALSE(button->isVisible());
+  gamestart.close();
+  EXPECT_TRUE(button->isVisible());
+  EXPECT_TRUE(questions.isEmpty());
+
+  // While a game runs the menu asks first.
+  host.send("CMD_startgame+Ann+4+0+" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning(); }));
+  w.chat.menu().startGame->trigger();
+  EXPECT_EQ(questions.size(), 1);
+  EXPECT_FALSE(gamestart.isVisible());
+  answer = true;
+  w.chat.menu().startGame->trigger();
+  EXPECT_EQ(questions.size(), 2);
+  EXPECT_TRUE(gamestart.isVisible());
 }
 
 TEST(Tchat, LosingTheConnectionClosesTheWindowOnce) {
@@ -203,7 +382,7 @@ TEST(Tchat, LosingTheConnectionClosesTheWindowOnce) {
   ASSERT_TRUE(waitUntil([&] { return w.chat.state().loggedin; }));
   host.peer->abort();  // a reset, not a polite close
   EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
-  EXPECT_TRUE(w.boxes.isEmpty());
+  EXPECT_EQ(w.boxes, QStringList{"The connection to the table was closed."});
 }
 
 TEST(Tchat, AFloodingHostIsCutOff) {
