@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSysInfo>
 
 #include "random.h"
 #include "tcphost.h"
@@ -32,6 +33,12 @@ int main(int argc, char** argv) {
       "Without it every game starts from a fresh secret seed.",
       "SEED");
   parser.addOption(seedOption);
+  QCommandLineOption nameOption(
+      "name",
+      "The table's name in the players' table finders (default: this machine's host name). "
+      "Finders ask over UDP at the table's port number; the table only answers.",
+      "TEXT");
+  parser.addOption(nameOption);
   parser.process(app);
 
   bool portOk = false;
@@ -52,6 +59,8 @@ int main(int argc, char** argv) {
   kuvo::Random random =
       parser.isSet(seedOption) ? kuvo::Random(std::uint64_t{seed}) : kuvo::Random::fromSystem();
   kuvo::TcpHost host(random);
+  host.setTableName(parser.isSet(nameOption) ? parser.value(nameOption)
+                                             : QSysInfo::machineHostName());
   host.setLog([](const QString& line) {
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);

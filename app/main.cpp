@@ -4,8 +4,10 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QProcess>
 
 #include "datapaths.h"
+#include "playwithothers.h"
 #include "random.h"
 #include "singleinstance.h"
 #include "tabout.h"
@@ -64,26 +66,48 @@ int main(int argc, char** argv) {
   // The one random generator of the process; every draw of the game comes from it.
   kuvo::Random random = kuvo::Random::fromSystem();
 
-  // The windows in their fixed order; the main window first, so that closing it ends all.
-  kuvo::Tchat chat(random, QApplication::arguments().mid(1));
-  kuvo::Ttallylist tally(&chat, kuvo::dataFilePath(QStringLiteral("Kuvotally.tld")));
-  kuvo::Tabout about(&chat);
-  kuvo::Tgamestart gamestart(&chat);
-  kuvo::Thelp help(&chat, &about);
-  kuvo::Tphrases phrases(&chat);
-  kuvo::TcpHost host(random);
-  kuvo::Tspylist spylist(&chat);
-  kuvo::Tdownload download(&chat);
-  chat.attachWindows({&tally, &about, &gamestart, &help, &phrases, &host, &spylist, &download});
+  // Joining or hosting from the table finder starts the game anew with the
+  // chosen arguments, once every window of this run is gone (the tally and the
+  // settings are saved by then) and the session's one place is free again.
+  QStringList relaunch;
+  int status = 0;
+  {
+    // The windows in their fixed order; the main window first, so that closing it ends all.
+    kuvo::Tchat chat(random, QApplication::arguments().mid(1));
+    kuvo::Ttallylist tally(&chat, kuvo::dataFilePath(QStringLiteral("Kuvotally.tld")));
+    kuvo::Tabout about(&chat);
+    kuvo::Tgamestart gamestart(&chat);
+    kuvo::Thelp help(&chat, &about);
+    kuvo::Tphrases phrases(&chat);
+    kuvo::TcpHost host(random);
+    kuvo::Tspylist spylist(&chat);
+    kuvo::Tdownload download(&chat);
+    kuvo::PlayWithOthers playWithOthers(&chat, kuvo::finderTargetsFromEnvironment());
+    chat.attachWindows(
+        {&tally, &about, &gamestart, &help, &phrases, &host, &spylist, &download, &playWithOthers});
 
-  guard.listen([&chat] {
-    if (chat.isMinimized()) chat.showNormal();
-    chat.raise();
-    chat.activateWindow();
-  });
-  kuvo::onTerminationRequest([&chat] { chat.close(); });
+    guard.listen([&chat] {
+      if (chat.isMinimized()) chat.showNormal();
+      chat.raise();
+      chat.activateWindow();
+    });
+    kuvo::onTerminationRequest([&chat] { chat.close(); });
 
-  QObject::connect(&chat, &kuvo::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-  chat.show();
-  return QApplication::exec();
+    QObject::connect(&chat, &kuvo::Tchat::relaunchRequested, &chat,
+                     [&](const QStringList& arguments) {
+                       relaunch = arguments;
+                       chat.close();
+                     });
+    QObject::connect(&chat, &kuvo::Tchat::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    chat.show();
+    status = QApplication::exec();
+  }
+  if (!relaunch.isEmpty()) {
+    guard.release();
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), relaunch)) {
+      std::fputs("kuvo: could not start the game again to join the table\n", stderr);
+      return 1;
+    }
+  }
+  return status;
 }

@@ -31,6 +31,12 @@ bool SingleInstanceGuard::anotherInstanceRuns() {
   return true;
 }
 
+void SingleInstanceGuard::release() {
+  server_.close();
+  QLocalServer::removeServer(socketPath_);
+  if (lock_) lock_->unlock();
+}
+
 void SingleInstanceGuard::listen(std::function<void()> activate) {
   QLocalServer::removeServer(socketPath_);
   server_.setSocketOptions(QLocalServer::UserAccessOption);

@@ -22,6 +22,9 @@ class SingleInstanceGuard {
   bool anotherInstanceRuns();
   // In the first instance: `activate` runs whenever a later start knocks.
   void listen(std::function<void()> activate);
+  // Gives the session's one place up, so that a program started next (the
+  // game handing over to itself with new arguments) can take it.
+  void release();
 
  private:
   QString lockPath_;

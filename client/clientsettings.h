@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "gamerules.h"
+
 class QWidget;
 
 namespace kuvo {
@@ -28,9 +30,6 @@ inline constexpr int kDefaultLeft = 3;
 inline constexpr int kDefaultTop = 3;
 inline constexpr int kSettingsTextSize = 8;
 inline constexpr int kOversizeShrink = 15;  // a window larger than the work area gives this back
-// The game start dialog's range for the time per round, in seconds.
-inline constexpr int kMinRoundSeconds = 0;
-inline constexpr int kMaxRoundSeconds = 600;
 
 // Options as key and text, in the order the file gets them.
 using SettingsValues = std::vector<std::pair<QString, QString>>;

@@ -11,6 +11,7 @@ namespace kuvo {
 struct MenuActions {
   // File
   QAction* startGame = nullptr;
+  QAction* playWithOthers = nullptr;
   QAction* exit = nullptr;
   // Options
   QAction* playSounds = nullptr;         // checkable

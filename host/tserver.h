@@ -11,6 +11,7 @@
 
 #include "engine.h"
 #include "framing.h"
+#include "gamerules.h"
 #include "messages.h"
 #include "playertable.h"
 #include "random.h"
@@ -26,11 +27,6 @@ inline constexpr int kRelayBurst = 10;
 inline constexpr int kRelaysPerSecond = 5;
 // A connection that has not logged in this long after being asked to is closed.
 inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
-
-// What a game start may ask for: the ranges of the start dialog.
-inline constexpr int kMinRoundsPerGame = 1;
-inline constexpr int kMaxRoundsPerGame = 10;
-inline constexpr int kMaxRoundSeconds = 600;
 
 // Text from a peer made safe for a terminal: C0, DEL and C1 controls, the
 // backslash and bytes that are not UTF-8 are written as escapes, so nothing a

@@ -14,7 +14,10 @@
 #include "fields.h"
 #include "gametable.h"
 #include "messages.h"
+#include "names.h"
 #include "playerslotspanel.h"
+#include "playwithothers.h"
+#include "settingsfile.h"
 #include "soundboard.h"
 #include "tabout.h"
 #include "tcphost.h"
@@ -32,6 +35,8 @@ constexpr int kClientWidth = 715;
 constexpr int kClientHeight = 511;
 constexpr QRect kBoardPanel{2, 2, 708, 509};
 constexpr char kSettingsFile[] = "orvellobby.ini";
+// Our own key beside the others: the name the table finder last joined or hosted with.
+constexpr char kPlayerNameKey[] = "Playername";
 
 // Until the tally window exists (it is created right after this window),
 // game results have nowhere to go.
@@ -173,6 +178,19 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
   }
   if (windows_.download) {
     windows_.download->onExitGame = [this] { close(); };
+    connect(windows_.download, &Tdownload::playWithOthersRequested, this,
+            &Tchat::openPlayWithOthers);
+  }
+  if (windows_.playWithOthers) {
+    connect(
+        windows_.playWithOthers, &PlayWithOthers::joinRequested, this,
+        [this](const QString& name, const QString& address) { relaunchAs(name, address, false); });
+    connect(windows_.playWithOthers, &PlayWithOthers::hostRequested, this,
+            [this](const QString& name) { relaunchAs(name, QString(), true); });
+  }
+  if (windows_.tally) {
+    const QString notice = windows_.tally->takeLoadNotice();
+    if (!notice.isEmpty()) addlinetochat("0+" + notice, state_.systemcolor);
   }
   chat_->onBannerClicked = [this] {
     if (windows_.about) windows_.about->openLink();
@@ -188,6 +206,7 @@ void Tchat::createMenus() {
   auto* file = menuBar()->addMenu(QStringLiteral("File"));
   menu_.startGame = file->addAction(QStringLiteral("Start Game"));
   menu_.startGame->setEnabled(false);
+  menu_.playWithOthers = file->addAction(QStringLiteral("Play with Others…"));
   file->addSeparator();
   menu_.exit = file->addAction(QStringLiteral("Exit"));
 
@@ -233,6 +252,7 @@ void Tchat::createMenus() {
 
   connect(menu_.startGame, &QAction::triggered, this, &Tchat::button_startClick);
   connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+  connect(menu_.playWithOthers, &QAction::triggered, this, &Tchat::openPlayWithOthers);
   connect(menu_.resetScreenLocation, &QAction::triggered, this,
           [this] { ResetScreenLocation1Click(this); });
   connect(menu_.viewTally, &QAction::triggered, this, [this] {
@@ -350,7 +370,9 @@ void Tchat::processparams() {
   }
   addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), state_.systemcolor);
   if (arguments_.size() < 3) return;
-  state_.myname = arguments_[0];
+  // Cleaned as the host cleans every name, so what this window shows of its
+  // own player is what the others see.
+  state_.myname = QString::fromStdString(cleanNameText(arguments_[0].toStdString()));
   state_.hostaddress = arguments_[1];
   if (arguments_[2] == QLatin1String("true")) {
     if (!hostpress()) return;
@@ -377,6 +399,7 @@ bool Tchat::hostpress() {
   }
   state_.loginname = state_.myname.toStdString() + kTerminator;
   state_.hostsInProcess = true;
+  if (windows_.host) windows_.host->setTableName(state_.myname);
   connectAddress_ = QStringLiteral("127.0.0.1");
   sock_.connectToHost(connectAddress_, port);
   setModerating(true);
@@ -385,10 +408,44 @@ bool Tchat::hostpress() {
 
 void Tchat::joinpress() {
   state_.loginname = state_.myname.toStdString() + kTerminator;
-  connectAddress_ = state_.hostaddress;
-  sock_.connectToHost(state_.hostaddress, gamePort_);
+  // "host", or "host:port" for a table on another port (as the table finder
+  // writes it; an IPv6 address in brackets).
+  QString host = state_.hostaddress;
+  quint16 port = gamePort_;
+  const auto colon = host.lastIndexOf(QLatin1Char(':'));
+  const bool bracketed = host.startsWith(QLatin1Char('[')) && colon > 0 && host[colon - 1] == ']';
+  if (colon > 0 && (bracketed || host.indexOf(QLatin1Char(':')) == colon)) {
+    bool ok = false;
+    const uint value = host.mid(colon + 1).toUInt(&ok);
+    if (ok && value > 0 && value <= 65535) {
+      port = static_cast<quint16>(value);
+      host = bracketed ? host.mid(1, colon - 2) : host.left(colon);
+    }
+  }
+  connectAddress_ = host;
+  sock_.connectToHost(host, port);
   table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
+}
+
+void Tchat::openPlayWithOthers() {
+  if (!windows_.playWithOthers) return;
+  SettingsFile file(settingsPath());
+  file.load();
+  QString name = file.readText(QString::fromLatin1(kPlayerNameKey), QString());
+  if (name.isEmpty() && !arguments_.isEmpty()) name = state_.myname;
+  if (windows_.playWithOthers->playerName().isEmpty()) windows_.playWithOthers->setPlayerName(name);
+  windows_.playWithOthers->show();
+  windows_.playWithOthers->raise();
+}
+
+void Tchat::relaunchAs(const QString& name, const QString& address, bool host) {
+  SettingsFile file(settingsPath());
+  file.load();
+  file.writeText(QString::fromLatin1(kPlayerNameKey), name);
+  file.save();
+  emit relaunchRequested({name, host ? QStringLiteral("127.0.0.1") : address,
+                          host ? QStringLiteral("true") : QStringLiteral("false")});
 }
 
 void Tchat::setModerating(bool on) {
@@ -508,9 +565,8 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
       table_->startthegame(payload);
       break;
     case Msg::Winner:
-      table_->winner(payload);
       // A finished game is on disk at once, not only when the program ends.
-      if (windows_.tally) windows_.tally->save();
+      if (table_->winner(payload) && windows_.tally) windows_.tally->save();
       break;
     case Msg::Full:
       // Only the answer to our connection: a table that has let us in is not full.

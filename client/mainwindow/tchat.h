@@ -40,6 +40,7 @@ class Thelp;
 class Tphrases;
 class Tspylist;
 class Tdownload;
+class PlayWithOthers;
 
 struct ClientIntervals {
   std::chrono::milliseconds dispatcher{1};
@@ -60,6 +61,7 @@ struct SecondaryWindows {
   TcpHost* host = nullptr;
   Tspylist* spylist = nullptr;
   Tdownload* download = nullptr;
+  PlayWithOthers* playWithOthers = nullptr;  // File > "Play with Others..."
 };
 
 class Tchat : public QMainWindow, public ClientServices {
@@ -114,6 +116,9 @@ class Tchat : public QMainWindow, public ClientServices {
  signals:
   // The main window closed: the program ends.
   void closed();
+  // The player chose a table to join or to host: the program ends and starts
+  // again with these arguments, the same way in as from the command line.
+  void relaunchRequested(const QStringList& arguments);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -122,6 +127,8 @@ class Tchat : public QMainWindow, public ClientServices {
 
  private:
   void createMenus();
+  void openPlayWithOthers();
+  void relaunchAs(const QString& name, const QString& address, bool host);
   void sockRead();
   // Shows the text once the current handler is done, then closes the window.
   void endWith(const QString& text);

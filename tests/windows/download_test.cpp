@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -12,7 +13,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
