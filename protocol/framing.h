@@ -8,26 +8,33 @@
 
 namespace kuvo {
 
-// No legitimate message comes near this; the longest (a board of 25 groups)
-// is a few hundred bytes. A peer that sends more without a terminator is
-// closed rather than allowed to grow our memory.
-inline constexpr std::size_t kMaxPendingBytes = 16 * 1024;
+// The longest message either side accepts, terminator not counted. No
+// legitimate message comes near it: the longest built by the game (a board of
+// 25 groups) is a few hundred bytes, and a chat line is capped far below it.
+// A peer that sends more is closed rather than allowed to grow our memory,
+// and the host never sends more.
+inline constexpr std::size_t kMaxFrameBytes = 16 * 1024;
+// Bytes waiting for their terminator can never exceed one frame.
+inline constexpr std::size_t kMaxPendingBytes = kMaxFrameBytes;
 
 class FrameSplitter {
  public:
   FrameSplitter() = default;
-  explicit FrameSplitter(std::size_t maxPending) : maxPending_(maxPending) {}
+  explicit FrameSplitter(std::size_t maxFrame) : maxFrame_(maxFrame) {}
 
   // Appends the bytes and hands every complete message (terminator removed)
   // to `sink`, in order. Bytes after the last terminator stay pending for the
-  // next call. Returns false when the pending bytes exceed the limit: the
-  // caller must drop the connection.
+  // next call. Returns false as soon as a message is longer than the limit,
+  // whether it came in one read or in many: the messages before it have been
+  // delivered, nothing after it is, and the caller must drop the connection.
   bool feed(std::string_view bytes, const std::function<void(std::string&&)>& sink);
 
   std::size_t pendingSize() const { return pending_.size(); }
 
  private:
-  std::size_t maxPending_ = kMaxPendingBytes;
+  bool refuse();
+
+  std::size_t maxFrame_ = kMaxFrameBytes;
   std::string pending_;
 };
 

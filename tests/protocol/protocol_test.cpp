@@ -75,6 +75,40 @@ TEST(Framing, RefusesAnUnterminatedFlood) {
   EXPECT_EQ(out, std::vector<std::string>{"ok"});
 }
 
+// The limit must mean the same however the network cuts the bytes: each
+// frame is fed whole, and split in two at every byte.
+TEST(Framing, LimitHoldsWhetherAFrameArrivesWholeOrInPieces) {
+  constexpr std::size_t kLimit = 16;
+  const struct {
+    const char* what;
+    std::string stream;
+    std::vector<std::string> delivered;
+    bool accepted;
+  } cases[] = {
+      {"at the limit", std::string(kLimit, 'a') + FF, {std::string(kLimit, 'a')}, true},
+      {"one byte over", std::string(kLimit + 1, 'a') + FF, {}, false},
+      {"over, unterminated", std::string(kLimit + 1, 'a'), {}, false},
+      {"short one, then one over", "ok" + FF + std::string(kLimit + 1, 'b') + FF, {"ok"}, false},
+      {"over, then a short one", std::string(kLimit + 1, 'b') + FF + "ok" + FF, {}, false},
+      {"two at the limit back to back",
+       std::string(kLimit, 'a') + FF + std::string(kLimit, 'b') + FF,
+       {std::string(kLimit, 'a'), std::string(kLimit, 'b')},
+       true},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t cut = 0; cut <= c.stream.size(); ++cut) {
+      FrameSplitter splitter(kLimit);
+      std::vector<std::string> out;
+      auto sink = [&](std::string&& m) { out.push_back(std::move(m)); };
+      const bool first = splitter.feed(std::string_view(c.stream).substr(0, cut), sink);
+      const bool accepted = first && splitter.feed(std::string_view(c.stream).substr(cut), sink);
+      EXPECT_EQ(accepted, c.accepted) << c.what << ", cut at " << cut;
+      EXPECT_EQ(out, c.delivered) << c.what << ", cut at " << cut;
+      EXPECT_LE(splitter.pendingSize(), kLimit) << c.what << ", cut at " << cut;
+    }
+  }
+}
+
 TEST(Messages, SplitsNameAndPayloadAtTheFirstPlus) {
   struct Case {
     std::string entry, name, payload;
