@@ -268,19 +268,34 @@ void TServer::disconnectsock(int slot) {
   if (p.connected && p.conn) p.conn->close();
 }
 
+// The relay of a line that arrived under the frame limit may be over it once
+// the sender's name is added, and a client refuses such a frame by dropping
+// the connection. So the text is cut to fit, keeping its colour; a relay that
+// cannot fit even so is dropped. Either way the sender keeps its seat.
+static std::optional<std::string> relayFrame(Msg relayed, int sender, std::string_view head,
+                                             std::string_view text) {
+  const std::size_t overhead = build(relayed, {sender, head}).size() - 1;  // the terminator
+  if (overhead > kMaxFrameBytes) return std::nullopt;
+  const auto fitted = fitColouredText(text, kMaxFrameBytes - overhead);
+  if (!fitted) return std::nullopt;
+  std::string line(head);
+  line += *fitted;
+  return build(relayed, {sender, line});
+}
+
 void TServer::relay(Msg relayed, std::string_view separator, int sender, std::string_view payload) {
   FieldReader reader(payload);
   if (!ownSlot(reader.intField(), sender)) return;
-  std::string line = table_.players[sender].name;
-  line += separator;
-  line += reader.rest();
-  table_.sendAll(build(relayed, {sender, line}));
+  const std::string head = table_.players[sender].name + std::string(separator);
+  if (const auto frame = relayFrame(relayed, sender, head, reader.rest())) table_.sendAll(*frame);
 }
 
 void TServer::playasound(int sender, std::string_view payload) {
   FieldReader reader(payload);
   if (!ownSlot(reader.intField(), sender)) return;
-  table_.sendAll(build(Msg::PlayASoundRelay, {sender, reader.rest()}));
+  // A sound name is not cut: a sound that does not fit is no sound.
+  const std::string frame = build(Msg::PlayASoundRelay, {sender, reader.rest()});
+  if (frame.size() - 1 <= kMaxFrameBytes) table_.sendAll(frame);
 }
 
 void TServer::justwatch(int sender, std::string_view payload) {

@@ -25,6 +25,28 @@ bool FrameSplitter::feed(std::string_view bytes, const std::function<void(std::s
   return true;
 }
 
+namespace {
+
+// The longest prefix of `text` of at most `length` bytes that does not end
+// inside a UTF-8 character.
+std::string_view utf8Prefix(std::string_view text, std::size_t length) {
+  if (length >= text.size()) return text;
+  while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+  return text.substr(0, length);
+}
+
+}  // namespace
+
+std::optional<std::string> fitColouredText(std::string_view text, std::size_t budget) {
+  if (text.size() <= budget) return std::string(text);
+  const auto bar = text.rfind('|');
+  const std::string_view colour = bar == std::string_view::npos ? "" : text.substr(bar);
+  if (colour.size() > budget) return std::nullopt;
+  std::string out(utf8Prefix(text.substr(0, text.size() - colour.size()), budget - colour.size()));
+  out += colour;
+  return out;
+}
+
 bool FrameSplitter::refuse() {
   pending_.clear();
   pending_.shrink_to_fit();

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,12 @@ class FrameSplitter {
   std::size_t maxFrame_ = kMaxFrameBytes;
   std::string pending_;
 };
+
+// Shortens a chat or action text with its colour ("text|colour") to at most
+// `budget` bytes: the text before the last bar loses its end, cut between
+// UTF-8 characters, and the bar and the colour stay, so the line keeps its
+// colour. A text without a bar is cut as a whole. Returns nullopt when even
+// the bar and the colour alone are longer than the budget.
+std::optional<std::string> fitColouredText(std::string_view text, std::size_t budget);
 
 }  // namespace kuvo

@@ -162,6 +162,20 @@ TEST_F(HostTest, RelaysReachEveryoneTheSenderIncluded) {
   }
 }
 
+TEST_F(HostTest, ARelayNeverExceedsTheFrameLimitAndTheSenderStays) {
+  auto& ann = login("Ann");
+  auto& bob = login(std::string(100, 'B'));
+  clearAll();
+  // Arrives just under the limit; the name would push its relay over it.
+  const std::string head = "CMD_chat+2+";
+  say(bob, head + std::string(kMaxFrameBytes - head.size() - 6, 'x') + "|clRed");
+  const auto got = ann.take();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].size(), kMaxFrameBytes);
+  EXPECT_TRUE(got[0].ends_with("x|clRed"));
+  EXPECT_FALSE(bob.closed);
+}
+
 TEST_F(HostTest, MessagesThatClaimAnotherSlotOrCarryJunkAreDropped) {
   auto& ann = login("Ann");
   auto& bob = login("Bob");

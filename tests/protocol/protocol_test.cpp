@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,25 @@ TEST(Framing, LimitHoldsWhetherAFrameArrivesWholeOrInPieces) {
       EXPECT_LE(splitter.pendingSize(), kLimit) << c.what << ", cut at " << cut;
     }
   }
+}
+
+TEST(Framing, CutsARelayedTextToFitKeepingItsColour) {
+  const struct {
+    std::string text;
+    std::size_t budget;
+    std::optional<std::string> fitted;
+  } cases[] = {
+      {"hello|clRed", 11, "hello|clRed"},
+      {"hello|clRed", 9, "hel|clRed"},
+      {"a|b|clRed", 7, "a|clRed"},        // the colour is after the last bar
+      {"hello|clRed", 6, "|clRed"},       // no text left, the colour still there
+      {"hello|clRed", 5, std::nullopt},   // not even the colour fits
+      {"no colour here", 5, "no co"},     // shown red anyway: cut as a whole
+      {"K\xC3\xBC|clRed", 8, "K|clRed"},  // never half a character
+      {"\xE2\x9C\x93\xE2\x9C\x93|x", 7, "\xE2\x9C\x93|x"},
+      {"\xF0\x9F\x98\x80|x", 4, "|x"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fitColouredText(c.text, c.budget), c.fitted) << c.text;
 }
 
 TEST(Messages, SplitsNameAndPayloadAtTheFirstPlus) {
