@@ -124,6 +124,38 @@ QUrl webAddress(const QString& word) {
   return url;
 }
 
+// A word of a line cut into the link in it and the punctuation around it:
+// "(www.example.com)," opens www.example.com, and the brackets and the comma
+// stay beside the link as text. The link keeps the word's trailing blank when
+// nothing follows it. `core` is empty when the word holds no link.
+struct LinkWord {
+  QString before, core, after;
+};
+
+LinkWord splitLinkWord(const QString& word) {
+  static const QString kLeading = QStringLiteral("([{<\"'\u00AB\u201C\u2018");
+  static const QString kTrailing = QStringLiteral(".,;:!?)]}>\"'\u00BB\u201D\u2019");
+  if (!isweblink(word)) return {};
+  const bool blank = word.endsWith(QLatin1Char(' '));
+  qsizetype from = 0, to = word.size() - (blank ? 1 : 0);
+  while (from < to && kLeading.contains(word[from])) ++from;
+  while (to > from && kTrailing.contains(word[to - 1])) {
+    // A closing bracket that closes one inside the address belongs to it
+    // (http://en.wikipedia.org/wiki/Foo_(bar)).
+    const QChar c = word[to - 1];
+    const QChar open = c == u')' ? u'(' : c == u']' ? u'[' : c == u'}' ? u'{' : QChar();
+    if (!open.isNull()) {
+      const QStringView inside = QStringView(word).mid(from, to - from);
+      if (inside.count(open) >= inside.count(c)) break;
+    }
+    --to;
+  }
+  const QString core = word.mid(from, to - from);
+  if (!isweblink(core)) return {};
+  if (to == word.size() - (blank ? 1 : 0)) return {word.left(from), word.mid(from), {}};
+  return {word.left(from), core, word.mid(to)};
+}
+
 QString captionNumber(const QAction* action) {
   QString caption = action->text();
   caption.remove(QLatin1Char('&'));
@@ -263,6 +295,8 @@ void ChatPanel::buildWidgets(QWidget* board) {
   mainchat_->setUndoRedoEnabled(false);
   mainchat_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                      Qt::LinksAccessibleByMouse);
+  // Keyboard selection keeps a text cursor; nobody types here, so it is not drawn.
+  mainchat_->setCursorWidth(0);
   mainchat_->document()->setUndoRedoEnabled(false);
   mainchat_->document()->setDocumentMargin(kViewMargin);
   mainchat_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -476,15 +510,18 @@ void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCh
     if (end < 0) end = words.size() - 1;
     const QString word = words.mid(start, end - start + 1);
     start = end + 1;
-    if (isweblink(word)) {
-      if (!plain.isEmpty()) {
-        cursor.insertText(plain, format);
-        plain.clear();
-      }
-      addLink(cursor, word);
-    } else {
+    const LinkWord link = splitLinkWord(word);
+    if (link.core.isEmpty()) {
       plain += word;
+      continue;
     }
+    plain += link.before;
+    if (!plain.isEmpty()) {
+      cursor.insertText(plain, format);
+      plain.clear();
+    }
+    addLink(cursor, link.core);
+    plain += link.after;
   }
   if (!plain.isEmpty()) cursor.insertText(plain, format);
 }
@@ -513,7 +550,9 @@ void ChatPanel::scrollToEndUnlessOff() {
 
 void ChatPanel::chatrecieved(std::string_view payload) {
   const QString text = QString::fromUtf8(payload.data(), static_cast<qsizetype>(payload.size()));
-  const qsizetype bar = text.indexOf(QLatin1Char('|'));
+  // The colour is the last field the sender appended, so a bar typed in the
+  // text (":|", "a|b") stays text.
+  const qsizetype bar = text.lastIndexOf(QLatin1Char('|'));
   if (bar < 0) {
     addlinetochat(text, kRed);
     return;
@@ -552,6 +591,8 @@ void ChatPanel::setTextSize(int size) {
   QTextCursor all(mainchat_->document());
   all.select(QTextCursor::Document);
   all.mergeCharFormat(sized);
+  // New sizes move every line; the newest stay in view.
+  scrollToEndUnlessOff();
   for (QAction* item : menu_.textSize)
     if (item) item->setChecked(captionNumber(item) == QString::number(size));
 }
@@ -602,11 +643,12 @@ void ChatPanel::sendit() {
   const ClientState& state = services_.state();
   if (!state.loggedin) return;
   const QString text = mychat_->text();
-  if (!text.isEmpty()) {
+  // Blanks alone would show as an empty line for everyone: nothing is sent.
+  if (!text.trimmed().isEmpty()) {
     const std::string colour = colourToText(chatColour_);
     if (!text.startsWith(QLatin1Char('/'))) {
       services_.sendToHost(build(Msg::Chat, {state.mynumber, text.toStdString() + '|' + colour}));
-    } else if (text.left(3) == QLatin1String("/me")) {
+    } else if (text.left(3) == QLatin1String("/me") && !text.mid(4).trimmed().isEmpty()) {
       services_.sendToHost(
           build(Msg::Action, {state.mynumber, text.mid(4).toStdString() + '|' + colour}));
     }

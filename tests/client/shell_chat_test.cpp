@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -99,7 +100,9 @@ TEST_F(ChatTest, ReceivedColours) {
       {"3+Ann chats: hi|$0000FF00", QColor(0, 255, 0), "Ann chats:  hi "},
       {"3+Ann chats: no bar", QColor(255, 0, 0), "Ann chats:  no bar "},
       {"3+Ann chats: hi|clPink", QColor(255, 0, 0), "Ann chats:  hi "},
-      {"3+Ann chats: a|b|clBlue", QColor(255, 0, 0), "Ann chats:  a "},
+      {"3+Ann chats: a|b|clLime", QColor(0, 255, 0), "Ann chats:  a|b "},
+      {"3+Ann chats: :||clLime", QColor(0, 255, 0), "Ann chats:  :| "},
+      {"3+Ann chats: a|b", QColor(255, 0, 0), "Ann chats:  a "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.payload);
@@ -205,6 +208,33 @@ TEST_F(ChatTest, LinksOnlyOpenWebAddresses) {
   EXPECT_EQ(boxes, QStringList(4, QStringLiteral("Cannot open Webpage")));
 }
 
+TEST_F(ChatTest, PunctuationAroundALinkStaysTextBesideIt) {
+  struct Case {
+    const char* word;
+    const char* shown;  // the line with its link in [brackets]
+    const char* opens;
+  };
+  const Case cases[] = {
+      {"(www.example.com),", "Al:  ([www.example.com]), ", "http://www.example.com"},
+      {"\"http://x.org/a.\"", "Al:  \"[http://x.org/a].\" ", "http://x.org/a"},
+      {"http://x.org/Foo_(bar).", "Al:  [http://x.org/Foo_(bar)]. ", "http://x.org/Foo_(bar)"},
+      {"www.example.com", "Al:  [www.example.com ]", "http://www.example.com"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.word);
+    chat.ClearMainChat1Click();
+    opened.clear();
+    chat.addlinetochat(QStringLiteral("1+Al: ") + QString::fromUtf8(c.word), kRed);
+    QString shown;
+    for (const auto& p : pieces(chat.mainchat(), 0))
+      shown += p.format.isAnchor() ? u'[' + p.text + u']' : p.text;
+    EXPECT_EQ(shown, QString::fromUtf8(c.shown));
+    chat.mainchatJump(0);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl(QString::fromUtf8(c.opens)));
+  }
+}
+
 TEST_F(ChatTest, LinkTableWrapsAndClicksOpenWhatTheyShow) {
   for (int i = 0; i < 102; ++i)
     chat.addlinetochat(QStringLiteral("1+Al chats: http://x%1.org").arg(i), kRed);
@@ -235,6 +265,9 @@ TEST_F(ChatTest, InputLineRules) {
       {"/mewaves", {"CMD_action+3+aves|$000080FF"}},
       {"/help", {}},
       {"", {}},
+      {"   ", {}},
+      {"/me   ", {}},
+      {" x ", {"CMD_chat+3+ x |$000080FF"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
@@ -318,6 +351,18 @@ TEST_F(ChatTest, TextSizeMovesTheCheckMarkAndSaves) {
   chat.setTextSize(9);  // no item says 9: the size applies, nothing is checked
   EXPECT_EQ(chat.textSize(), 9);
   for (QAction* item : menu.menu.textSize) EXPECT_FALSE(item->isChecked());
+}
+
+TEST_F(ChatTest, TextSizeKeepsTheNewestLinesInView) {
+  board->show();
+  for (int i = 0; i < 200; ++i) chat.addlinetochat(QStringLiteral("1+Al chats: %1").arg(i), kRed);
+  QScrollBar* bar = chat.mainchat()->verticalScrollBar();
+  for (int item : {3, 0, 2}) {
+    chat.N14Click(item);
+    QApplication::processEvents();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "size item " << item;
+  }
 }
 
 TEST_F(ChatTest, TextColourFromTheChooser) {
