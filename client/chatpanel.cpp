@@ -5,14 +5,17 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -154,6 +157,24 @@ LinkWord splitLinkWord(const QString& word) {
   if (!isweblink(core)) return {};
   if (to == word.size() - (blank ? 1 : 0)) return {word.left(from), word.mid(from), {}};
   return {word.left(from), core, word.mid(to)};
+}
+
+// Text entry into the input line other than a key press: an input method
+// composing or committing, a drop, or the middle button pasting the selection.
+bool entersText(const QEvent* event, const QObject* input) {
+  switch (event->type()) {
+    case QEvent::InputMethod: {
+      const auto* im = static_cast<const QInputMethodEvent*>(event);
+      return !im->commitString().isEmpty() || !im->preeditString().isEmpty();
+    }
+    case QEvent::Drop:
+      // Moving a piece of the line within itself is no new text.
+      return static_cast<const QDropEvent*>(event)->source() != input;
+    case QEvent::MouseButtonRelease:
+      return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    default:
+      return false;
+  }
 }
 
 QString captionNumber(const QAction* action) {
@@ -318,6 +339,7 @@ void ChatPanel::buildWidgets(QWidget* board) {
   mychat_->setGeometry(424, 484, 252, 22);
   mychat_->setFont(QFont(QStringLiteral("Arial")));
   mychat_->setText(QString::fromLatin1(kChatPlaceholder));
+  mychat_->setMaxLength(kMaxChatInput);
   mychat_->setContextMenuPolicy(Qt::CustomContextMenu);
   mychat_->installEventFilter(this);
   connect(mychat_, &QWidget::customContextMenuRequested, this,
@@ -673,10 +695,24 @@ void ChatPanel::sendPhrase(const QString& text) {
 
 void ChatPanel::N271Click(int code) {
   if (code < kFirstSmileyCode || code >= kFirstSmileyCode + kSmileyCount) return;
-  if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
-  mychat_->setText(mychat_->text() + QString::fromLatin1(kSmileyMarker) + QString::number(code));
+  clearPlaceholder();
+  const QString smiley = QString::fromLatin1(kSmileyMarker) + QString::number(code);
+  // Half a code would show as text: a smiley that does not fit is left out.
+  if (mychat_->text().size() + smiley.size() <= kMaxChatInput) appendToInput(smiley);
   mychat_->deselect();
   mychat_->end(false);
+}
+
+void ChatPanel::clearPlaceholder() {
+  if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
+}
+
+void ChatPanel::appendToInput(const QString& text) {
+  clearPlaceholder();
+  const QString current = mychat_->text();
+  qsizetype room = std::max<qsizetype>(0, kMaxChatInput - current.size());
+  if (room < text.size() && room > 0 && text[room].isLowSurrogate()) --room;
+  mychat_->setText(current + text.left(room));
 }
 
 void ChatPanel::button_smiliesClick() {
@@ -712,7 +748,7 @@ void ChatPanel::ClearMainChat1Click() {
 }
 
 void ChatPanel::Paste1Click() {
-  mychat_->setText(mychat_->text() + flattened(QApplication::clipboard()->text()));
+  appendToInput(flattened(QApplication::clipboard()->text()));
   mychat_->deselect();
   mychat_->end(false);
 }
@@ -733,12 +769,14 @@ void ChatPanel::N14Click(int item) {
 
 bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mychat_ && event->type() == QEvent::KeyPress) {
-    if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
+    clearPlaceholder();
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       sendit();
       return true;
     }
+  } else if (watched == mychat_ && entersText(event, mychat_)) {
+    clearPlaceholder();  // the prompt is replaced, however the text comes in
   } else if (watched == image2_ && event->type() == QEvent::MouseButtonRelease) {
     if (onBannerClicked) onBannerClicked();
     return true;

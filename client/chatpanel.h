@@ -36,6 +36,9 @@ namespace kuvo {
 class ChatView;
 
 inline constexpr char kChatPlaceholder[] = "<Enter Chat Here>";
+// The longest input, smiley codes counted as the text they are. Even in
+// characters of four UTF-8 bytes a line stays far below the frame limit.
+inline constexpr int kMaxChatInput = 1000;
 inline constexpr int kStyleCount = 16;
 inline constexpr int kLinkStyle = 4;
 inline constexpr int kWeblinkCount = 101;  // entries 0..100
@@ -122,6 +125,9 @@ class ChatPanel : public QObject {
   void addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
   void addLink(QTextCursor& cursor, const QString& word);
   void sendPhrase(const QString& text);
+  void clearPlaceholder();
+  // Appends as much of `text` as the input still takes, whole characters only.
+  void appendToInput(const QString& text);
   void scrollToEndUnlessOff();
 
   ClientServices& services_;

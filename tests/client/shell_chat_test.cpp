@@ -1,11 +1,16 @@
 // The chat: how lines are shown, what the input line and the phrase buttons
 // send, links, smileys, Rovi's chatter and the text options.
+#include <functional>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -291,6 +296,82 @@ TEST_F(ChatTest, FirstKeyClearsThePlaceholder) {
   EXPECT_EQ(chat.mychat()->text(), QStringLiteral("<Enter Chat Here>"));
   press(chat.mychat(), Qt::Key_A, QStringLiteral("a"));
   EXPECT_EQ(chat.mychat()->text(), QStringLiteral("a"));
+}
+
+// However the text comes in, it replaces the prompt instead of joining it.
+TEST_F(ChatTest, EveryKindOfTextEntryReplacesThePrompt) {
+  QApplication::clipboard()->setText(QStringLiteral("pasted"));
+  const QString prompt = QStringLiteral("<Enter Chat Here>");
+  struct Case {
+    const char* what;
+    std::function<void()> enter;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"menu paste", [&] { chat.Paste1Click(); }, "pasted"},
+      {"input method commit",
+       [&] {
+         QInputMethodEvent commit;
+         commit.setCommitString(QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
+         QApplication::sendEvent(chat.mychat(), &commit);
+       },
+       "\xE4\xBD\xA0\xE5\xA5\xBD"},
+      {"input method composing, then committing",
+       [&] {
+         QInputMethodEvent compose(QStringLiteral("ni"), {});
+         QApplication::sendEvent(chat.mychat(), &compose);
+         EXPECT_EQ(chat.mychat()->text(), QString());
+         QInputMethodEvent commit;
+         commit.setCommitString(QString::fromUtf8("\xE4\xBD\xA0"));
+         QApplication::sendEvent(chat.mychat(), &commit);
+       },
+       "\xE4\xBD\xA0"},
+      {"drop",
+       [&] {
+         QMimeData data;
+         data.setText(QStringLiteral("dropped"));
+         QDragEnterEvent enter(QPoint(40, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+         QApplication::sendEvent(chat.mychat(), &enter);
+         QDropEvent drop(QPointF(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(chat.mychat(), &drop);
+       },
+       "dropped"},
+      {"middle click",
+       [&] {
+         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(40, 10), QPointF(40, 10),
+                             Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+         QApplication::sendEvent(chat.mychat(), &release);
+       },
+       nullptr},  // what it pastes depends on the platform's selection
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    chat.mychat()->setText(prompt);
+    c.enter();
+    EXPECT_FALSE(chat.mychat()->text().contains(prompt));
+    if (c.expected) {
+      EXPECT_EQ(chat.mychat()->text(), QString::fromUtf8(c.expected));
+    }
+  }
+}
+
+TEST_F(ChatTest, InputTakesAtMostAThousandCharacters) {
+  chat.mychat()->clear();
+  QApplication::clipboard()->setText(QString(1500, u'x'));
+  chat.Paste1Click();
+  EXPECT_EQ(chat.mychat()->text().size(), kMaxChatInput);
+  press(chat.mychat(), Qt::Key_A, QStringLiteral("a"));
+  EXPECT_EQ(chat.mychat()->text(), QString(kMaxChatInput, u'x'));
+  // A smiley that does not fit whole is left out, not cut.
+  chat.mychat()->setText(QString(kMaxChatInput - 4, u'x'));
+  chat.N271Click(12);
+  EXPECT_EQ(chat.mychat()->text().size(), kMaxChatInput - 4);
+  // Nor is a character cut in half.
+  chat.mychat()->setText(QString(kMaxChatInput - 1, u'x'));
+  QApplication::clipboard()->setText(QString::fromUtf8("\xF0\x9F\x98\x80"));
+  chat.Paste1Click();
+  EXPECT_EQ(chat.mychat()->text().size(), kMaxChatInput - 1);
 }
 
 TEST_F(ChatTest, SmileyMenuAppendsItsCode) {
