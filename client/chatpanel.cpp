@@ -29,6 +29,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -250,6 +251,38 @@ Colour fromQColor(const QColor& colour) {
          (static_cast<Colour>(rgb.blue()) << 16);
 }
 
+namespace {
+
+// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double luminance(const QColor& colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+// Contrast of 4.5 to 1 against black, enough for text of the chat's sizes.
+constexpr double kMinLuminance = 4.5 * 0.05 - 0.05;
+
+}  // namespace
+
+QColor readableOnChat(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  if (luminance(rgb) >= kMinLuminance) return rgb;
+  const QColor hsl = rgb.toHsl();
+  // The lowest lightness of the same hue and saturation that reads well.
+  int low = hsl.lightness(), high = 255;
+  while (low < high) {
+    const int mid = (low + high) / 2;
+    if (luminance(QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), mid).toRgb()) >= kMinLuminance)
+      high = mid;
+    else
+      low = mid + 1;
+  }
+  return QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), low).toRgb();
+}
+
 ChatPanel::ChatPanel(QWidget* board, ClientServices& services, MenuActions& menu)
     : QObject(board), services_(services), menu_(menu) {
   openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -436,7 +469,7 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   // earlier lines follow when the view is next painted, so a sender that changes
   // colour with every line costs one walk of the view per frame, not per line.
   QTextCharFormat& style = styles_[static_cast<size_t>(s)];
-  const QColor newColour = toQColor(colour);
+  const QColor newColour = readableOnChat(toQColor(colour));
   if (style.foreground().color() != newColour) {
     recolourPending_[static_cast<size_t>(s)] = true;
     mainchat_->viewport()->update();
@@ -622,7 +655,8 @@ void ChatPanel::setTextSize(int size) {
 void ChatPanel::setChatColour(Colour colour) {
   chatColour_ = colour;
   QPalette palette = mychat_->palette();
-  palette.setColor(QPalette::Text, toQColor(colour));
+  // What is sent stays the colour chosen; the input only shows it readably.
+  palette.setColor(QPalette::Text, readableOnChat(toQColor(colour)));
   palette.setColor(QPalette::Base, Qt::black);
   mychat_->setPalette(palette);
 }

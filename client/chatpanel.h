@@ -52,6 +52,9 @@ bool isweblink(const QString& word);
 // A chat colour as the widgets take it; system colours map to the palette.
 QColor toQColor(Colour colour);
 Colour fromQColor(const QColor& colour);
+// The colour as it shows on the chat's black: one too dark to read there is
+// lightened, keeping its hue, until it stands out well enough for small text.
+QColor readableOnChat(const QColor& colour);
 
 class ChatPanel : public QObject {
   Q_OBJECT

@@ -1,5 +1,6 @@
 // The chat: how lines are shown, what the input line and the phrase buttons
 // send, links, smileys, Rovi's chatter and the text options.
+#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -101,7 +102,7 @@ TEST_F(ChatTest, ReceivedColours) {
     const char* text;
   };
   const Case cases[] = {
-      {"3+Ann chats: hi|clBlue", QColor(0, 0, 255), "Ann chats:  hi "},
+      {"3+Ann chats: hi|clAqua", QColor(0, 255, 255), "Ann chats:  hi "},
       {"3+Ann chats: hi|$0000FF00", QColor(0, 255, 0), "Ann chats:  hi "},
       {"3+Ann chats: no bar", QColor(255, 0, 0), "Ann chats:  no bar "},
       {"3+Ann chats: hi|clPink", QColor(255, 0, 0), "Ann chats:  hi "},
@@ -119,7 +120,7 @@ TEST_F(ChatTest, ReceivedColours) {
 }
 
 TEST_F(ChatTest, EarlierLinesOfASenderTakeItsLatestColour) {
-  chat.chatrecieved("3+Ann chats: one|clBlue");
+  chat.chatrecieved("3+Ann chats: one|clAqua");
   chat.chatrecieved("4+Cy chats: mine|clLime");
   chat.chatrecieved("3+Ann chats: two www.example.com|clYellow");
   chat.chatrecieved("3+Ann chats: three|clRed");
@@ -127,7 +128,7 @@ TEST_F(ChatTest, EarlierLinesOfASenderTakeItsLatestColour) {
   const auto colourAt = [this](int block) {
     return pieces(chat.mainchat(), block).at(0).format.foreground().color();
   };
-  EXPECT_EQ(colourAt(0), QColor(0, 0, 255));
+  EXPECT_EQ(colourAt(0), QColor(0, 255, 255));
   EXPECT_EQ(colourAt(2), QColor(255, 255, 0));
   chat.mainchat()->viewport()->grab();  // painted
   // Ann's earlier lines follow Ann's newest colour; Cy's stays; links stay white.
@@ -158,6 +159,47 @@ TEST_F(ChatTest, RecolouringTakesAtMostAFifthOfTheTime) {
   chat.mainchat()->viewport()->grab();
   EXPECT_EQ(colourAt(0), QColor(0, 255, 0));
   EXPECT_EQ(colourAt(1), QColor(0, 255, 0));
+}
+
+// Contrast against the chat's black, as the eye sees it (1 to 21).
+double contrastOnBlack(const QColor& c) {
+  const auto linear = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  const double l =
+      0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  return (l + 0.05) / 0.05;
+}
+
+TEST_F(ChatTest, DarkColoursShowReadablyButAreSentAsChosen) {
+  struct Case {
+    const char* colour;
+    bool changed;
+  };
+  const Case cases[] = {{"clBlack", true},   {"clNavy", true},    {"clMaroon", true},
+                        {"clBlue", true},    {"$00200010", true}, {"clRed", false},
+                        {"clYellow", false}, {"clWhite", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.colour);
+    const Colour chosen = *colourFromText(c.colour);
+    const QColor given = toQColor(chosen);
+    chat.ClearMainChat1Click();
+    chat.chatrecieved(std::string("4+Cy chats: hi|") + c.colour);
+    const QColor shown = pieces(chat.mainchat(), 0).at(0).format.foreground().color();
+    EXPECT_GE(contrastOnBlack(shown), 4.5);
+    EXPECT_EQ(shown != given, c.changed);
+    if (given.hslSaturation() > 0) {
+      EXPECT_NEAR(shown.hslHue(), given.hslHue(), 3);
+    }
+
+    chat.setChatColour(chosen);
+    EXPECT_EQ(chat.mychat()->palette().color(QPalette::Text), shown);
+    services.sent.clear();
+    chat.mychat()->setText(QStringLiteral("x"));
+    chat.sendit();
+    EXPECT_EQ(services.sentText(),
+              std::vector<std::string>{"CMD_chat+3+x|" + colourToText(chosen)});
+  }
 }
 
 TEST_F(ChatTest, LinesGoToTheirSendersStyles) {
@@ -455,7 +497,7 @@ TEST_F(ChatTest, TextColourFromTheChooser) {
   answer = 0xFF0000;
   menu.menu.textColor->trigger();
   EXPECT_EQ(chat.chatColour(), 0xFF0000u);
-  EXPECT_EQ(chat.mychat()->palette().color(QPalette::Text), QColor(0, 0, 255));
+  EXPECT_EQ(chat.mychat()->palette().color(QPalette::Text), readableOnChat(QColor(0, 0, 255)));
   EXPECT_EQ(services.settingsSaves, 1);
   chat.mychat()->setText(QStringLiteral("blue"));
   chat.sendit();
