@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -360,8 +361,10 @@ void ChatPanel::buildWidgets(QWidget* board) {
   connect(mainchat_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (url.scheme() != QLatin1String(kLinkScheme)) return;
     bool ok = false;
-    const int link = url.path().toInt(&ok);
-    mainchatJump(ok ? link : -1);
+    const long long serial = url.path().toLongLong(&ok);
+    const long long link = serial - firstLinkSerial_;
+    mainchatJump(ok && link >= 0 && link <= std::numeric_limits<int>::max() ? static_cast<int>(link)
+                                                                            : -1);
   });
   connect(mainchat_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { chatMenu_->popup(mainchat_->viewport()->mapToGlobal(at)); });
@@ -508,7 +511,37 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   }
   if (!body.isEmpty()) addWords(cursor, body, format);
   cursor.endEditBlock();
+  dropOldestLines();
   scrollToEndUnlessOff();
+}
+
+void ChatPanel::dropOldestLines() {
+  QTextDocument* document = mainchat_->document();
+  const int excess = document->blockCount() - kMaxChatLines;
+  if (excess <= 0) return;
+  const QTextBlock keep = document->findBlockByNumber(excess);
+  // The links that go with the lines: the newest of them tells how many
+  // targets leave the front of the list.
+  long long newestGone = -1;
+  for (QTextBlock block = document->begin(); block.isValid() && block != keep;
+       block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (!format.isAnchor()) continue;
+      bool ok = false;
+      const long long serial = QUrl(format.anchorHref()).path().toLongLong(&ok);
+      if (ok) newestGone = std::max(newestGone, serial);
+    }
+  }
+  // A removal of its own, apart from the line just added: the view then lays
+  // out only what changed instead of the whole text.
+  QTextCursor cursor(document);
+  cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  while (!linkTargets_.empty() && firstLinkSerial_ <= newestGone) {
+    linkTargets_.pop_front();
+    ++firstLinkSerial_;
+  }
 }
 
 void ChatPanel::applyPendingColours() {
@@ -591,7 +624,7 @@ void ChatPanel::addLink(QTextCursor& cursor, const QString& word) {
   link.setFontPointSize(textSize_);
   QUrl href;
   href.setScheme(QString::fromLatin1(kLinkScheme));
-  href.setPath(QString::number(linkTargets_.size()));
+  href.setPath(QString::number(firstLinkSerial_ + static_cast<long long>(linkTargets_.size())));
   link.setAnchorHref(href.toString());
   linkTargets_.push_back(word);
   cursor.insertText(word, link);
@@ -777,6 +810,7 @@ void ChatPanel::SelectAll1Click() {
 void ChatPanel::ClearMainChat1Click() {
   mainchat_->document()->clear();
   linkTargets_.clear();
+  firstLinkSerial_ = 0;
   empty_ = true;
   mychat_->setFocus();
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -43,6 +44,9 @@ inline constexpr int kStyleCount = 16;
 inline constexpr int kLinkStyle = 4;
 inline constexpr int kWeblinkCount = 101;  // entries 0..100
 inline constexpr int kPhraseCount = 10;
+// The view keeps this many of the newest lines; older ones leave it, so a
+// flood cannot grow it without end.
+inline constexpr int kMaxChatLines = 5000;
 inline constexpr int kPhraseCooldownTicks = 100;
 inline constexpr int kDefaultTextSize = 10;
 inline constexpr Colour kBuiltInChatColour = 0x0080FF;
@@ -101,7 +105,7 @@ class ChatPanel : public QObject {
   const std::array<QString, kWeblinkCount>& weblinks() const { return weblinks_; }
   int lastweblink() const { return lastweblink_; }
   // The targets of the links now in the view, in view order.
-  const std::vector<QString>& linkTargets() const { return linkTargets_; }
+  const std::deque<QString>& linkTargets() const { return linkTargets_; }
   // The style a line of this sender number is written in.
   static int styleFor(int number);
   const QTextCharFormat& style(int s) const { return styles_[static_cast<size_t>(s)]; }
@@ -132,6 +136,7 @@ class ChatPanel : public QObject {
   // Appends as much of `text` as the input still takes, whole characters only.
   void appendToInput(const QString& text);
   void scrollToEndUnlessOff();
+  void dropOldestLines();
 
   ClientServices& services_;
   MenuActions& menu_;
@@ -152,7 +157,10 @@ class ChatPanel : public QObject {
   Colour chatColour_ = kBuiltInChatColour;
   std::array<QString, kWeblinkCount> weblinks_{};
   int lastweblink_ = -1;
-  std::vector<QString> linkTargets_;
+  // Each link of the view carries a serial number; linkTargets_ holds the targets of
+  // serials firstLinkSerial_ onwards (the older ones left the view with their lines).
+  std::deque<QString> linkTargets_;
+  long long firstLinkSerial_ = 0;
   bool empty_ = true;  // no paragraph yet since start-up or the last clear
   std::array<bool, kStyleCount> recolourPending_{};  // styles whose earlier lines await a paint
   qint64 recolourNotBefore_ = 0;                     // clockMs() of the next allowed walk

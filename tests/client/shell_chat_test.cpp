@@ -301,6 +301,28 @@ TEST_F(ChatTest, LinkTableWrapsAndClicksOpenWhatTheyShow) {
   EXPECT_TRUE(boxes.isEmpty());
 }
 
+TEST_F(ChatTest, KeepsTheNewestLinesAndTheirLinks) {
+  constexpr int kExtra = 3;
+  for (int i = 0; i < kMaxChatLines + kExtra; ++i)
+    chat.addlinetochat(QStringLiteral("1+Al chats: %1 www.x%1.org").arg(i), kRed);
+  const QTextDocument* doc = chat.mainchat()->document();
+  EXPECT_EQ(doc->blockCount(), kMaxChatLines);
+  EXPECT_EQ(doc->firstBlock().text(), QStringLiteral("Al chats:  %1 www.x%1.org ").arg(kExtra));
+  EXPECT_EQ(chat.linkTargets().size(), static_cast<size_t>(kMaxChatLines));
+  // A click on a link shown opens that link, at the top and at the bottom.
+  const auto click = [&](const QTextBlock& block) {
+    const auto got = pieces(chat.mainchat(), block.blockNumber());
+    ASSERT_TRUE(got.back().format.isAnchor());
+    emit chat.mainchat()->anchorClicked(QUrl(got.back().format.anchorHref()));
+  };
+  click(doc->firstBlock());
+  click(doc->lastBlock());
+  ASSERT_EQ(opened.size(), 2);
+  EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://www.x%1.org").arg(kExtra)));
+  EXPECT_EQ(opened[1], QUrl(QStringLiteral("http://www.x%1.org").arg(kMaxChatLines + kExtra - 1)));
+  EXPECT_TRUE(boxes.isEmpty());
+}
+
 TEST_F(ChatTest, InputLineRules) {
   struct Case {
     const char* input;
