@@ -518,7 +518,7 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
 void ChatPanel::dropOldestLines() {
   QTextDocument* document = mainchat_->document();
   const int excess = document->blockCount() - kMaxChatLines;
-  if (excess <= 0) return;
+  if (excess < kChatTrimBatch) return;
   const QTextBlock keep = document->findBlockByNumber(excess);
   // The links that go with the lines: the newest of them tells how many
   // targets leave the front of the list.

@@ -45,8 +45,11 @@ inline constexpr int kLinkStyle = 4;
 inline constexpr int kWeblinkCount = 101;  // entries 0..100
 inline constexpr int kPhraseCount = 10;
 // The view keeps this many of the newest lines; older ones leave it, so a
-// flood cannot grow it without end.
+// flood cannot grow it without end. Taking lines off the top makes the view
+// lay out all the rest again, so they leave a batch at a time: the view holds
+// the newest kMaxChatLines and at most kChatTrimBatch - 1 older ones.
 inline constexpr int kMaxChatLines = 5000;
+inline constexpr int kChatTrimBatch = 100;
 inline constexpr int kPhraseCooldownTicks = 100;
 inline constexpr int kDefaultTextSize = 10;
 inline constexpr Colour kBuiltInChatColour = 0x0080FF;
