@@ -13,7 +13,9 @@
 //
 // Messages marked "extension" are Kuvo's own additions. A peer that does not
 // know them ignores them, as every side ignores unknown messages, and nothing
-// ever waits for one: a peer without them still plays with us.
+// ever waits for one: a peer without them still plays with us. The table
+// finder's query and answer, also our own, travel over UDP beside this
+// protocol and are described in discovery.h.
 #pragma once
 
 #include <array>
