@@ -361,8 +361,8 @@ void ChatPanel::buildWidgets(QWidget* board) {
   connect(mainchat_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (url.scheme() != QLatin1String(kLinkScheme)) return;
     bool ok = false;
-    const long long serial = url.path().toLongLong(&ok);
-    const long long link = serial - firstLinkSerial_;
+    const long long wrapped = url.path().toLongLong(&ok);
+    const long long link = liveLinkSerial(wrapped) - firstLinkSerial_;
     mainchatJump(ok && link >= 0 && link <= std::numeric_limits<int>::max() ? static_cast<int>(link)
                                                                             : -1);
   });
@@ -515,6 +515,13 @@ void ChatPanel::addlinetochat(const QString& line, Colour colour) {
   scrollToEndUnlessOff();
 }
 
+long long ChatPanel::liveLinkSerial(long long wrapped) const {
+  if (wrapped < 0 || wrapped >= kLinkSerialCycle) return -1;
+  const long long offset =
+      ((wrapped - firstLinkSerial_ % kLinkSerialCycle) + kLinkSerialCycle) % kLinkSerialCycle;
+  return firstLinkSerial_ + offset;
+}
+
 void ChatPanel::dropOldestLines() {
   QTextDocument* document = mainchat_->document();
   const int excess = document->blockCount() - kMaxChatLines;
@@ -529,8 +536,8 @@ void ChatPanel::dropOldestLines() {
       const QTextCharFormat format = it.fragment().charFormat();
       if (!format.isAnchor()) continue;
       bool ok = false;
-      const long long serial = QUrl(format.anchorHref()).path().toLongLong(&ok);
-      if (ok) newestGone = std::max(newestGone, serial);
+      const long long wrapped = QUrl(format.anchorHref()).path().toLongLong(&ok);
+      if (ok) newestGone = std::max(newestGone, liveLinkSerial(wrapped));
     }
   }
   // A removal of its own, apart from the line just added: the view then lays
@@ -599,7 +606,8 @@ void ChatPanel::addWords(QTextCursor& cursor, const QString& text, const QTextCh
     const QString word = words.mid(start, end - start + 1);
     start = end + 1;
     const LinkWord link = splitLinkWord(word);
-    if (link.core.isEmpty()) {
+    // Past the links the view can tell apart, a web address shows as text.
+    if (link.core.isEmpty() || static_cast<long long>(linkTargets_.size()) >= kLinkSerialCycle) {
       plain += word;
       continue;
     }
@@ -624,7 +632,12 @@ void ChatPanel::addLink(QTextCursor& cursor, const QString& word) {
   link.setFontPointSize(textSize_);
   QUrl href;
   href.setScheme(QString::fromLatin1(kLinkScheme));
-  href.setPath(QString::number(firstLinkSerial_ + static_cast<long long>(linkTargets_.size())));
+  // The document keeps every distinct format it ever held, so serials go round
+  // a cycle: a chat of many links must not grow the memory for ever. No more
+  // links than the cycle are in the view at once (addWords), so a serial in
+  // view is never ambiguous.
+  href.setPath(QString::number((firstLinkSerial_ + static_cast<long long>(linkTargets_.size())) %
+                               kLinkSerialCycle));
   link.setAnchorHref(href.toString());
   linkTargets_.push_back(word);
   cursor.insertText(word, link);

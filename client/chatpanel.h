@@ -164,6 +164,12 @@ class ChatPanel : public QObject {
   // serials firstLinkSerial_ onwards (the older ones left the view with their lines).
   std::deque<QString> linkTargets_;
   long long firstLinkSerial_ = 0;
+  // A link's anchor carries its serial modulo this, and at most this many links
+  // are in the view: the memory a chat of links takes stays bounded (every
+  // distinct anchor is a format the document keeps for ever).
+  static constexpr long long kLinkSerialCycle = 8192;
+  // The serial of the link in view whose anchor reads `wrapped`.
+  long long liveLinkSerial(long long wrapped) const;
   bool empty_ = true;  // no paragraph yet since start-up or the last clear
   std::array<bool, kStyleCount> recolourPending_{};  // styles whose earlier lines await a paint
   qint64 recolourNotBefore_ = 0;                     // clockMs() of the next allowed walk
