@@ -6,25 +6,30 @@
 #include <QCoreApplication>
 #include <QSysInfo>
 
+#include "gamerules.h"
 #include "random.h"
 #include "tcphost.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("kuvo-host");
-  QCoreApplication::setApplicationVersion("2.0.4");
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Hosts a Kuvo table on TCP port 7772 without a window. Players join it with\n"
-      "  kuvo NAME ADDRESS false\n"
-      "The first to join sits in slot 1 and starts the games; when that player\n"
-      "leaves, the lowest seat left takes over. Slot 2 is played by the computer\n"
-      "while nobody holds it.");
+      QStringLiteral("Hosts a Kuvo table on TCP port %1 without a window. Players join it with\n"
+                     "  kuvo NAME ADDRESS false\n"
+                     "The first to join sits in slot 1 and starts the games; when that player\n"
+                     "leaves, the lowest seat left takes over. Slot 2 is played by the computer\n"
+                     "while nobody holds it.")
+          .arg(kuvo::kGamePort));
   parser.addHelpOption();
   parser.addVersionOption();
   QCommandLineOption portOption(
-      {"p", "port"}, "Listen on PORT instead of 7772 (0 picks a free one).", "PORT", "7772");
+      {"p", "port"},
+      QStringLiteral("Listen on PORT instead of %1 (0 picks a free one).").arg(kuvo::kGamePort),
+      "PORT", QString::number(kuvo::kGamePort));
   parser.addOption(portOption);
   QCommandLineOption seedOption(
       "seed",

@@ -7,6 +7,7 @@
 #include <QProcess>
 
 #include "datapaths.h"
+#include "gamerules.h"
 #include "playwithothers.h"
 #include "random.h"
 #include "singleinstance.h"
@@ -20,12 +21,14 @@
 #include "tphrases.h"
 #include "tspylist.h"
 #include "ttallylist.h"
+#include "version.h"
 
 namespace {
 
+// A printf format: %d is the game port.
 constexpr char kUsage[] =
     "Usage: kuvo                        play a solo game against the computer\n"
-    "       kuvo NAME HOST true         host a table as NAME (TCP port 7772)\n"
+    "       kuvo NAME HOST true         host a table as NAME (TCP port %d)\n"
     "       kuvo NAME HOST false        join the table at HOST as NAME\n"
     "       kuvo --help | --version\n"
     "\n"
@@ -41,11 +44,11 @@ bool answeredOnTerminal(int argc, char** argv) {
   if (argc != 2) return false;
   const std::string_view argument = argv[1];
   if (argument == "--help" || argument == "-h") {
-    std::fputs(kUsage, stdout);
+    std::printf(kUsage, kuvo::kGamePort);
     return true;
   }
   if (argument == "--version" || argument == "-v") {
-    std::puts("2.0.4");
+    std::puts(kuvo::kVersionText);
     return true;
   }
   return false;
@@ -57,7 +60,7 @@ int main(int argc, char** argv) {
   if (answeredOnTerminal(argc, argv)) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kuvo"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0.4"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
   QApplication::setQuitOnLastWindowClosed(false);
 
   kuvo::SingleInstanceGuard guard;

@@ -11,6 +11,7 @@
 #include "lzrw1.h"
 #include "tallyfile.h"
 #include "tallystore.h"
+#include "version.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ int pack(const QString& path) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kuvo-tally"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("2.0.4"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(

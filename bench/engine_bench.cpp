@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "engine.h"
+#include "manualtimer.h"
 #include "playertable.h"
 #include "random.h"
-#include "timer.h"
 
 namespace {
 

@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
     peer->socket.connectToHost(QHostAddress::LocalHost, host.port());
     if (!peer->socket.waitForConnected(3000)) return 1;
     const std::string name = "P" + std::to_string(n);
-    peer->send("CMD_logininfo+" + std::to_string(n) + "+2.0.4+" + name +
-               std::string(2, kuvo::kTerminator));
+    peer->send("CMD_logininfo+" + std::to_string(n) + "+" + std::string(kuvo::kVersion) + "+" +
+               name + std::string(2, kuvo::kTerminator));
     QElapsedTimer wait;
     wait.start();
     bool in = false;

@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
   client.connectToHost(QHostAddress::LocalHost, host.port());
   if (!client.waitForConnected(3000)) return 1;
   std::string pending;
-  const std::string login = "CMD_logininfo+1+2.0.4+Ann" + std::string(2, kuvo::kTerminator);
+  const std::string login =
+      "CMD_logininfo+1+" + std::string(kuvo::kVersion) + "+Ann" + std::string(2, kuvo::kTerminator);
   client.write(login.data(), static_cast<qint64>(login.size()));
   if (!waitFor(client, pending, "CMD_newplayerinfo+1+Ann+0")) return 1;
 

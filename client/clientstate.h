@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "colortext.h"
+#include "gamerules.h"
 
 namespace kuvo {
 
@@ -28,7 +29,7 @@ struct ClientState {
   int phrasecooldown = 0;
   QRect savedbounds;  // window bounds as last read from or written to the settings
 
-  bool isSpectator() const { return mynumber > 6; }
+  bool isSpectator() const { return mynumber > kPlayerSlots; }
 };
 
 }  // namespace kuvo

@@ -5,9 +5,11 @@
 
 #include <array>
 
+#include "gamerules.h"
+
 namespace kuvo {
 
-inline constexpr int kTableSize = 5;  // columns and rows; also the number of dice
+inline constexpr int kTableSize = kBoardSize;
 
 // Cell codes of the client's board. Open cells hold their number 1..6; a taken
 // cell keeps its number plus the offset of how it was taken, so the numeral
@@ -19,25 +21,25 @@ inline constexpr int kTakenBonus200 = 130;
 inline constexpr int kTakenExtraPull = 140;
 
 // Bonus codes of a die, as the host sends them.
-inline constexpr int kDieBonus100 = 7;
-inline constexpr int kDieBonus200 = 8;
-inline constexpr int kDieBonusExtraPull = 9;
+inline constexpr int kDieBonus100 = kBonusCode100;
+inline constexpr int kDieBonus200 = kBonusCode200;
+inline constexpr int kDieBonusExtraPull = kBonusCodeExtraPull;
 
 // The round clock bar's full width; the bar loses timerstep pixels a second.
 inline constexpr int kClockBarWidth = 171;
 
 // The most one player can score in one round. A pull allows one choice and a
-// round gives 20 pulls, so every choice past the 20th needs an extra-pull die,
+// round gives kPullsPerRound (20) pulls, so every choice past the 20th needs an extra-pull die,
 // which gives no points: the dice give at most 20 x 200 in any round. All 12
 // lines (5 columns, 5 rows, 2 diagonals) give 12 x 500. Clearing needs 25
 // choices, so at least 5 extra pulls; each one more could come back as only
 // 100 of the clearing bonus for the 200 its choice gave up, so the clearing
 // gives at most 1000 on top. A board left open has no clearing and misses at
 // least two lines. Hence 20 x 200 + 12 x 500 + 1000 = 11000.
-inline constexpr int kMaxRoundScore = 20 * 200 + 12 * 500 + 1000;
+inline constexpr int kMaxRoundScore = kPullsPerRound * 200 + 12 * 500 + 1000;
 // A board cleared with pulls left earns 100 for each; at most 20 can be left.
 inline constexpr int kMinClearingBonus = 1000;
-inline constexpr int kMaxClearingBonus = kMinClearingBonus + 20 * 100;
+inline constexpr int kMaxClearingBonus = kMinClearingBonus + kPullsPerRound * 100;
 
 struct TableState {
   // [column][row]; 0 = no board yet.

@@ -19,11 +19,11 @@
 #include "fields.h"
 #include "framing.h"
 #include "gametable.h"
+#include "manualtimer.h"
 #include "messages.h"
 #include "playerslotspanel.h"
 #include "receivequeue.h"
 #include "soundboard.h"
-#include "timer.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "manualtimer.h"
 #include "tserver.h"
 
 namespace kuvo::fuzz {

@@ -16,6 +16,7 @@
 #include "hostdriver.h"
 #include "lzrw1.h"
 #include "tallystore.h"
+#include "version.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ class Recorder {
   }
   void login(std::size_t i, const std::string& name) {
     const int slot = driver.connections[i]->slot;
-    send(i, "CMD_logininfo+" + std::to_string(slot) + "+2.0.4+" + name + FF + FF);
+    send(i, "CMD_logininfo+" + std::to_string(slot) + "+" + std::string(kuvo::kVersion) + "+" +
+                name + FF + FF);
   }
   // One step of the human in connection i: choose a matching cell, else pull.
   void play(std::size_t i) {

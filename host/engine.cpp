@@ -158,7 +158,7 @@ void GameEngine::pullhandle(int slot) {
     } while (!columnHolds(master, i, value));
     p.dice[i] = value;
     const int bonus = random_.random(kBonusDraw);
-    p.bonus[i] = bonus >= kBonusPoints100 ? bonus : 0;
+    p.bonus[i] = bonus >= kBonusCode100 ? bonus : 0;
   }
 
   std::string dice = std::to_string(slot) + '+' + std::to_string(p.pullsleft);
@@ -214,13 +214,13 @@ void GameEngine::choosedice(int slot, int column, int row) {
   board[column][row] = 0;
 
   switch (p.bonus[column]) {
-    case kBonusPoints100:
+    case kBonusCode100:
       points += 100;
       break;
-    case kBonusPoints200:
+    case kBonusCode200:
       points += 200;
       break;
-    case kBonusExtraPull:
+    case kBonusCodeExtraPull:
       ++p.pullsleft;
       break;
     default:

@@ -8,25 +8,20 @@
 
 #include <string_view>
 
+#include "gamerules.h"
 #include "playertable.h"
 #include "random.h"
 #include "timer.h"
 
 namespace kuvo {
 
-inline constexpr int kPullsPerRound = 20;
 inline constexpr int kDefaultRoundsPerGame = 5;
 // Ticks of the game timer before the first computer pull of a round, between
 // computer pulls, and of the pause between rounds (acted on when the
 // countdown drops below zero, so one more tick each).
 inline constexpr int kComputerPullCountdown = 1;
 inline constexpr int kRoundPauseCountdown = 3;
-// The round clock runs this many seconds longer than the announced limit.
-inline constexpr int kRoundClockGrace = 4;
 
-inline constexpr int kBonusPoints100 = 7;
-inline constexpr int kBonusPoints200 = 8;
-inline constexpr int kBonusExtraPull = 9;
 inline constexpr int kLinePoints = 500;
 inline constexpr int kClearingPoints = 1000;
 inline constexpr int kClearingPointsPerPull = 100;

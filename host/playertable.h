@@ -7,13 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "gamerules.h"
+
 namespace kuvo {
 
-inline constexpr int kMaxConnections = 9;
-inline constexpr int kPlayerSlots = 6;
-inline constexpr int kComputerSlot = 2;
 inline constexpr int kTableEntries = 12;  // index 0 unused, 1..11
-inline constexpr int kBoardSize = 5;
 
 using Board = std::array<std::array<int, kBoardSize>, kBoardSize>;  // [column][row]
 
@@ -62,7 +60,7 @@ class PlayerTable {
   std::array<tplayer, kTableEntries> players{};
   HostState host;
 
-  static bool isPlayerSlot(int slot) { return slot >= 1 && slot <= kPlayerSlots; }
+  static bool isPlayerSlot(int slot) { return isPlayerSeat(slot); }
   static bool isConnectionSlot(int slot) { return slot >= 1 && slot <= kMaxConnections; }
 
   // The computer plays slot 2 while nobody holds it, and any connected player

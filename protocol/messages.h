@@ -24,11 +24,12 @@
 #include <string>
 #include <string_view>
 
+#include "gamerules.h"
+#include "version.h"
+
 namespace kuvo {
 
 inline constexpr char kTerminator = '\xFF';
-inline constexpr std::string_view kVersion = "2.0.4";
-inline constexpr int kGamePort = 7772;
 inline constexpr int kLobbyPort = 9001;
 
 enum class Dir { ToHost, ToClient };

@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "gamerules.h"
+
 namespace kuvo {
 
 // A cell that cannot be counted or a table text that cannot be read; what() is shown.
@@ -27,7 +29,7 @@ class TallyStore {
  public:
   static constexpr int kColumns = 9;
   static constexpr int kMaxRows = 100000;  // a sane bound for a text read from disk
-  static constexpr int kMaxSlot = 6;
+  static constexpr int kMaxSlot = kPlayerSlots;
   inline static const QString kAddToMine = QStringLiteral("addtomine");
   inline static const QString kWaiting = QStringLiteral("<Waiting>");
 

@@ -20,12 +20,13 @@
 #include <QUdpSocket>
 
 #include "discovery.h"
+#include "gamerules.h"
 
 namespace kuvo {
 
 inline constexpr std::chrono::milliseconds kFinderAskInterval{3000};
 inline constexpr std::chrono::milliseconds kTableForgottenAfter{10'000};
-inline constexpr quint16 kFinderDefaultPort = 7772;
+inline constexpr quint16 kFinderDefaultPort = kGamePort;
 
 struct FinderTarget {
   QString host;  // an address or a host name

@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include "gametable.h"
+#include "manualtimer.h"
 #include "menuactions.h"
-#include "timer.h"
 
 #include "fakeservices.h"
 

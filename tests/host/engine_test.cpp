@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "engine.h"
+#include "manualtimer.h"
 #include "messages.h"
 #include "playertable.h"
 #include "random.h"
-#include "timer.h"
 #include "tserver.h"
 
 namespace kuvo {
@@ -63,7 +63,8 @@ class Harness {
         wire, [this](int slot) { server.connectionClosed(slot); }));
     auto& connection = *connections.back();
     connection.slot = server.Sock1Accept(&connection);
-    say(connection.slot, "CMD_logininfo+" + std::to_string(connection.slot) + "+2.0.4+" + name);
+    say(connection.slot, "CMD_logininfo+" + std::to_string(connection.slot) + "+" +
+                             std::string(kuvo::kVersion) + "+" + name);
     return connection.slot;
   }
 
@@ -237,7 +238,7 @@ TEST_F(TwoPlayers, ExtraPullWonOnTheLastPullGivesAnotherPull) {
   start();
   auto& p = h.player(1);
   holdDice(p.playerboard[0][0], 0);
-  p.bonus[0] = kBonusExtraPull;
+  p.bonus[0] = kBonusCodeExtraPull;
   choose(0, 0);
   EXPECT_EQ(splitMessage(h.inbox(1).back()).name, "CMD_choosedice");
   EXPECT_EQ(p.pullsleft, 1);

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "manualtimer.h"
 #include "messages.h"
 #include "tcphost.h"
 #include "tserver.h"

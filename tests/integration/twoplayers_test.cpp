@@ -56,8 +56,8 @@ class ScriptedPlayer {
     switch (*id) {
       case Msg::SendLoginInfo:
         slot = parseInt(payload).value_or(0);
-        send("CMD_logininfo+" + std::to_string(slot) + "+2.0.4+" + name_ + kTerminator +
-             kTerminator);
+        send("CMD_logininfo+" + std::to_string(slot) + "+" + std::string(kuvo::kVersion) + "+" +
+             name_ + kTerminator + kTerminator);
         break;
       case Msg::LoadBoard: {
         GroupReader groups(payload);

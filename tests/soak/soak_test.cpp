@@ -131,7 +131,7 @@ TEST(Soak, ThousandConnectLoginDisconnectCyclesLeaveNothingBehind) {
     if (hello.empty()) return false;
     const std::string slot = hello.substr(hello.find('+') + 1);
     const std::string name = "P" + std::to_string(i);
-    peer.send("CMD_logininfo+" + slot + "+2.0.4+" + name + FF + FF);
+    peer.send("CMD_logininfo+" + slot + "+" + std::string(kuvo::kVersion) + "+" + name + FF + FF);
     if (peer.waitFor("CMD_newplayerinfo+" + slot + "+" + name).empty()) return false;
     // Half leave politely, half drop the connection.
     if (i % 2) {
@@ -188,7 +188,8 @@ TEST(Soak, AFlooderDoesNotStarveTheOthersNorGrowTheHost) {
     ASSERT_TRUE(peers.back()->connect(host.port()));
     ASSERT_EQ(peers.back()->waitFor("CMD_sendlogininfo+"),
               "CMD_sendlogininfo+" + std::to_string(i));
-    peers.back()->send("CMD_logininfo+" + std::to_string(i) + "+2.0.4+P" + std::to_string(i) + FF);
+    peers.back()->send("CMD_logininfo+" + std::to_string(i) + "+" + std::string(kuvo::kVersion) +
+                       "+P" + std::to_string(i) + FF);
     ASSERT_FALSE(peers.back()->waitFor("CMD_newplayerinfo+" + std::to_string(i)).empty());
   }
   Peer& flooder = *peers[8];  // slot 9, a spectator

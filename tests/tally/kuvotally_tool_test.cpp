@@ -7,6 +7,7 @@
 
 #include "tallyfile.h"
 #include "tallystore.h"
+#include "version.h"
 
 namespace kuvo {
 namespace {
@@ -99,7 +100,7 @@ TEST(KuvoTallyTool, ErrorsGoToStandardErrorWithAFailingStatus) {
 TEST(KuvoTallyTool, VersionAndHelp) {
   const ToolRun version = runTool({"--version"});
   EXPECT_EQ(version.exitCode, 0);
-  EXPECT_TRUE(version.out.contains("2.0.4"));
+  EXPECT_TRUE(version.out.contains(kVersionText));
   const ToolRun help = runTool({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.contains("unpack"));

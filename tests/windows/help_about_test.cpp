@@ -8,6 +8,7 @@
 #include "tabout.h"
 #include "thelp.h"
 #include "turl.h"
+#include "version.h"
 #include "windowart.h"
 
 namespace kuvo {
@@ -92,7 +93,7 @@ TEST_F(HelpTest, PagesStateTheFactsOfTheGame) {
        {"100", "200", "extra pull", "500", "1000 + 100 per pull left", "1300", "2000"}) {
     EXPECT_TRUE(scoring.contains(QString::fromLatin1(fact))) << fact;
   }
-  EXPECT_TRUE(pageText("memo5").contains(QStringLiteral("2.0.4")));
+  EXPECT_TRUE(pageText("memo5").contains(QString::fromLatin1(kVersionText)));
   EXPECT_TRUE(pageText("memo6").contains(QStringLiteral("Orvel")));
 }
 
@@ -123,7 +124,7 @@ class AboutTest : public ::testing::Test {
 TEST_F(AboutTest, WindowAsDesigned) {
   EXPECT_EQ(about.windowTitle(), "Kuvo - About");
   EXPECT_EQ(about.size(), QSize(304, 174));
-  EXPECT_EQ(about.version(), "2.0.4");
+  EXPECT_EQ(about.version(), QString::fromLatin1(kVersionText));
   EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("label_build"))->text(), ".2");
   EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("label_year"))->text(), kThisYear);
   EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("image_aboutlogo"))->size(), kAboutLogoSize);

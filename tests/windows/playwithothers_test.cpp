@@ -17,6 +17,7 @@
 
 #include "playwithothers.h"
 #include "tcphost.h"
+#include "version.h"
 
 namespace kuvo {
 namespace {
@@ -72,7 +73,7 @@ TEST(PlayWithOthers, ShowsALoopbackTableAsItChangesAndJoinsIt) {
     ASSERT_TRUE(peers.back()->waitForConnected(3000));
   }
   // Players count once logged in, watchers from their connection on.
-  peers[0]->write(("CMD_logininfo+1+2.0.4+Ann" + FF).c_str());
+  peers[0]->write(("CMD_logininfo+1+" + std::string(kuvo::kVersion) + "+Ann" + FF).c_str());
   EXPECT_TRUE(shows("1", "1", "Waiting"));
   peers[0]->write(("CMD_startgame+Ann+4+0+" + FF).c_str());
   ASSERT_TRUE(waitUntil([&] { return host.server().table().host.gameon; }));

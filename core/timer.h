@@ -30,20 +30,4 @@ class QtTimer : public Timer {
   QTimer timer_;
 };
 
-// A timer for tests: ticks only when told to.
-class ManualTimer : public Timer {
- public:
-  void start() override {
-    active_ = true;
-    ++starts_;
-  }
-  void stop() override { active_ = false; }
-  bool isActive() const override { return active_; }
-  int starts() const { return starts_; }
-
- private:
-  bool active_ = false;
-  int starts_ = 0;
-};
-
 }  // namespace kuvo
