@@ -7,6 +7,7 @@
 #include <QSysInfo>
 
 #include "gamerules.h"
+#include "logging.h"
 #include "random.h"
 #include "tcphost.h"
 #include "version.h"
@@ -25,7 +26,14 @@ int main(int argc, char** argv) {
                      "while nobody holds it.")
           .arg(kuvo::kGamePort));
   parser.addHelpOption();
-  parser.addVersionOption();
+  // -v asks for the log, so the version has only its long name.
+  QCommandLineOption versionOption("version", "Displays version information.");
+  parser.addOption(versionOption);
+  QCommandLineOption verboseOption(
+      {"v", "verbose"},
+      "Also log what the table refuses: dropped, forged and malformed messages "
+      "(the kuvo.host category's debug output, on standard error).");
+  parser.addOption(verboseOption);
   QCommandLineOption portOption(
       {"p", "port"},
       QStringLiteral("Listen on PORT instead of %1 (0 picks a free one).").arg(kuvo::kGamePort),
@@ -45,6 +53,8 @@ int main(int argc, char** argv) {
       "TEXT");
   parser.addOption(nameOption);
   parser.process(app);
+  if (parser.isSet(versionOption)) parser.showVersion();
+  if (parser.isSet(verboseOption)) kuvo::enableHostDebugLog();
 
   bool portOk = false;
   const uint port = parser.value(portOption).toUInt(&portOk);

@@ -1,5 +1,11 @@
 #include "termination.h"
 
+#include <QtGlobal>
+
+#include "logging.h"
+
+#if defined(Q_OS_UNIX)
+
 #include <sys/socket.h>
 #include <unistd.h>
 #include <csignal>
@@ -20,11 +26,15 @@ void writeToPipe(int) {
 }  // namespace
 
 void onTerminationRequest(std::function<void()> handler) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    qCWarning(logClient) << "no socket pair for termination signals; they end the program unsaved";
+    return;
+  }
   auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read);
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler] {
     char byte;
     [[maybe_unused]] auto got = ::read(signalPipe[1], &byte, 1);
+    qCDebug(logClient) << "termination signal: closing as File > Exit does";
     handler();
   });
   struct sigaction action {};
@@ -36,3 +46,17 @@ void onTerminationRequest(std::function<void()> handler) {
 }
 
 }  // namespace kuvo
+
+#else
+
+namespace kuvo {
+
+// Without POSIX signals the desktop ends the program through its windows,
+// which save on closing anyway.
+void onTerminationRequest(std::function<void()>) {
+  qCDebug(logClient) << "termination signals are not watched on this platform";
+}
+
+}  // namespace kuvo
+
+#endif

@@ -1,5 +1,6 @@
 // SIGTERM and SIGINT end the program the way File > "Exit" does, so the
-// settings and the tally are saved on a logout or a Ctrl+C.
+// settings and the tally are saved on a logout or a Ctrl+C. Where there are
+// no POSIX signals this does nothing.
 #pragma once
 
 #include <functional>

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fields.h"
+#include "logging.h"
 #include "messages.h"
 
 namespace kuvo {
@@ -202,7 +203,10 @@ bool GameEngine::noonecango() const {
 void GameEngine::choosedice(int slot, int column, int row) {
   auto& host = table_.host;
   if (!host.gameon) return;
-  if (!PlayerTable::isPlayerSlot(slot) || !inBoard(column) || !inBoard(row)) return;
+  if (!PlayerTable::isPlayerSlot(slot) || !inBoard(column) || !inBoard(row)) {
+    qCDebug(logHost) << "choice refused: slot" << slot << "column" << column << "row" << row;
+    return;
+  }
   auto& p = table_.players[slot];
   // Any choice, valid or not, lets the computer pull again for this slot.
   p.mayroll = true;

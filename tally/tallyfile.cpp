@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <span>
 
+#include "logging.h"
 #include "lzrw1.h"
 
 namespace kuvo {
@@ -53,6 +54,7 @@ TallyLoadResult loadTallyFile(const QString& path) {
   } catch (const std::exception& error) {
     result.store = TallyStore();
     result.error = QString::fromStdString(error.what());
+    qCWarning(logTally) << "tally file" << path << "could not be read:" << result.error;
   }
   return result;
 }
@@ -63,8 +65,15 @@ QString moveAsideUnreadable(const QString& path) {
     const QString target = number == 1 ? base : base + QLatin1Char('.') + QString::number(number);
     // A rename never replaces an existing file, so an earlier copy is never lost.
     if (QFileInfo::exists(target)) continue;
-    return QFile::rename(path, target) ? target : QString();
+    if (QFile::rename(path, target)) {
+      qCInfo(logTally) << "unreadable tally file kept as" << target;
+      return target;
+    }
+    qCWarning(logTally) << "unreadable tally file" << path << "could not be moved to" << target;
+    return {};
   }
+  qCWarning(logTally) << "unreadable tally file" << path
+                      << "left in place: every copy name is taken";
   return {};
 }
 
@@ -72,6 +81,7 @@ QString saveTallyFile(const QString& path, const TallyStore& store) {
   try {
     writeContainerFile(path, store.toText());
   } catch (const std::exception& error) {
+    qCWarning(logTally) << "tally file" << path << "could not be saved:" << error.what();
     return QString::fromStdString(error.what());
   }
   return {};

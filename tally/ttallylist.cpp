@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "logging.h"
 #include "tallyfile.h"
 
 namespace kuvo {
@@ -229,6 +230,7 @@ void Ttallylist::guarded(Update update) {
   try {
     update();
   } catch (const TallyError& error) {
+    qCWarning(logTally) << "tally update refused:" << error.what();
     if (showError) showError(QString::fromStdString(error.what()));
   }
 }

@@ -1,0 +1,17 @@
+// The program's logging categories. Debug output of each is off unless asked
+// for (kuvo-host -v, or QT_LOGGING_RULES="kuvo.*.debug=true" for any program);
+// warnings always show.
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace kuvo {
+
+Q_DECLARE_LOGGING_CATEGORY(logHost)    // "kuvo.host": connections and the game engine
+Q_DECLARE_LOGGING_CATEGORY(logClient)  // "kuvo.client": the player's side of the table
+Q_DECLARE_LOGGING_CATEGORY(logTally)   // "kuvo.tally": the tally file and its records
+
+// Turns the debug output of the host's category on (kuvo-host -v).
+void enableHostDebugLog();
+
+}  // namespace kuvo
