@@ -1,7 +1,6 @@
 // Two players on a real host over loopback play a whole game of two rounds,
 // each client a small script that pulls and places like a person would.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -15,6 +14,7 @@
 #include "fields.h"
 #include "messages.h"
 #include "tcphost.h"
+#include "waituntil.h"
 
 namespace kuvo {
 namespace {
@@ -130,18 +130,14 @@ TEST(TwoPlayersOnAHost, PlayAWholeGameOfTwoRounds) {
   TcpHost host(random, {1ms, 20ms, 20ms});
   ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
   ScriptedPlayer ann("Ann", host.port());
-  QElapsedTimer clock;
-  clock.start();
-  while (ann.slot == 0 && clock.elapsed() < 3000) QTest::qWait(5);
+  waitUntil([&] { return ann.slot != 0; });
   ScriptedPlayer bob("Bob", host.port());
-  while ((bob.slot == 0 || host.server().table().players[2].name != "Bob") &&
-         clock.elapsed() < 3000)
-    QTest::qWait(5);
+  waitUntil([&] { return bob.slot != 0 && host.server().table().players[2].name == "Bob"; });
   ASSERT_EQ(ann.slot, 1);
   ASSERT_EQ(bob.slot, 2);
 
   ann.send(build(Msg::StartGame, {"Ann", 2, 0, ""}));
-  while (!(ann.won && bob.won) && clock.elapsed() < 30000) QTest::qWait(5);
+  waitUntil([&] { return ann.won && bob.won; }, 30000);
   ASSERT_TRUE(ann.won && bob.won);
   EXPECT_EQ(ann.winner, bob.winner);
 

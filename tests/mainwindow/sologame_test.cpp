@@ -13,6 +13,7 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "waituntil.h"
 
 namespace kuvo {
 namespace {
@@ -30,9 +31,7 @@ TEST(SoloGame, IsPlayedFromTheStartButtonToTheWinnerBanner) {
   chat.attachWindows({nullptr, nullptr, &gamestart, nullptr, nullptr, &host, nullptr, nullptr});
   chat.show();
 
-  QElapsedTimer clock;
-  clock.start();
-  while (chat.state().mynumber != 1 && clock.elapsed() < 5000) QTest::qWait(5);
+  waitUntil([&] { return chat.state().mynumber == 1; }, 5000);
   ASSERT_EQ(chat.state().mynumber, 1);
 
   GameTable& table = chat.table();
@@ -46,7 +45,9 @@ TEST(SoloGame, IsPlayedFromTheStartButtonToTheWinnerBanner) {
   EXPECT_FALSE(gamestart.isVisible());
 
   int pulls = 0, choices = 0;
-  while (!table.winnerVisible() && clock.elapsed() < 60000) {
+  QElapsedTimer clock;
+  clock.start();
+  for (int turn = 0; turn < 20000 && !table.winnerVisible() && clock.elapsed() < 60000; ++turn) {
     QTest::qWait(4);
     if (!chat.queueEmpty()) continue;
     const TableState& state = table.state();

@@ -20,6 +20,7 @@
 
 #include "messages.h"
 #include "tcphost.h"
+#include "waituntil.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KUVO_ASAN 1
@@ -104,11 +105,8 @@ class Peer {
   std::string pending;
 };
 
-bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < ms) QTest::qWait(1);
-  return done();
+bool waitUntil(const std::function<bool()>& done) {
+  return kuvo::waitUntil(done, 5000, 1);
 }
 
 HostIntervals fastHost() {

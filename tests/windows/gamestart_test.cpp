@@ -46,7 +46,7 @@ TEST_F(GamestartTest, WindowAsDesigned) {
   EXPECT_EQ(dialog.size(), QSize(242, 148));
   auto* start = dialog.findChild<QAbstractButton*>(QStringLiteral("button_start"));
   ASSERT_NE(start, nullptr);
-  EXPECT_EQ(start->size(), kStartButtonSize);
+  EXPECT_EQ(start->size(), QSize(161, 32));
 }
 
 TEST_F(GamestartTest, InitialValuesAreSentAsThreeAndZeroThenTheDialogHides) {

@@ -1,7 +1,6 @@
 // The "Play with Others" window against a real table on loopback: the table
 // answers the finder, its counts follow who joins, watches, starts and
 // leaves, and a chosen table is joined with the name typed.
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,18 +17,12 @@
 #include "playwithothers.h"
 #include "tcphost.h"
 #include "version.h"
+#include "waituntil.h"
 
 namespace kuvo {
 namespace {
 
 const std::string FF(1, '\xFF');
-
-bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < ms) QTest::qWait(5);
-  return done();
-}
 
 QString row(const QTreeWidget* tables) {
   if (tables->topLevelItemCount() != 1) return QString::number(tables->topLevelItemCount());
