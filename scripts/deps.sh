@@ -6,7 +6,12 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libsimpleini-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-if [ "${1:-}" = "--with-fuzz" ]; then packages+=(clang libclang-rt-dev); fi
+for option in "$@"; do
+  case "$option" in
+    --with-fuzz) packages+=(clang libclang-rt-dev) ;;
+    --with-format) packages+=(clang-format) ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
