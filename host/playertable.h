@@ -1,6 +1,7 @@
 // The host's player table and game state, shared by the connection handling
 // and the game engine. Slots 1..9 hold connections (1..6 play, 7..9 watch);
-// entry 10 only ever holds a connection that is turned away; 11 is unused.
+// entry 10 holds, for a moment, a connection that is turned away, or one that
+// may only take back a seat kept for it; 11 is unused.
 #pragma once
 
 #include <array>
@@ -12,6 +13,9 @@
 namespace kuvo {
 
 inline constexpr int kTableEntries = 12;  // index 0 unused, 1..11
+// Where a connection waits while every slot is taken but a seat is kept for a
+// player who lost the connection: it may take that seat back, nothing else.
+inline constexpr int kReclaimEntry = 10;
 
 using Board = std::array<std::array<int, kBoardSize>, kBoardSize>;  // [column][row]
 
@@ -23,6 +27,9 @@ class HostConnection {
   // Closes the connection. The owner reports the departure to the host once,
   // possibly from inside this call.
   virtual void close() = 0;
+  // The host moved this connection to another slot; 0: it has none any more
+  // and its close is not to be reported.
+  virtual void reassigned(int /*slot*/) {}
 };
 
 struct tplayer {
@@ -37,6 +44,9 @@ struct tplayer {
   Board playerboard{};
   int pullsleft = 0;
   bool mayroll = false;
+  // The connection was lost during a game and the seat is kept for its
+  // player's return: still marked connected, with no connection.
+  bool held = false;
 };
 
 inline constexpr int kTimer1ModeNextRound = 1;
@@ -63,12 +73,12 @@ class PlayerTable {
   static bool isPlayerSlot(int slot) { return isPlayerSeat(slot); }
   static bool isConnectionSlot(int slot) { return slot >= 1 && slot <= kMaxConnections; }
 
-  // The computer plays slot 2 while nobody holds it, and any connected player
-  // slot whose player chose to just watch.
+  // The computer plays slot 2 while nobody holds it, any connected player
+  // slot whose player chose to just watch, and a seat kept for a lost player.
   bool isComputerPlayed(int slot) const {
     if (!isPlayerSlot(slot)) return false;
     const auto& p = players[slot];
-    return (p.connected && p.watching) || (slot == kComputerSlot && !p.connected);
+    return (p.connected && (p.watching || p.held)) || (slot == kComputerSlot && !p.connected);
   }
 
   // Sends only to a slot marked connected.

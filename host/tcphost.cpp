@@ -2,7 +2,32 @@
 
 #include <QTcpSocket>
 
+#if defined(Q_OS_UNIX)
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
+
 namespace kuvo {
+
+void enableKeepAlive(QAbstractSocket& socket) {
+  socket.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+#if defined(Q_OS_UNIX) && defined(TCP_KEEPIDLE) && defined(TCP_KEEPINTVL) && defined(TCP_KEEPCNT)
+  const qintptr descriptor = socket.socketDescriptor();
+  if (descriptor == -1) return;
+  const int fd = static_cast<int>(descriptor);
+  const int idle = 5, interval = 2, probes = 5;  // seconds, seconds, count
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
+#if defined(TCP_USER_TIMEOUT)
+  // Probes wait while sent data is unacknowledged; this bounds that wait too.
+  const unsigned timeout = 15'000;  // ms
+  setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &timeout, sizeof timeout);
+#endif
+#endif
+}
+
 namespace {
 
 // Qt buffers what the peer sends until we read it; this caps that buffer so a
@@ -19,6 +44,13 @@ class TcpConnection : public QObject, public HostConnection {
       : QObject(parent), socket_(socket), server_(server) {
     socket_->setParent(this);
     socket_->setReadBufferSize(kSocketReadBuffer);
+    enableKeepAlive(*socket_);
+  }
+
+  void reassigned(int slot) override { slot_ = slot; }
+  // What was sent goes to the system before the connection object goes.
+  void flushNow() {
+    if (!gone_) socket_->flush();
   }
 
   // Hooks up the socket's events once the connection has its slot (0: turned away).
@@ -88,6 +120,11 @@ TcpHost::TcpHost(Random& random, HostIntervals intervals, QObject* parent)
 TcpHost::~TcpHost() {
   announcer_.stop();
   sock1_.close();
+  // The table ends on purpose: every player is told, so nobody tries to come back.
+  server_.closeTable();
+  for (auto* child : children()) {
+    if (auto* connection = dynamic_cast<TcpConnection*>(child)) connection->flushNow();
+  }
   // Connections die with us; the departures they would report do not matter any more.
   for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;
 }

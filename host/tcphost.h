@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 
+#include <QAbstractSocket>
 #include <QHostAddress>
 #include <QObject>
 #include <QTcpServer>
@@ -15,6 +16,11 @@
 #include "tserver.h"
 
 namespace kuvo {
+
+// TCP keep-alive on a game connection, tuned so that a peer that vanished
+// without a word (power or network gone) is noticed within about 15 seconds,
+// where the platform lets us tune it; elsewhere its own keep-alive.
+void enableKeepAlive(QAbstractSocket& socket);
 
 struct HostIntervals {
   std::chrono::milliseconds socktimer{10};

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <QRandomGenerator>
+
+#include "colortext.h"
 #include "fields.h"
 #include "messages.h"
 #include "names.h"
@@ -31,6 +34,45 @@ std::string escapeForConsole(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// A slot that a connection can occupy, the waiting entry for returning
+// players included.
+bool isEntry(int slot) {
+  return PlayerTable::isConnectionSlot(slot) || slot == kReclaimEntry;
+}
+
+std::string newSeatKey() {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string key;
+  key.reserve(kSeatKeyDigits);
+  QRandomGenerator* source = QRandomGenerator::system();
+  while (key.size() < kSeatKeyDigits) {
+    quint32 bits = source->generate();
+    for (int i = 0; i < 8 && key.size() < kSeatKeyDigits; ++i, bits >>= 4)
+      key += kDigits[bits & 0xF];
+  }
+  return key;
+}
+
+// Takes as long for a key that differs in its first digit as for one that
+// differs in its last, so timing tells a guesser nothing. Every key has the
+// same length; the length is no secret.
+bool sameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  unsigned char difference = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) difference |= static_cast<unsigned char>(a[i] ^ b[i]);
+  return difference == 0;
+}
+
+// Every message names a slot; only the sender's own is believed, so nobody
+// can log in, chat, pull or choose as somebody else.
+bool ownSlot(std::optional<int> claimed, int sender) {
+  return claimed && *claimed == sender;
+}
+
+}  // namespace
+
 TServer::TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer)
     : engine_(table_, random, timer1, turntimer), socktimer_(socktimer) {
   relayLimits_.fill(TokenBucket(kRelayBurst, kRelaysPerSecond));
@@ -47,21 +89,25 @@ std::chrono::milliseconds TServer::now() const {
 int TServer::Sock1Accept(HostConnection* conn) {
   // Connections that never logged in give their slots to a newcomer at once.
   closeSilentConnections();
+  releaseHolds();
   auto& host = table_.host;
   int slot = 0;
+  bool anyHeld = false;
   for (int s = 1; s <= host.slotcount; ++s) {
-    if (!table_.players[s].connected) {
-      slot = s;
-      break;
-    }
+    anyHeld = anyHeld || table_.players[s].held;
+    if (slot == 0 && !table_.players[s].connected) slot = s;
   }
   if (slot == 0) {
-    if (host.slotcount + 1 > kMaxConnections) {
+    if (host.slotcount + 1 <= kMaxConnections) {
+      slot = ++host.slotcount;
+    } else if (anyHeld && !table_.players[kReclaimEntry].connected) {
+      // A player coming back to a kept seat is never turned away as full.
+      slot = kReclaimEntry;
+    } else {
       conn->send(build(Msg::Full, {}));
       conn->close();
       return 0;
     }
-    slot = ++host.slotcount;
   }
   auto& p = table_.players[slot];
   p.conn = conn;
@@ -71,21 +117,35 @@ int TServer::Sock1Accept(HostConnection* conn) {
   relayLimits_[slot].reset(now());
   relayDropping_[slot] = false;
   loginDue_[slot] = now() + kLoginTimeout;
+  leaving_[slot] = false;
+  reclaimTried_[slot] = false;
   conn->send(build(Msg::SendLoginInfo, {slot}));
   return slot;
 }
 
 void TServer::Sock1Read(int slot, std::string_view bytes) {
-  if (!PlayerTable::isConnectionSlot(slot) || !table_.players[slot].connected) return;
+  if (!isEntry(slot) || !table_.players[slot].connected || !table_.players[slot].conn) return;
   bool flooded = false;
+  bool leaves = false;
   const bool ok = splitters_[slot].feed(bytes, [&](std::string&& text) {
-    if (flooded || !withinRelayLimit(slot, text)) return;
+    if (flooded || leaves) return;
+    // Seen as it arrives: the close that follows it comes before the queue
+    // would get to it, and must free the seat instead of keeping it.
+    const auto [name, payload] = splitMessage(text);
+    if (lookup(Dir::ToHost, name) == Msg::Leaving) {
+      leaves = ownSlot(FieldReader(payload).intField(), slot);
+      return;
+    }
+    if (!withinRelayLimit(slot, text)) return;
     if (!receivedlist_.push({connectionIds_[slot], slot, std::move(text)})) flooded = true;
   });
   if (!receivedlist_.empty() && !socktimer_.isActive()) socktimer_.start();
-  if (!ok || flooded) {
-    log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
+  if (leaves) {
+    leaving_[slot] = true;
     disconnectsock(slot);
+  } else if (!ok || flooded) {
+    log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
+    sendOff(slot);
   }
 }
 
@@ -107,13 +167,13 @@ bool TServer::withinRelayLimit(int slot, std::string_view message) {
 
 void TServer::closeSilentConnections() {
   const auto time = now();
-  for (int slot = 1; slot <= kMaxConnections; ++slot) {
+  for (int slot = 1; slot <= kReclaimEntry; ++slot) {
     const auto& p = table_.players[slot];
     if (!p.connected || !p.conn || loginDue_[slot].count() == 0 || time < loginDue_[slot]) continue;
     loginDue_[slot] = {};
     log("Slot " + std::to_string(slot) + " closed: no login within " +
         std::to_string(kLoginTimeout.count() / 1000) + " s");
-    disconnectsock(slot);
+    sendOff(slot);
   }
 }
 
@@ -130,8 +190,21 @@ void TServer::dispatch(const QueuedMessage& message) {
   const int sender = message.slot;
   // A message still queued from a connection whose slot has since been handed
   // to a newcomer would otherwise speak with the newcomer's slot and name.
-  if (!PlayerTable::isConnectionSlot(sender) || connectionIds_[sender] != message.source) return;
+  if (!isEntry(sender) || connectionIds_[sender] != message.source) return;
+  if (sender == kReclaimEntry && *id != Msg::Reclaim) {
+    // The waiting entry is for a kept seat's player only; anybody else finds
+    // the table as full as it is.
+    if (*id == Msg::LoginInfo && table_.players[sender].conn) {
+      table_.players[sender].conn->send(build(Msg::Full, {}));
+      leaving_[sender] = true;
+      disconnectsock(sender);
+    }
+    return;
+  }
   switch (*id) {
+    case Msg::Reclaim:
+      reclaim(sender, payload);
+      break;
     case Msg::LoginInfo:
       receivedlogininfo(sender, payload);
       break;
@@ -162,12 +235,6 @@ void TServer::dispatch(const QueuedMessage& message) {
     default:
       break;
   }
-}
-
-// Every message names a slot; only the sender's own is believed, so nobody
-// can log in, chat, pull or choose as somebody else.
-static bool ownSlot(std::optional<int> claimed, int sender) {
-  return claimed && *claimed == sender;
 }
 
 void TServer::receivedlogininfo(int sender, std::string_view payload) {
@@ -238,6 +305,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
       table_.sendTo(sender, buildJoined(Msg::YourDice, dice));
     }
   }
+  if (PlayerTable::isPlayerSlot(sender)) sendSeatKey(sender);
 }
 
 void TServer::kickhim(int sender, std::string_view payload) {
@@ -245,7 +313,12 @@ void TServer::kickhim(int sender, std::string_view payload) {
   if (!ownSlot(reader.intField(), sender) || sender != moderator_) return;
   const auto target = reader.intField();
   if (!target || !PlayerTable::isConnectionSlot(*target)) return;
-  disconnectsock(*target);
+  // A removed player's seat is not kept, and its key takes it back no more.
+  if (held(*target)) {
+    depart(*target);
+  } else {
+    sendOff(*target);
+  }
 }
 
 bool TServer::isSeated(int slot) const {
@@ -350,10 +423,74 @@ void TServer::choosedice(int sender, std::string_view payload) {
   engine_.choosedice(sender, *column, *row);
 }
 
-void TServer::connectionClosed(int slot) {
-  if (!PlayerTable::isConnectionSlot(slot)) return;
+void TServer::sendOff(int slot) {
   auto& p = table_.players[slot];
-  if (p.connected) {
+  if (!p.connected || !p.conn) return;
+  p.conn->send(build(Msg::SendOff, {slot, ""}));
+  leaving_[slot] = true;
+  p.conn->close();
+}
+
+void TServer::closeTable() {
+  for (int slot = 1; slot <= kReclaimEntry; ++slot) {
+    auto& p = table_.players[slot];
+    if (!p.connected || !p.conn) continue;
+    p.conn->send(build(Msg::SendOff, {slot, ""}));
+    leaving_[slot] = true;
+  }
+}
+
+void TServer::sendNotice(int except, const std::string& text) {
+  // A relay from slot 0 in the notice colour: every client writes it as one of
+  // its own notices, also one that knows nothing of kept seats.
+  table_.sendAllExcept(
+      except, build(Msg::ActionRelay, {0, "0+" + text + '|' + colourToText(kSystemColour)}));
+}
+
+void TServer::sendSeatKey(int slot) {
+  seatKeys_[slot] = newSeatKey();
+  table_.sendTo(slot, build(Msg::SeatKey, {slot, seatKeys_[slot]}));
+}
+
+void TServer::connectionClosed(int slot) {
+  if (!isEntry(slot)) return;
+  auto& p = table_.players[slot];
+  // A kept seat has no connection that could still report.
+  if (p.held) return;
+  if (p.connected && p.conn && isSeated(slot) && table_.host.gameon && !leaving_[slot] &&
+      !seatKeys_[slot].empty()) {
+    holdSeat(slot);
+    return;
+  }
+  depart(slot);
+}
+
+void TServer::holdSeat(int slot) {
+  auto& p = table_.players[slot];
+  p.conn = nullptr;
+  p.held = true;
+  holdDue_[slot] = now() + kSeatHold;
+  splitters_[slot] = FrameSplitter();
+  log("Slot " + std::to_string(slot) + " (" + escapeForConsole(p.name) +
+      ") lost the connection; the seat is kept for " + std::to_string(kSeatHold.count() / 1000) +
+      " s");
+  sendNotice(slot, p.name + " lost the connection. The seat is kept for " +
+                       std::to_string(kSeatHold.count() / 1000) + " seconds.");
+}
+
+void TServer::releaseHolds() {
+  const bool gameon = table_.host.gameon;
+  const auto time = now();
+  for (int slot = 1; slot <= kPlayerSlots; ++slot) {
+    if (!table_.players[slot].held || (gameon && time < holdDue_[slot])) continue;
+    log("Slot " + std::to_string(slot) + ": the kept seat is given up");
+    depart(slot);
+  }
+}
+
+void TServer::depart(int slot) {
+  auto& p = table_.players[slot];
+  if (p.connected && slot != kReclaimEntry) {
     log("Slot " + std::to_string(slot) +
         (p.name.empty() ? "" : " (" + escapeForConsole(p.name) + ")") + " left");
     table_.sendAllExcept(slot, build(Msg::PlayerDisconnected, {slot, p.name}));
@@ -362,8 +499,13 @@ void TServer::connectionClosed(int slot) {
   p.conn = nullptr;
   p.name.clear();
   p.watching = false;
+  p.held = false;
+  holdDue_[slot] = {};
+  seatKeys_[slot].clear();
+  leaving_[slot] = false;
   loginDue_[slot] = {};
   splitters_[slot] = FrameSplitter();
+  if (slot == kReclaimEntry) return;
   if (slot > kComputerSlot) p.pullsleft = -1;
   if (slot == moderator_) {
     int next = 0;
@@ -373,6 +515,116 @@ void TServer::connectionClosed(int slot) {
     setModerator(next);
   }
   if (engine_.noonecango() && table_.host.gameon) engine_.endround();
+}
+
+void TServer::reclaim(int sender, std::string_view payload) {
+  auto& from = table_.players[sender];
+  // Only instead of a login, and once: a logged-in player has a seat already.
+  if (!from.connected || !from.conn || loginDue_[sender].count() == 0) return;
+  FieldReader reader(payload);
+  const bool own = ownSlot(reader.intField(), sender);
+  const std::string_view key = reader.rest();
+  releaseHolds();
+  int seat = 0;
+  if (own && !reclaimTried_[sender] && table_.host.gameon) {
+    // Every seat's key is compared, whichever matches.
+    for (int s = 1; s <= kPlayerSlots; ++s) {
+      if (!seatKeys_[s].empty() && sameKey(seatKeys_[s], key) && s != sender) seat = s;
+    }
+  }
+  reclaimTried_[sender] = true;
+  auto& to = table_.players[seat];
+  if (seat == 0 || !to.connected) {
+    log("Slot " + std::to_string(sender) + " closed: it asked for a seat it cannot have");
+    sendOff(sender);
+    return;
+  }
+  // Spent: the key is good for this one return only.
+  seatKeys_[seat].clear();
+
+  // The seat may still look connected when the new connection comes before
+  // the old one is seen to be gone; the key says the old one is dead.
+  if (!to.held && to.conn) {
+    to.conn->reassigned(0);
+    to.conn->close();
+  }
+  HostConnection* conn = from.conn;
+  // The connection was never announced, so its slot goes without a word.
+  from.connected = false;
+  from.conn = nullptr;
+  from.name.clear();
+  from.watching = false;
+  loginDue_[sender] = {};
+  if (sender > kComputerSlot && sender != kReclaimEntry) from.pullsleft = -1;
+
+  to.conn = conn;
+  to.connected = true;
+  to.held = false;
+  holdDue_[seat] = {};
+  leaving_[seat] = false;
+  reclaimTried_[seat] = true;
+  splitters_[seat] = std::move(splitters_[sender]);
+  splitters_[sender] = FrameSplitter();
+  connectionIds_[seat] = connectionIds_[sender];
+  connectionIds_[sender] = ++nextConnectionId_;
+  relayLimits_[seat] = relayLimits_[sender];
+  relayDropping_[seat] = relayDropping_[sender];
+  conn->reassigned(seat);
+
+  log("Slot " + std::to_string(seat) + " (" + escapeForConsole(to.name) + ") is back");
+  sendNotice(seat, to.name + " is back in the seat.");
+  sendSeatKey(seat);
+  sendTableTo(seat);
+}
+
+void TServer::sendTableTo(int slot) {
+  const auto& p = table_.players[slot];
+  const auto& host = table_.host;
+  table_.sendTo(slot, build(Msg::NewPlayerInfo, {slot, p.name, p.watching ? "1" : "0"}));
+  std::string others;
+  for (int s = 1; s <= host.slotcount && s <= kMaxConnections; ++s) {
+    const auto& other = table_.players[s];
+    if (s == slot || !other.connected) continue;
+    if (!others.empty()) others += '+';
+    others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
+  }
+  if (!others.empty()) table_.sendTo(slot, buildJoined(Msg::ExistingPlayers, others));
+  if (moderator_ != 0) table_.sendTo(slot, build(Msg::Moderator, {moderator_, ""}));
+
+  // The clock only while a round runs; between rounds there is none to show.
+  const bool running = host.gameon && host.timer1mode == kTimer1ModeComputers;
+  const int secondsLeft = running && host.roundtime > 0 ? std::max(host.turncount - 4, 0) : 0;
+  std::string stats = std::to_string(host.roundnumber) + '+' + std::to_string(host.roundspergame) +
+                      '+' + std::to_string(host.roundtime) + '+' + std::to_string(secondsLeft);
+  for (int s = 1; s <= kPlayerSlots; ++s) {
+    const auto& q = table_.players[s];
+    stats +=
+        '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' + std::to_string(q.pullsleft);
+  }
+  table_.sendTo(slot, buildJoined(Msg::LoadStats, stats));
+
+  // Taken cells go with the number they had (as the client keeps a taken
+  // cell), so the board looks as it did before the drop.
+  std::string board;
+  for (int c = 0; c < kBoardSize; ++c) {
+    for (int r = 0; r < kBoardSize; ++r) {
+      const int cell = p.playerboard[c][r];
+      const int shown = cell >= 1 ? cell : 100 + host.masterboard[c][r];
+      if (!board.empty()) board += '+';
+      board += std::to_string(c) + '+' + std::to_string(r) + '+' + std::to_string(shown);
+    }
+  }
+  table_.sendTo(slot, buildJoined(Msg::LoadBoard, board));
+
+  // Always the dice, also none: a pull that was under way when the
+  // connection went is over, and the pulls shown are the host's.
+  const bool playing = running && p.pullsleft >= 0;
+  std::string dice = std::to_string(slot) + '+' + std::to_string(playing ? p.pullsleft : 0);
+  for (int i = 0; i < kBoardSize; ++i) {
+    dice += '+' + std::to_string(i) + '+' + std::to_string(playing ? p.dice[i] : 0) + '+' +
+            std::to_string(playing ? p.bonus[i] : 0);
+  }
+  table_.sendTo(slot, buildJoined(Msg::YourDice, dice));
 }
 
 }  // namespace kuvo

@@ -27,6 +27,11 @@ inline constexpr int kRelayBurst = 10;
 inline constexpr int kRelaysPerSecond = 5;
 // A connection that has not logged in this long after being asked to is closed.
 inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
+// A seat whose player lost the connection during a game waits this long for
+// the player to come back, played by the computer meanwhile.
+inline constexpr std::chrono::milliseconds kSeatHold{60'000};
+// A seat key: 128 bits from the system's secure source, in hexadecimal.
+inline constexpr std::size_t kSeatKeyDigits = 32;
 
 // Text from a peer made safe for a terminal: C0, DEL and C1 controls, the
 // backslash and bytes that are not UTF-8 are written as escapes, so nothing a
@@ -42,8 +47,8 @@ class TServer {
 
   // Where the host reports logins and departures (kuvo-host prints them).
   void setLog(LogFn log) { log_ = std::move(log); }
-  // A steady clock in milliseconds for the relay limit and the login timeout;
-  // the default is the system's steady clock.
+  // A steady clock in milliseconds for the relay limit, the login timeout and
+  // kept seats; the default is the system's steady clock.
   void setClock(Clock clock) { clock_ = std::move(clock); }
 
   // A new connection. Returns its slot 1..9; returns 0 when no slot is free,
@@ -52,14 +57,19 @@ class TServer {
   // Bytes arrived on the connection of `slot`.
   void Sock1Read(int slot, std::string_view bytes);
   // The connection of `slot` is gone (closed by either side, or broken).
-  // Must be reported once per connection.
+  // Must be reported once per connection. A seated player's connection lost
+  // during a game keeps the seat for a while; see held().
   void connectionClosed(int slot);
+  // The table ends on purpose: every connection is told not to come back
+  // before its owner closes it.
+  void closeTable();
 
   // One message off the queue per tick; the timer runs only while messages wait.
   void socktimerTimer();
   void Timer1Timer() {
     closeSilentConnections();
     engine_.Timer1Timer();
+    releaseHolds();
   }
   void turntimerTimer() { engine_.turntimerTimer(); }
 
@@ -70,6 +80,8 @@ class TServer {
   // watch: the lowest seated player when the last one left, 0 for none.
   int moderator() const { return moderator_; }
   bool queueEmpty() const { return receivedlist_.empty(); }
+  // The seat is kept for a player whose connection was lost.
+  bool held(int slot) const { return PlayerTable::isPlayerSlot(slot) && table_.players[slot].held; }
 
  private:
   void dispatch(const QueuedMessage& message);
@@ -82,6 +94,19 @@ class TServer {
   void pullhandle(int sender, std::string_view payload);
   void choosedice(int sender, std::string_view payload);
   void disconnectsock(int slot);
+  void reclaim(int sender, std::string_view payload);
+  // Closes on purpose: the peer is told first, and its seat is not kept.
+  void sendOff(int slot);
+  void holdSeat(int slot);
+  // The departure of a slot: the others are told and the seat is free.
+  void depart(int slot);
+  // Ends the holds that ran out, and every hold once no game runs.
+  void releaseHolds();
+  void sendSeatKey(int slot);
+  // Everything a player back in its seat needs to show the table as it stands.
+  void sendTableTo(int slot);
+  // A line the clients write in their own notice style and colour.
+  void sendNotice(int except, const std::string& text);
   // Closes every connection whose login is overdue.
   void closeSilentConnections();
   // False for a chat line, action or sound over the sender's relay limit.
@@ -106,6 +131,13 @@ class TServer {
   std::array<bool, kTableEntries> relayDropping_{};  // to log a run of drops once
   // When each connection's login is due; zero once it has logged in.
   std::array<std::chrono::milliseconds, kTableEntries> loginDue_{};
+  // The key that takes each seat back; empty when none would. Never logged.
+  std::array<std::string, kTableEntries> seatKeys_{};
+  std::array<std::chrono::milliseconds, kTableEntries> holdDue_{};
+  // The connection ends on purpose (the player left, or the host closed it):
+  // its seat is freed at once.
+  std::array<bool, kTableEntries> leaving_{};
+  std::array<bool, kTableEntries> reclaimTried_{};  // one attempt per connection
 
   int moderator_ = 0;
   LogFn log_;

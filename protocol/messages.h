@@ -45,6 +45,8 @@ enum class Msg {
   PullHandle,
   ChooseDice,
   PlayASound,
+  Leaving,  // extension
+  Reclaim,  // extension
   // host to client
   SendLoginInfo,
   Full,
@@ -69,6 +71,8 @@ enum class Msg {
   ActionRelay,
   PlayASoundRelay,
   Moderator,  // extension
+  SeatKey,    // extension
+  SendOff,    // extension
 };
 
 struct MessageSpec {
@@ -88,6 +92,12 @@ inline constexpr std::array kCatalogue = {
     MessageSpec{Msg::PullHandle, Dir::ToHost, "CMD_pullhandle", "slot; empty"},
     MessageSpec{Msg::ChooseDice, Dir::ToHost, "CMD_choosedice", "slot; column; row; empty"},
     MessageSpec{Msg::PlayASound, Dir::ToHost, "CMD_playasound", "slot; waveN; empty"},
+    // extension: the player leaves on purpose (exit, window closed); the seat is
+    // freed at once instead of being kept for a return
+    MessageSpec{Msg::Leaving, Dir::ToHost, "CMD_leaving", "slot; empty"},
+    // extension: the answer to "CMD_sendlogininfo" of a player coming back
+    // after a dropped connection, instead of a login; the key of its seat
+    MessageSpec{Msg::Reclaim, Dir::ToHost, "CMD_reclaim", "slot; key"},
     MessageSpec{Msg::SendLoginInfo, Dir::ToClient, "CMD_sendlogininfo", "slot"},
     MessageSpec{Msg::Full, Dir::ToClient, "CMD_full", "(none)"},
     MessageSpec{Msg::NewPlayerInfo, Dir::ToClient, "CMD_newplayerinfo", "slot; name; 0"},
@@ -119,6 +129,12 @@ inline constexpr std::array kCatalogue = {
     // extension: the seat that starts games and removes players, sent to everyone
     // whenever it changes and to each newcomer
     MessageSpec{Msg::Moderator, Dir::ToClient, "CMD_moderator", "slot; empty"},
+    // extension: to a seated player only, after its login and after each return:
+    // the key that takes the seat back over a new connection
+    MessageSpec{Msg::SeatKey, Dir::ToClient, "CMD_seatkey", "slot; key"},
+    // extension: the host closes this connection on purpose (removed, table
+    // ended, return refused): the client must not try to come back
+    MessageSpec{Msg::SendOff, Dir::ToClient, "CMD_leaving", "slot; empty"},
 };
 
 // The name of a message as it goes on the wire.
