@@ -74,6 +74,8 @@ class GameTable : public QObject {
   void setMayStart(bool mayStart);
   void setStartDialogOpen(bool open);
   QString statusText() const;
+  // The main window's own word in the status line (the connection's state).
+  void showStatus(const QString& text) { setStatus(text); }
 
   // What the user sees, for the main window's tests and ours.
   QString headingText() const;

@@ -156,6 +156,9 @@ class Client {
       case Msg::OutTime:
         table->outtime(payload);
         break;
+      case Msg::SeatKey:
+      case Msg::SendOff:
+        break;  // the main window's connection keeping, no view of their own
       case Msg::Moderator: {
         kuvo::FieldReader reader(payload);
         const auto slot = reader.intField();

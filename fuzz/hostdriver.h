@@ -41,6 +41,7 @@ class FuzzConnection : public HostConnection {
     closed = true;
     if (slot > 0) server_.connectionClosed(slot);
   }
+  void reassigned(int newSlot) override { slot = newSlot; }
   int slot = 0;
   bool closed = false;
   bool record = false;

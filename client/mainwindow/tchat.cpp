@@ -1,5 +1,7 @@
 #include "tchat.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -37,6 +39,10 @@ constexpr QRect kBoardPanel{2, 2, 708, 509};
 constexpr char kSettingsFile[] = "orvellobby.ini";
 // Our own key beside the others: the name the table finder last joined or hosted with.
 constexpr char kPlayerNameKey[] = "Playername";
+constexpr char kConnectionClosed[] = "The connection to the table was closed.";
+// A seat key as the host writes it: hexadecimal, of a sane length.
+constexpr std::size_t kMinSeatKey = 32;
+constexpr std::size_t kMaxSeatKey = 128;
 
 // Until the tally window exists (it is created right after this window),
 // game results have nowhere to go.
@@ -68,7 +74,9 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       timer2_(intervals.diceShuffle, [this] { table_->Timer2Timer(); }),
       turntime_(intervals.roundClock, [this] { table_->turntimeTimer(); }),
       timer1_(intervals.dispatcher, [this] { processsocktimer(); }),
-      phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }) {
+      phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }),
+      intervals_(intervals),
+      reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }) {
   messageBox = [this](const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Kuvo"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // may carry a host's address or a socket's words
@@ -119,10 +127,23 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
     }
   }
   connect(&sock_, &QTcpSocket::readyRead, this, &Tchat::sockRead);
-  connect(&sock_, &QTcpSocket::connected, this, [this] { sockWasConnected_ = true; });
+  connect(&sock_, &QTcpSocket::connected, this, [this] {
+    sockWasConnected_ = true;
+    // A peer that vanishes without a word is noticed in seconds, not minutes.
+    enableKeepAlive(sock_);
+  });
   connect(&sock_, &QTcpSocket::disconnected, this, [this] { sockInfo("Socket Closed"); });
   connect(&sock_, &QTcpSocket::errorOccurred, this, [this] {
     if (sock_.state() == QAbstractSocket::ConnectedState) return;
+    if (reconnecting_ && !sockWasConnected_) {
+      // Refused: the machine is there but its table is not; it has ended.
+      // Any other failure is tried again on the next round.
+      if (sock_.error() == QAbstractSocket::ConnectionRefusedError) {
+        reconnectTimer_.stop();
+        endWith(QString::fromLatin1(kConnectionClosed));
+      }
+      return;
+    }
     if (sockWasConnected_) {
       sockInfo("Socket Closed");
     } else if (!closing_) {
@@ -140,6 +161,7 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
 }
 
 Tchat::~Tchat() {
+  sendLeaving();
   closing_ = true;
   sock_.disconnect(this);
   sock_.abort();
@@ -208,6 +230,8 @@ void Tchat::createMenus() {
   menu_.startGame->setEnabled(false);
   menu_.playWithOthers = file->addAction(QStringLiteral("Play with Others…"));
   file->addSeparator();
+  stopReconnecting_ = file->addAction(QStringLiteral("Stop Reconnecting"));
+  stopReconnecting_->setVisible(false);
   menu_.exit = file->addAction(QStringLiteral("Exit"));
 
   auto* options = menuBar()->addMenu(QStringLiteral("Options"));
@@ -252,6 +276,11 @@ void Tchat::createMenus() {
 
   connect(menu_.startGame, &QAction::triggered, this, &Tchat::button_startClick);
   connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+  // Giving up is the player's own choice: the window closes without a word.
+  connect(stopReconnecting_, &QAction::triggered, this, [this] {
+    reconnectTimer_.stop();
+    close();
+  });
   connect(menu_.playWithOthers, &QAction::triggered, this, &Tchat::openPlayWithOthers);
   connect(menu_.resetScreenLocation, &QAction::triggered, this,
           [this] { ResetScreenLocation1Click(this); });
@@ -282,7 +311,8 @@ void Tchat::createMenus() {
 // ---- ClientServices ----
 
 void Tchat::sendToHost(const std::string& message) {
-  if (sock_.state() != QAbstractSocket::ConnectedState) return;
+  // A connection that has not got the seat back yet speaks for nobody.
+  if (sock_.state() != QAbstractSocket::ConnectedState || reconnecting_) return;
   sock_.write(message.data(), static_cast<qint64>(message.size()));
 }
 
@@ -401,6 +431,7 @@ bool Tchat::hostpress() {
   state_.hostsInProcess = true;
   if (windows_.host) windows_.host->setTableName(state_.myname);
   connectAddress_ = QStringLiteral("127.0.0.1");
+  connectPort_ = port;
   sock_.connectToHost(connectAddress_, port);
   setModerating(true);
   return true;
@@ -423,6 +454,7 @@ void Tchat::joinpress() {
     }
   }
   connectAddress_ = host;
+  connectPort_ = port;
   sock_.connectToHost(host, port);
   table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
@@ -459,6 +491,14 @@ void Tchat::setModerating(bool on) {
 void Tchat::sendloginfo(std::string_view payload) {
   const auto number = parseInt(payload);
   if (!number) return;
+  if (reconnecting_) {
+    // Coming back: the key instead of a login, once per connection.
+    if (reclaimSent_ || seatKey_.empty()) return;
+    reclaimSent_ = true;
+    const std::string reclaim = build(Msg::Reclaim, {*number, seatKey_});
+    sock_.write(reclaim.data(), static_cast<qint64>(reclaim.size()));
+    return;
+  }
   state_.mynumber = *number;
   state_.loggedin = true;
   // Slot 1 is the hosting player's seat. At a table of kuvo-host nobody hosts
@@ -515,7 +555,7 @@ void Tchat::processsocktimer() {
   }
   if (receivedlist_.empty()) {
     timer1_.stop();
-    if (connectionEnded_) endWith(QStringLiteral("The connection to the table was closed."));
+    if (connectionEnded_) connectionLost();
   }
 }
 
@@ -571,6 +611,16 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
     case Msg::Full:
       // Only the answer to our connection: a table that has let us in is not full.
       if (!state_.loggedin) endWith(QStringLiteral("Game is full"));
+      // Full to a player coming back: its seat is kept no more.
+      if (reconnecting_) sentOff_ = true;
+      break;
+    case Msg::SeatKey:
+      seatkey(payload);
+      break;
+    case Msg::SendOff:
+      // The host closes on purpose; there is nothing to come back to.
+      sentOff_ = true;
+      seatKey_.clear();
       break;
     case Msg::Moderator:
       moderator(payload);
@@ -625,10 +675,106 @@ void Tchat::sockInfo(const QString& text) {
   // "Game is full" and closes right after.
   if (sock_.bytesAvailable() > 0) sockRead();
   if (receivedlist_.empty()) {
-    endWith(QStringLiteral("The connection to the table was closed."));
+    connectionLost();
   } else if (!timer1_.isActive() && !ending_) {
     timer1_.start();
   }
+}
+
+// ---- Keeping the seat ----
+
+void Tchat::seatkey(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  const std::string_view key = reader.rest();
+  if (!slot || !PlayerSlots::valid(*slot) || key.size() < kMinSeatKey || key.size() > kMaxSeatKey ||
+      key.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
+    return;
+  if (reconnecting_) {
+    if (!reclaimSent_) return;
+    seatKey_ = key;
+    backInSeat(*slot);
+  } else if (*slot == state_.mynumber) {
+    seatKey_ = key;
+  }
+}
+
+bool Tchat::mayReconnect() const {
+  // Only a seat the host keeps, which it does during a game for a player it
+  // gave a key; a table without keys ends as it always did.
+  return !seatKey_.empty() && !sentOff_ && !closing_ && !ending_ && state_.loggedin &&
+         PlayerSlots::valid(state_.mynumber) && table_->gameRunning();
+}
+
+void Tchat::connectionLost() {
+  if (reconnecting_) {
+    // One try ended; the next comes with the clock, unless the host said no.
+    connectionEnded_ = false;
+    if (sentOff_) {
+      reconnectTimer_.stop();
+      endWith(QString::fromLatin1(kConnectionClosed));
+    }
+    return;
+  }
+  if (mayReconnect()) {
+    startReconnecting();
+  } else {
+    endWith(QString::fromLatin1(kConnectionClosed));
+  }
+}
+
+void Tchat::startReconnecting() {
+  reconnecting_ = true;
+  table_->showStatus(QStringLiteral("Connection lost - reconnecting…"));
+  stopReconnecting_->setVisible(true);
+  const auto retry = std::max<long long>(intervals_.reconnectRetry.count(), 1);
+  reconnectTriesLeft_ = static_cast<int>(intervals_.reconnectFor.count() / retry);
+  reconnectTick();  // the first try at once: most drops are short
+  reconnectTimer_.start();
+}
+
+void Tchat::reconnectTick() {
+  if (!reconnecting_ || ending_ || closing_) return;
+  // A try that has its connection waits for the host's answer.
+  if (sock_.state() == QAbstractSocket::ConnectedState) return;
+  if (reconnectTriesLeft_ <= 0) {
+    reconnectTimer_.stop();
+    endWith(QString::fromLatin1(kConnectionClosed));
+    return;
+  }
+  --reconnectTriesLeft_;
+  sock_.abort();
+  splitter_ = FrameSplitter();
+  sockWasConnected_ = false;
+  connectionEnded_ = false;
+  reclaimSent_ = false;
+  sock_.connectToHost(connectAddress_, connectPort_);
+}
+
+void Tchat::backInSeat(int slot) {
+  reconnecting_ = false;
+  reclaimSent_ = false;
+  reconnectTimer_.stop();
+  stopReconnecting_->setVisible(false);
+  state_.mynumber = slot;
+  // Who sits where now comes next from the host; who left meanwhile was
+  // never announced to us.
+  for (int n = 1; n <= PlayerSlots::kCount; ++n) {
+    if (n == slot) continue;
+    slots_.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
+    slots_.setWatching(n, false);
+  }
+  addlinetochat(QStringLiteral("0+You are back in your seat; the game goes on."),
+                state_.systemcolor);
+}
+
+void Tchat::sendLeaving() {
+  if (leavingSent_ || seatKey_.empty() || reconnecting_ ||
+      sock_.state() != QAbstractSocket::ConnectedState)
+    return;
+  leavingSent_ = true;
+  sendToHost(build(Msg::Leaving, {state_.mynumber, ""}));
+  sock_.flush();
 }
 
 void Tchat::button_startClick() {
@@ -650,6 +796,7 @@ void Tchat::button_startClick() {
 // ---- Window ----
 
 void Tchat::closeEvent(QCloseEvent* event) {
+  sendLeaving();
   if (!closing_) {
     closing_ = true;
     auto targets = settingsTargets();

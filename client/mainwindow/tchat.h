@@ -24,6 +24,7 @@
 #include "receivequeue.h"
 #include "timer.h"
 
+class QAction;
 class QLabel;
 
 namespace kuvo {
@@ -49,6 +50,9 @@ struct ClientIntervals {
   std::chrono::milliseconds phraseCooldown{16};
   std::chrono::milliseconds diceShuffle{100};
   std::chrono::milliseconds roundClock{1000};
+  // After a connection lost during a game: a new try this often, for this long.
+  std::chrono::milliseconds reconnectRetry{2000};
+  std::chrono::milliseconds reconnectFor{60'000};
 };
 
 // The other windows of the program, created after the main window.
@@ -105,6 +109,9 @@ class Tchat : public QMainWindow, public ClientServices {
   void button_startClick();
 
   MenuActions& menu() { return menu_; }
+  // File > "Stop Reconnecting", shown while the window tries to get back.
+  QAction* stopReconnecting() const { return stopReconnecting_; }
+  bool reconnecting() const { return reconnecting_; }
   ChatPanel& chat() { return *chat_; }
   SoundBoard& sounds() { return *sounds_; }
   PlayerSlotsPanel& slotsPanel() { return *slotsPanel_; }
@@ -133,6 +140,16 @@ class Tchat : public QMainWindow, public ClientServices {
   // Shows the text once the current handler is done, then closes the window.
   void endWith(const QString& text);
   void setModerating(bool on);
+  // The connection ended and what it brought is handled: back to the seat
+  // when it was lost during a game, else the end.
+  void connectionLost();
+  bool mayReconnect() const;
+  void startReconnecting();
+  void reconnectTick();
+  void seatkey(std::string_view payload);
+  void backInSeat(int slot);
+  // Tells the host the player leaves on purpose, so the seat is not kept.
+  void sendLeaving();
   void moderator(std::string_view payload);
   void dispatch(std::string_view name, std::string_view payload);
   void phraseTick();
@@ -160,6 +177,15 @@ class Tchat : public QMainWindow, public ClientServices {
   QTcpSocket sock11_;  // the lobby link: opened once, never used
   bool sockWasConnected_ = false;
   QString connectAddress_;
+  quint16 connectPort_ = 0;
+  // The key that takes the seat back after a lost connection; in memory only.
+  std::string seatKey_;
+  bool sentOff_ = false;  // the host closes on purpose: removed, or the table ended
+  bool leavingSent_ = false;
+  bool reconnecting_ = false;
+  bool reclaimSent_ = false;
+  int reconnectTriesLeft_ = 0;
+  QAction* stopReconnecting_ = nullptr;
   bool connectionEnded_ = false;  // the host closed; what it sent before is still handled
   bool ending_ = false;           // the window closes once its last box is answered
   bool dispatching_ = false;
@@ -168,6 +194,8 @@ class Tchat : public QMainWindow, public ClientServices {
   ReceiveQueue receivedlist_{kMaxQueuedFromHost};
   QtTimer timer1_;
   QtTimer phraseTimer_;
+  ClientIntervals intervals_;
+  QtTimer reconnectTimer_;
 
   SecondaryWindows windows_;
   bool shown_ = false;
