@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -392,6 +393,70 @@ TEST(Tchat, AFloodingHostIsCutOff) {
   ASSERT_TRUE(host.accept());
   host.send(std::string(kMaxPendingBytes + 10, 'x'));
   EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
+}
+
+// ---- A lost connection ----
+
+TEST(Tchat, ALostConnectionDuringAGameComesBackToTheSameSeat) {
+  Random hostRandom(9);
+  TcpHost host(hostRandom, {});
+  ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
+  Window w({"Ann", "127.0.0.1", "false"}, host.port());
+  w.chat.show();
+  ASSERT_TRUE(waitUntil([&] { return w.chat.state().mynumber == 1 && w.chat.state().amhost; }));
+  w.chat.sendToHost("CMD_startgame+Ann+3+60+" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
+  w.chat.table().image_ballMouseDown();
+  w.chat.table().image_ballMouseUp();
+  ASSERT_TRUE(waitUntil([&] { return host.server().table().players[1].pullsleft < 20; }));
+  ASSERT_TRUE(waitUntil([&] { return w.chat.queueEmpty(); }));
+
+  // The host's side of the connection breaks.
+  QElapsedTimer clock;
+  clock.start();
+  for (auto* socket : host.findChildren<QTcpSocket*>()) socket->abort();
+  ASSERT_TRUE(waitUntil([&] { return w.chat.reconnecting() || w.chatText().contains("back in"); }));
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are back in your seat"); }));
+  std::printf("[ figure ] back in the seat %lld ms after the drop, on loopback\n",
+              static_cast<long long>(clock.elapsed()));
+  EXPECT_FALSE(w.chat.reconnecting());
+  EXPECT_FALSE(w.chat.stopReconnecting()->isVisible());
+  EXPECT_TRUE(w.chat.isVisible());
+  EXPECT_TRUE(w.boxes.isEmpty());
+  EXPECT_EQ(w.chat.state().mynumber, 1);
+  EXPECT_FALSE(host.server().held(1));
+  EXPECT_EQ(host.server().table().players[1].name, "Ann");
+  ASSERT_TRUE(waitUntil([&] { return w.chat.queueEmpty(); }));
+  // The table as it stands: the host's round, pulls and total for this seat.
+  const auto& me = host.server().table().players[1];
+  EXPECT_EQ(w.chat.table().headingText(), "Round: 1 of 3");
+  EXPECT_EQ(w.chat.table().state().mypulls, me.pullsleft);
+  EXPECT_EQ(w.chat.playerSlots().at(1).total, QString::number(me.score));
+  EXPECT_EQ(w.chat.playerSlots().name(2), "Rovi");
+
+  // And play goes on from the new connection.
+  const int pulls = me.pullsleft;
+  if (!w.chat.table().mustchoose()) {
+    w.chat.table().image_ballMouseDown();
+    w.chat.table().image_ballMouseUp();
+    EXPECT_TRUE(waitUntil([&] { return host.server().table().players[1].pullsleft < pulls; }));
+  }
+}
+
+TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF +
+            "CMD_seatkey+3+0123456789abcdef0123456789abcdef" + FF + "CMD_startgame+Bob+3+0+" + FF +
+            "CMD_leaving+3+" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
+  host.peer->disconnectFromHost();
+  ASSERT_TRUE(waitUntil([&] { return !w.boxes.isEmpty(); }));
+  EXPECT_FALSE(w.chat.reconnecting());
+  EXPECT_EQ(w.boxes, QStringList{"The connection to the table was closed."});
+  EXPECT_FALSE(host.server.hasPendingConnections());
 }
 
 }  // namespace
