@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+
+#include "tableaccessible.h"
 
 namespace kuvo {
 namespace {
@@ -45,9 +49,8 @@ QFont boldPixels(int pixels) {
   return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QColor& colour,
-                  Qt::Alignment alignment) {
-  auto* label = new QLabel(parent);
+void setupLabel(QLabel* label, const QRect& geometry, int pixels, const QColor& colour,
+                Qt::Alignment alignment) {
   // The status line and the winner banner carry players' names: text, never markup.
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(geometry);
@@ -57,6 +60,12 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QCol
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QColor& colour,
+                  Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  setupLabel(label, geometry, pixels, colour, alignment);
   return label;
 }
 
@@ -136,6 +145,20 @@ void OutlinedLabel::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   update();
+  QAccessibleEvent event(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+// ---- StatusLine ----
+
+void StatusLine::announce(const QString& text) {
+  // A repeated text ("PULL AGAIN!" after every pull) is news too.
+  const bool same = text == this->text();
+  setText(text);
+  if (same) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void OutlinedLabel::setColour(const QColor& colour) {
@@ -162,7 +185,57 @@ void OutlinedLabel::paintEvent(QPaintEvent*) {
 BoardSurface::BoardSurface(QWidget* parent, const QRect& geometry, const TableState& state,
                            const QPixmap& background, QPoint backgroundOffset)
     : QWidget(parent), state_(state), background_(background), backgroundOffset_(backgroundOffset) {
+  installTableAccessibility();
   setGeometry(geometry);
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(QStringLiteral("Board"));
+  setAccessibleDescription(
+      QStringLiteral("Arrow keys move the cursor, Return takes the cell, Space pulls"));
+}
+
+void BoardSurface::setCursorCell(int column, int row) {
+  const QPoint next(std::clamp(column, 0, kTableSize - 1), std::clamp(row, 0, kTableSize - 1));
+  if (next == cursor_) return;
+  drawCell(cursor_.x(), cursor_.y());
+  cursor_ = next;
+  drawCell(cursor_.x(), cursor_.y());
+  if (hasFocus()) announceCursor();
+}
+
+void BoardSurface::announceCursor() {
+  // The cursor is the board's focused child: a screen reader follows it.
+  QAccessibleEvent event(this, QAccessible::Focus);
+  event.setChild(cellChild(cursor_.x(), cursor_.y()));
+  QAccessible::updateAccessibility(&event);
+}
+
+QString BoardSurface::cellName(int column, int row) const {
+  if (column < 0 || column >= kTableSize || row < 0 || row >= kTableSize) return QString();
+  const CellPictures cell = cellPictures(state_.boardcells[column][row]);
+  if (cell.numeral >= 1 && cell.numeral <= 6)
+    return QStringLiteral("Column %1, row %2: %3").arg(column + 1).arg(row + 1).arg(cell.numeral);
+  return QStringLiteral("Column %1, row %2").arg(column + 1).arg(row + 1);
+}
+
+QString BoardSurface::cellDescription(int column, int row) const {
+  if (column < 0 || column >= kTableSize || row < 0 || row >= kTableSize) return QString();
+  const int code = state_.boardcells[column][row];
+  const CellPictures cell = cellPictures(code);
+  switch (cell.overlay) {
+    case BoardPictures::kBoardTaken:
+      return QStringLiteral("taken");
+    case BoardPictures::kBoardBonus100:
+      return QStringLiteral("taken, 100 bonus points");
+    case BoardPictures::kBoardBonus200:
+      return QStringLiteral("taken, 200 bonus points");
+    case BoardPictures::kBoardExtraPull:
+      return QStringLiteral("taken, extra pull");
+    default:
+      break;
+  }
+  // A cell that came taken (its number lost) or as a scored diagonal's corner.
+  if (code == kCellUnknownTaken || code == -1) return QStringLiteral("taken");
+  return QString();
 }
 
 void BoardSurface::drawCell(int column, int row) {
@@ -173,6 +246,57 @@ void BoardSurface::drawCell(int column, int row) {
 void BoardSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   boardPaint(painter, event->rect());
+  if (hasFocus()) paintCursor(painter);
+}
+
+void BoardSurface::paintCursor(QPainter& painter) const {
+  // A double frame, light inside dark, reads on the pale numerals and on the
+  // dark crosses of taken cells alike.
+  const QRect cell(cursor_.x() * kCell, cursor_.y() * kCell, kCell, kCell);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(20, 20, 60), 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(QRectF(cell).adjusted(3.5, 3.5, -3.5, -3.5));
+  painter.setPen(QPen(QColor(255, 210, 60), 2.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(QRectF(cell).adjusted(3.5, 3.5, -3.5, -3.5));
+}
+
+void BoardSurface::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+      setCursorCell(cursor_.x() - 1, cursor_.y());
+      return;
+    case Qt::Key_Right:
+      setCursorCell(cursor_.x() + 1, cursor_.y());
+      return;
+    case Qt::Key_Up:
+      setCursorCell(cursor_.x(), cursor_.y() - 1);
+      return;
+    case Qt::Key_Down:
+      setCursorCell(cursor_.x(), cursor_.y() + 1);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // A held key repeats; one press is one request, like one click.
+      if (!event->isAutoRepeat() && onChooseKey) onChooseKey(cursor_.x(), cursor_.y());
+      return;
+    case Qt::Key_Space:
+      if (!event->isAutoRepeat() && onPullKey) onPullKey();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void BoardSurface::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  drawCell(cursor_.x(), cursor_.y());
+  announceCursor();
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  drawCell(cursor_.x(), cursor_.y());
 }
 
 void BoardSurface::boardPaint(QPainter& painter, const QRect& area) const {
@@ -241,7 +365,8 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   boardimage = new PictureBox(panel, kBoardImage);
   boardimage->setPicture(pictures.boardimage);
 
-  label_turn = makeLabel(panel, kStatusLine, 16, colourFromBgr(kStatusColour), Qt::AlignCenter);
+  label_turn = new StatusLine(panel);
+  setupLabel(label_turn, kStatusLine, 16, colourFromBgr(kStatusColour), Qt::AlignCenter);
   label_turn->setObjectName(QStringLiteral("label_turn"));
   label_turn->setText(QStringLiteral("Welcome to Kuvo!"));
 
@@ -271,6 +396,8 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   image_ball->setPicture(pictures.ball);
   image_ball->setAttribute(Qt::WA_TransparentForMouseEvents, false);
   image_ball->setCursor(Qt::OpenHandCursor);
+  image_ball->setAccessibleName(QStringLiteral("Pull ball"));
+  image_ball->setAccessibleDescription(QStringLiteral("Space on the board pulls"));
 
   for (int i = 0; i < kTableSize; ++i) {
     image_bonus[i] = new PictureBox(panel, QRect(kBonusLefts[i], kBonusTop, 32, 32));
@@ -280,6 +407,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
     image_dice[i] = new PictureBox(panel, QRect(kDiceLefts[i], kDiceTop, 32, 32));
     image_dice[i]->setObjectName(QStringLiteral("image_dice%1").arg(i));
   }
+  for (int i = 0; i < kTableSize; ++i) describeDie(i, 0, 0);
 
   button_start = new TablePictureButton(panel, kStartButton, pictures.startButton);
   button_start->setObjectName(QStringLiteral("button_start"));
@@ -295,6 +423,9 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_timer->setObjectName(QStringLiteral("label_timer"));
   label_timer->setColour(colourFromBgr(kClockStartColour));
   label_timer->setText(QStringLiteral("Time: 0:00"));
+  label_numrolls->setAccessibleDescription(QStringLiteral("Pulls left"));
+  label_playtoscore->setAccessibleDescription(QStringLiteral("Round"));
+  label_timer->setAccessibleDescription(QStringLiteral("Round clock"));
 
   panel_winner = new WinnerPanel(clientArea, kWinnerPanel);
   panel_winner->setObjectName(QStringLiteral("panel_winner"));
@@ -309,6 +440,35 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
 void BoardView::setHeading(const QString& text) {
   label_playtoscore->setText(text);
   label_playtoscore->adjustSize();
+}
+
+void BoardView::describeDie(int die, int value, int bonus) {
+  if (die < 0 || die >= kTableSize) return;
+  const int number = die + 1;
+  if (value >= 1 && value <= 6) {
+    image_dice[die]->setAccessibleName(QStringLiteral("Die %1: %2").arg(number).arg(value));
+  } else {
+    image_dice[die]->setAccessibleName(QStringLiteral("Die %1: none").arg(number));
+  }
+  QString bonusText;
+  switch (bonus) {
+    case kDieBonus100:
+      bonusText = QStringLiteral("100 bonus points");
+      break;
+    case kDieBonus200:
+      bonusText = QStringLiteral("200 bonus points");
+      break;
+    case kDieBonusExtraPull:
+      bonusText = QStringLiteral("extra pull");
+      break;
+    default:
+      break;
+  }
+  // The bonus is read with its die, and on its own picture above it.
+  image_dice[die]->setAccessibleDescription(bonusText);
+  image_bonus[die]->setAccessibleName(
+      bonusText.isEmpty() ? QStringLiteral("Bonus %1: none").arg(number)
+                          : QStringLiteral("Bonus %1: %2").arg(number).arg(bonusText));
 }
 
 void BoardView::setTimerBarWidth(int width) {

@@ -78,6 +78,11 @@ class OutlinedLabel : public QWidget {
 // The drawing surface `board`: 5 x 5 cells of 72 pixels over the board
 // background. Painting follows the cell codes of the state, so a repaint at
 // any time shows exactly what the handlers drew cell by cell.
+//
+// For play without a mouse the board takes the keyboard focus (by Tab or F6,
+// never by a click, so a mouse player's typing stays in the chat) and then
+// shows a cell cursor: the arrows move it, Return or Enter takes the cell
+// under it and Space pulls.
 class BoardSurface : public QWidget {
  public:
   BoardSurface(QWidget* parent, const QRect& geometry, const TableState& state,
@@ -87,6 +92,19 @@ class BoardSurface : public QWidget {
   void fillspace(int column, int row) { drawCell(column, row); }
 
   std::function<void(Qt::MouseButton, int, int)> onMouseDown;
+  std::function<void(int, int)> onChooseKey;  // column, row under the cursor
+  std::function<void()> onPullKey;
+
+  // The cell cursor, column and row 0..4; values outside are clamped.
+  void setCursorCell(int column, int row);
+  QPoint cursorCell() const { return cursor_; }
+  bool cursorShown() const { return hasFocus(); }
+
+  // What a screen reader says of a cell.
+  QString cellName(int column, int row) const;
+  QString cellDescription(int column, int row) const;
+  // The cell as its own accessible child, 0..24, column by column.
+  static int cellChild(int column, int row) { return column * kTableSize + row; }
 
   // What one cell looks like now, drawn the same way as on screen.
   QImage renderCell(int column, int row) const;
@@ -94,14 +112,20 @@ class BoardSurface : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void boardPaint(QPainter& painter, const QRect& area) const;
   void paintCell(QPainter& painter, int column, int row) const;
+  void paintCursor(QPainter& painter) const;
+  void announceCursor();
 
   const TableState& state_;
   QPixmap background_;
   QPoint backgroundOffset_;
+  QPoint cursor_{0, 0};
 };
 
 // The rounded gold plate of the winner banner.
@@ -113,6 +137,15 @@ class WinnerPanel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
+// The status line: its changes are what a player who cannot see the board
+// waits for ("CHOOSE A NUMBER!", the round's end, the winner), so assistive
+// tools are told of each one.
+class StatusLine : public QLabel {
+ public:
+  explicit StatusLine(QWidget* parent) : QLabel(parent) {}
+  void announce(const QString& text);
+};
+
 // All elements of the table, created on the board panel in their stacking
 // order (later ones lie over earlier ones).
 struct BoardView {
@@ -122,7 +155,7 @@ struct BoardView {
   PictureBox* Image3 = nullptr;  // status line background
   PictureBox* Image1 = nullptr;  // ball track
   PictureBox* boardimage = nullptr;
-  QLabel* label_turn = nullptr;
+  StatusLine* label_turn = nullptr;
   BoardSurface* board = nullptr;
   QLabel* label_playtoscore = nullptr;
   QLabel* label_numrolls = nullptr;
@@ -138,6 +171,8 @@ struct BoardView {
   QLabel* label_winner2 = nullptr;
 
   void setHeading(const QString& text);
+  // Names die i and its bonus for screen readers from the codes shown.
+  void describeDie(int die, int value, int bonus);
   void setTimerBarWidth(int width);
   void setBallTop(int top);
   int ballTop() const;

@@ -4,7 +4,10 @@
 #include <limits>
 
 #include <QAction>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "fields.h"
 #include "messages.h"
@@ -58,7 +61,17 @@ GameTable::GameTable(QWidget* board, QWidget* clientArea, ClientServices& servic
     image_ballMouseMove(static_cast<int>(event->position().y()));
   };
   view_->image_ball->onRelease = [this](QMouseEvent*) { image_ballMouseUp(); };
+  view_->board->onChooseKey = [this](int column, int row) { chooseCell(column, row); };
+  view_->board->onPullKey = [this] { pullByKey(); };
   connect(view_->button_start, &QAbstractButton::clicked, this, &GameTable::startButtonClicked);
+
+  // Keys of the whole window, active whichever widget of it has the focus.
+  auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), board);
+  f6->setContext(Qt::WindowShortcut);
+  connect(f6, &QShortcut::activated, this, &GameTable::toggleBoardFocus);
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), board);
+  f10->setContext(Qt::WindowShortcut);
+  connect(f10, &QShortcut::activated, this, &GameTable::openMenuBar);
 }
 
 GameTable::~GameTable() = default;
@@ -66,7 +79,7 @@ GameTable::~GameTable() = default;
 // ---- small helpers ----
 
 void GameTable::setStatus(const QString& text) {
-  view_->label_turn->setText(text);
+  view_->label_turn->announce(text);
 }
 
 void GameTable::setNumrolls(const QString& text) {
@@ -90,6 +103,7 @@ void GameTable::clearDice() {
   for (int i = 0; i < kTableSize; ++i) {
     view_->image_bonus[i]->clear();
     view_->image_dice[i]->clear();
+    view_->describeDie(i, 0, 0);
     state_.mydice[i] = 0;
   }
 }
@@ -210,6 +224,8 @@ void GameTable::startround(std::string_view payload) {
 
   for (int s = 1; s <= PlayerSlots::kCount; ++s) playerSlots().setCurrent(s, QString());
   clearDice();
+  // Every round's keyboard play starts from the same corner.
+  view_->board->setCursorCell(0, 0);
 
   state_.secondsleft = state_.roundtime;
   if (state_.secondsleft > 0) {
@@ -252,6 +268,7 @@ void GameTable::yourdice(std::string_view payload) {
     }
     view_->image_bonus[i]->clear();
     view_->image_bonus[i]->setPicture(pictures.dice(*bonus), *bonus);
+    view_->describeDie(i, state_.mydice[i], *bonus);
   }
 
   services_.playsounds(QStringLiteral("dice2"));
@@ -535,8 +552,15 @@ void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
     return;
   }
   if (x < 0 || y < 0) return;
-  const int column = x / kCell;
-  const int row = y / kCell;
+  chooseCell(x / kCell, y / kCell);
+}
+
+void GameTable::chooseCell(int column, int row) {
+  if (client().mynumber > 6) return;
+  if (state_.mypulls < 0) {
+    setStatus(QStringLiteral("No Pulls"));
+    return;
+  }
   if (!validIndex(column) || !validIndex(row)) return;
   if (state_.mydice[column] == 0) {
     services_.playsounds(QStringLiteral("invalid"));
@@ -573,6 +597,30 @@ void GameTable::image_ballMouseUp() {
   services_.sendToHost(build(Msg::PullHandle, {client().mynumber, ""}));
   state_.pullpending = true;
   startShuffle();
+}
+
+void GameTable::pullByKey() {
+  // A key press is a plain click on the ball: pressed and released at once.
+  image_ballMouseDown();
+  image_ballMouseUp();
+}
+
+void GameTable::toggleBoardFocus() {
+  QWidget* board = view_->board;
+  auto* input = board->parentWidget()->findChild<QLineEdit*>(QStringLiteral("mychat"));
+  if (board->hasFocus() && input && input->isEnabled() && input->isVisible()) {
+    input->setFocus(Qt::ShortcutFocusReason);
+  } else {
+    board->setFocus(Qt::ShortcutFocusReason);
+  }
+}
+
+void GameTable::openMenuBar() {
+  // Opens the first menu; the arrows then walk every menu and item.
+  auto* bar = view_->board->window()->findChild<QMenuBar*>();
+  if (!bar || bar->actions().isEmpty()) return;
+  bar->setFocus(Qt::ShortcutFocusReason);
+  bar->setActiveAction(bar->actions().first());
 }
 
 // ---- timers ----

@@ -61,6 +61,14 @@ class GameTable : public QObject {
   void image_ballMouseDown();
   void image_ballMouseMove(int y);
   void image_ballMouseUp();
+  // Keyboard play on the board: take the cell under the cursor, or pull;
+  // each follows exactly the rules of the click it stands for.
+  void chooseCell(int column, int row);
+  void pullByKey();
+  // F6: the keyboard focus goes from the chat input to the board and back.
+  void toggleBoardFocus();
+  // F10: opens the menu bar, for keyboards without a working Alt key.
+  void openMenuBar();
 
   void Timer2Timer();
   void turntimeTimer();

@@ -1,0 +1,12 @@
+// What assistive tools (screen readers, magnifiers) learn of the game table:
+// the board as a group of 25 cells that follow the cell cursor, the dice and
+// bonus pictures as graphics, the round clock as text, and the status line as
+// a notification whose every change is announced.
+#pragma once
+
+namespace kuvo {
+
+// Installs the table's accessibility factory; later calls do nothing.
+void installTableAccessibility();
+
+}  // namespace kuvo
