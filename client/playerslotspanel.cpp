@@ -109,7 +109,10 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
     r.bonus = textLabel(board, QStringLiteral("label_bonus%1").arg(n),
                         QRect(kCurrentLeft, top, kCurrentWidth, kRowHeight), small);
     // Right-clicks on any name reach the filter; only slots 2..6 open the menu.
+    // Tab reaches the names too, so the menu key opens it without a mouse.
     r.name->installEventFilter(this);
+    r.name->setFocusPolicy(Qt::TabFocus);
+    r.name->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted #F3E7C4; }"));
     showSlot(n);
   }
 
@@ -163,6 +166,15 @@ void PlayerSlotsPanel::showSlot(int n) {
   r->score->setText(slot.total);
   r->bonus->setText(slot.current);
   r->eyes->setVisible(slot.watching);
+
+  // A screen reader reads the whole row at its name; the figures beside it
+  // are separate labels that a listener could not tie to the player.
+  QString spoken = QStringLiteral("Slot %1: %2, total %3").arg(n).arg(slot.name, slot.total);
+  if (!slot.pulls.isEmpty()) spoken += QStringLiteral(", pulls %1").arg(slot.pulls);
+  if (!slot.current.isEmpty()) spoken += QStringLiteral(", current %1").arg(slot.current);
+  if (r->name->accessibleName() != spoken) r->name->setAccessibleName(spoken);
+  const QString watching = slot.watching ? QStringLiteral("just watching") : QString();
+  if (r->name->accessibleDescription() != watching) r->name->setAccessibleDescription(watching);
 }
 
 void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
