@@ -124,12 +124,17 @@ TablePictureButton::TablePictureButton(QWidget* parent, const QRect& geometry,
     : QAbstractButton(parent), picture_(picture) {
   setGeometry(geometry);
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it and Space presses it, for players without a mouse.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void TablePictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, isDown() ? 1 : 0, picture_);
+  if (hasFocus()) {
+    painter.setPen(QPen(QColor(255, 210, 60), 2, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 // ---- OutlinedLabel ----

@@ -138,12 +138,17 @@ PictureButton::PictureButton(const QPixmap& normal, const QPixmap& pressed, QWid
     : QAbstractButton(parent), normal_(normal), pressed_(pressed) {
   setFixedSize(normal.size());
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it and Space presses it, for players without a mouse.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, isDown() ? pressed_ : normal_);
+  if (hasFocus()) {
+    painter.setPen(QPen(QColor(255, 210, 60), 2, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 }  // namespace kuvo::windowart
