@@ -363,6 +363,8 @@ void WinnerPanel::paintEvent(QPaintEvent*) {
 
 BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& state)
     : pictures(BoardPictures::instance()) {
+  // Before any element exists: an interface, once made, is kept for good.
+  installTableAccessibility();
   Image3 = new PictureBox(panel, kStatusBackground);
   Image3->setPicture(pictures.statusBackground);
   Image1 = new PictureBox(panel, kTrack);
