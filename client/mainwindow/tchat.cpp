@@ -135,15 +135,9 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   connect(&sock_, &QTcpSocket::disconnected, this, [this] { sockInfo("Socket Closed"); });
   connect(&sock_, &QTcpSocket::errorOccurred, this, [this] {
     if (sock_.state() == QAbstractSocket::ConnectedState) return;
-    if (reconnecting_ && !sockWasConnected_) {
-      // Refused: the machine is there but its table is not; it has ended.
-      // Any other failure is tried again on the next round.
-      if (sock_.error() == QAbstractSocket::ConnectionRefusedError) {
-        reconnectTimer_.stop();
-        endWith(QString::fromLatin1(kConnectionClosed));
-      }
-      return;
-    }
+    // A try that failed, refused included (a router or a restarting program
+    // on the way may refuse for a moment), is tried again on the next round.
+    if (reconnecting_ && !sockWasConnected_) return;
     if (sockWasConnected_) {
       sockInfo("Socket Closed");
     } else if (!closing_) {

@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -441,6 +442,36 @@ TEST(Tchat, ALostConnectionDuringAGameComesBackToTheSameSeat) {
     w.chat.table().image_ballMouseUp();
     EXPECT_TRUE(waitUntil([&] { return host.server().table().players[1].pullsleft < pulls; }));
   }
+}
+
+TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
+  ScriptedHost host;
+  const quint16 port = host.server.serverPort();
+  ClientIntervals quick;
+  quick.reconnectRetry = std::chrono::milliseconds(50);
+  quick.reconnectFor = std::chrono::milliseconds(5000);
+  Window w({"Ann", "127.0.0.1", "false"}, port, 1, quick);
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  const std::string key = "0123456789abcdef0123456789abcdef";
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF + "CMD_seatkey+3+" + key +
+            FF + "CMD_startgame+Bob+3+0+" + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
+
+  // Nothing listens for a while: every try is refused.
+  host.server.close();
+  host.peer->abort();
+  ASSERT_TRUE(waitUntil([&] { return w.chat.reconnecting(); }));
+  QTest::qWait(300);
+  EXPECT_TRUE(w.chat.reconnecting());
+  EXPECT_TRUE(w.boxes.isEmpty());
+
+  ASSERT_TRUE(host.server.listen(QHostAddress::LocalHost, port));
+  ASSERT_TRUE(host.accept());
+  host.received.clear();
+  host.send("CMD_sendlogininfo+5" + FF);
+  const std::string reclaim = "CMD_reclaim+5+" + key;
+  EXPECT_EQ(host.receive(reclaim.size()).substr(0, reclaim.size()), reclaim);
 }
 
 TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
