@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,18 +24,12 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "waituntil.h"
 
 namespace kuvo {
 namespace {
 
 const std::string FF(1, kTerminator);
-
-bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < ms) QTest::qWait(5);
-  return done();
-}
 
 // A host played by the test: accepts one client and scripts the conversation.
 class ScriptedHost {
