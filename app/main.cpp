@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QLocale>
 #include <QProcess>
 
 #include "datapaths.h"
@@ -19,6 +20,7 @@
 #include "tgamestart.h"
 #include "thelp.h"
 #include "tphrases.h"
+#include "translations.h"
 #include "tspylist.h"
 #include "ttallylist.h"
 #include "version.h"
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Kuvo"));
   QApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
   QApplication::setQuitOnLastWindowClosed(false);
+  // The user's languages as the system orders them (LANGUAGE, LC_ALL, LANG).
+  kuvo::installTranslations(app, QLocale::system().uiLanguages());
 
   kuvo::SingleInstanceGuard guard;
   if (guard.anotherInstanceRuns()) return 0;

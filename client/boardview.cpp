@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -193,9 +194,9 @@ BoardSurface::BoardSurface(QWidget* parent, const QRect& geometry, const TableSt
   installTableAccessibility();
   setGeometry(geometry);
   setFocusPolicy(Qt::TabFocus);
-  setAccessibleName(QStringLiteral("Board"));
-  setAccessibleDescription(
-      QStringLiteral("Arrow keys move the cursor, Return takes the cell, Space pulls"));
+  setAccessibleName(QCoreApplication::translate("kuvo::BoardView", "Board"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "kuvo::BoardView", "Arrow keys move the cursor, Return takes the cell, Space pulls"));
 }
 
 void BoardSurface::setCursorCell(int column, int row) {
@@ -218,8 +219,13 @@ QString BoardSurface::cellName(int column, int row) const {
   if (column < 0 || column >= kTableSize || row < 0 || row >= kTableSize) return QString();
   const CellPictures cell = cellPictures(state_.boardcells[column][row]);
   if (cell.numeral >= 1 && cell.numeral <= 6)
-    return QStringLiteral("Column %1, row %2: %3").arg(column + 1).arg(row + 1).arg(cell.numeral);
-  return QStringLiteral("Column %1, row %2").arg(column + 1).arg(row + 1);
+    return QCoreApplication::translate("kuvo::BoardView", "Column %1, row %2: %3")
+        .arg(column + 1)
+        .arg(row + 1)
+        .arg(cell.numeral);
+  return QCoreApplication::translate("kuvo::BoardView", "Column %1, row %2")
+      .arg(column + 1)
+      .arg(row + 1);
 }
 
 QString BoardSurface::cellDescription(int column, int row) const {
@@ -228,18 +234,19 @@ QString BoardSurface::cellDescription(int column, int row) const {
   const CellPictures cell = cellPictures(code);
   switch (cell.overlay) {
     case BoardPictures::kBoardTaken:
-      return QStringLiteral("taken");
+      return QCoreApplication::translate("kuvo::BoardView", "taken");
     case BoardPictures::kBoardBonus100:
-      return QStringLiteral("taken, 100 bonus points");
+      return QCoreApplication::translate("kuvo::BoardView", "taken, 100 bonus points");
     case BoardPictures::kBoardBonus200:
-      return QStringLiteral("taken, 200 bonus points");
+      return QCoreApplication::translate("kuvo::BoardView", "taken, 200 bonus points");
     case BoardPictures::kBoardExtraPull:
-      return QStringLiteral("taken, extra pull");
+      return QCoreApplication::translate("kuvo::BoardView", "taken, extra pull");
     default:
       break;
   }
   // A cell that came taken (its number lost) or as a scored diagonal's corner.
-  if (code == kCellUnknownTaken || code == -1) return QStringLiteral("taken");
+  if (code == kCellUnknownTaken || code == -1)
+    return QCoreApplication::translate("kuvo::BoardView", "taken");
   return QString();
 }
 
@@ -375,7 +382,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_turn = new StatusLine(panel);
   setupLabel(label_turn, kStatusLine, 16, colourFromBgr(kStatusColour), Qt::AlignCenter);
   label_turn->setObjectName(QStringLiteral("label_turn"));
-  label_turn->setText(QStringLiteral("Welcome to Kuvo!"));
+  label_turn->setText(QCoreApplication::translate("kuvo::BoardView", "Welcome to Kuvo!"));
 
   board = new BoardSurface(panel, kBoard, state, pictures.boardimage,
                            kBoard.topLeft() - kBoardImage.topLeft());
@@ -389,7 +396,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_playtoscore->setStyleSheet(
       QStringLiteral("QLabel { background: rgba(250, 240, 210, 235); border: 1px solid #8a6a30;"
                      " border-radius: 6px; padding: 0px 6px; }"));
-  setHeading(QStringLiteral("Round: 0 of 0"));
+  setHeading(QCoreApplication::translate("kuvo::BoardView", "Round: 0 of 0"));
 
   label_numrolls = makeLabel(panel, kPulls, 27, colourFromBgr(kPullsColour), Qt::AlignCenter);
   label_numrolls->setObjectName(QStringLiteral("label_numrolls"));
@@ -403,8 +410,9 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   image_ball->setPicture(pictures.ball);
   image_ball->setAttribute(Qt::WA_TransparentForMouseEvents, false);
   image_ball->setCursor(Qt::OpenHandCursor);
-  image_ball->setAccessibleName(QStringLiteral("Pull ball"));
-  image_ball->setAccessibleDescription(QStringLiteral("Space on the board pulls"));
+  image_ball->setAccessibleName(QCoreApplication::translate("kuvo::BoardView", "Pull ball"));
+  image_ball->setAccessibleDescription(
+      QCoreApplication::translate("kuvo::BoardView", "Space on the board pulls"));
 
   for (int i = 0; i < kTableSize; ++i) {
     image_bonus[i] = new PictureBox(panel, QRect(kBonusLefts[i], kBonusTop, 32, 32));
@@ -418,7 +426,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
 
   button_start = new TablePictureButton(panel, kStartButton, pictures.startButton);
   button_start->setObjectName(QStringLiteral("button_start"));
-  button_start->setToolTip(QStringLiteral("Start Game"));
+  button_start->setToolTip(QCoreApplication::translate("kuvo::BoardView", "Start Game"));
   button_start->hide();
 
   Image5 = new PictureBox(panel, kClockFrame);
@@ -429,18 +437,21 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_timer = new OutlinedLabel(panel, kClockText, 16);
   label_timer->setObjectName(QStringLiteral("label_timer"));
   label_timer->setColour(colourFromBgr(kClockStartColour));
-  label_timer->setText(QStringLiteral("Time: 0:00"));
-  label_numrolls->setAccessibleDescription(QStringLiteral("Pulls left"));
-  label_playtoscore->setAccessibleDescription(QStringLiteral("Round"));
-  label_timer->setAccessibleDescription(QStringLiteral("Round clock"));
+  label_timer->setText(QCoreApplication::translate("kuvo::BoardView", "Time: 0:00"));
+  label_numrolls->setAccessibleDescription(
+      QCoreApplication::translate("kuvo::BoardView", "Pulls left"));
+  label_playtoscore->setAccessibleDescription(
+      QCoreApplication::translate("kuvo::BoardView", "Round"));
+  label_timer->setAccessibleDescription(
+      QCoreApplication::translate("kuvo::BoardView", "Round clock"));
 
   panel_winner = new WinnerPanel(clientArea, kWinnerPanel);
   panel_winner->setObjectName(QStringLiteral("panel_winner"));
   label_winner1 = makeLabel(panel_winner, kWinnerShadow, 19, Qt::black, Qt::AlignCenter);
   label_winner2 =
       makeLabel(panel_winner, kWinnerCaption, 19, colourFromBgr(kWinnerColour), Qt::AlignCenter);
-  label_winner1->setText(QStringLiteral("Winner!"));
-  label_winner2->setText(QStringLiteral("Winner!"));
+  label_winner1->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
+  label_winner2->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
   panel_winner->hide();
 }
 
@@ -453,20 +464,22 @@ void BoardView::describeDie(int die, int value, int bonus) {
   if (die < 0 || die >= kTableSize) return;
   const int number = die + 1;
   if (value >= 1 && value <= 6) {
-    image_dice[die]->setAccessibleName(QStringLiteral("Die %1: %2").arg(number).arg(value));
+    image_dice[die]->setAccessibleName(
+        QCoreApplication::translate("kuvo::BoardView", "Die %1: %2").arg(number).arg(value));
   } else {
-    image_dice[die]->setAccessibleName(QStringLiteral("Die %1: none").arg(number));
+    image_dice[die]->setAccessibleName(
+        QCoreApplication::translate("kuvo::BoardView", "Die %1: none").arg(number));
   }
   QString bonusText;
   switch (bonus) {
     case kDieBonus100:
-      bonusText = QStringLiteral("100 bonus points");
+      bonusText = QCoreApplication::translate("kuvo::BoardView", "100 bonus points");
       break;
     case kDieBonus200:
-      bonusText = QStringLiteral("200 bonus points");
+      bonusText = QCoreApplication::translate("kuvo::BoardView", "200 bonus points");
       break;
     case kDieBonusExtraPull:
-      bonusText = QStringLiteral("extra pull");
+      bonusText = QCoreApplication::translate("kuvo::BoardView", "extra pull");
       break;
     default:
       break;
@@ -474,8 +487,11 @@ void BoardView::describeDie(int die, int value, int bonus) {
   // The bonus is read with its die, and on its own picture above it.
   image_dice[die]->setAccessibleDescription(bonusText);
   image_bonus[die]->setAccessibleName(
-      bonusText.isEmpty() ? QStringLiteral("Bonus %1: none").arg(number)
-                          : QStringLiteral("Bonus %1: %2").arg(number).arg(bonusText));
+      bonusText.isEmpty()
+          ? QCoreApplication::translate("kuvo::BoardView", "Bonus %1: none").arg(number)
+          : QCoreApplication::translate("kuvo::BoardView", "Bonus %1: %2")
+                .arg(number)
+                .arg(bonusText));
 }
 
 void BoardView::setTimerBarWidth(int width) {

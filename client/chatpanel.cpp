@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -79,31 +80,31 @@ const std::array<QString, kPhraseCount> kDefaultPhrases = {
     QStringLiteral("/me waves \"Good-Bye\""),
 };
 
-const std::array<QString, 24> kRoviPhrases = {
-    QStringLiteral("My dad is cool."),
-    QStringLiteral("I'm a bit confused"),
-    QStringLiteral("I need to find a job."),
-    QStringLiteral("I watched TV last night."),
-    QStringLiteral("I wish you could see this!"),
-    QStringLiteral("I don't think that is a good idea"),
-    QStringLiteral("That is very wise of you"),
-    QStringLiteral("Tomorrow will be here quickly."),
-    QStringLiteral("Stop yelling at me."),
-    QStringLiteral("Don't slam the door please."),
-    QStringLiteral("I skipped breakfast today."),
-    QStringLiteral("Have you seen Fuzzbean today?"),
-    QStringLiteral("Is it snack time yet?"),
-    QStringLiteral("Do you have a candy bar?"),
-    QStringLiteral("Oh the ice cream man is coming!"),
-    QStringLiteral("Did you see that?"),
-    QStringLiteral("Why did you do that?"),
-    QStringLiteral("Who knows.."),
-    QStringLiteral("Are you sure you are OK?"),
-    QStringLiteral("I'm feeling lucky tonight."),
-    QStringLiteral("Will you come and play again sometime?"),
-    QStringLiteral("I'm so happy you are here!"),
-    QStringLiteral("What is in your lunchbox today?"),
-    QStringLiteral("Hey, I found a penny!"),
+const std::array<const char*, 24> kRoviPhrases = {
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "My dad is cool."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I'm a bit confused"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I need to find a job."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I watched TV last night."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I wish you could see this!"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I don't think that is a good idea"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "That is very wise of you"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Tomorrow will be here quickly."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Stop yelling at me."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Don't slam the door please."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I skipped breakfast today."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Have you seen Fuzzbean today?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Is it snack time yet?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Do you have a candy bar?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Oh the ice cream man is coming!"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Did you see that?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Why did you do that?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Who knows.."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Are you sure you are OK?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I'm feeling lucky tonight."),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Will you come and play again sometime?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "I'm so happy you are here!"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "What is in your lunchbox today?"),
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "Hey, I found a penny!"),
 };
 
 // One received line is one paragraph: line breaks and other control
@@ -197,7 +198,8 @@ QPixmap drawBanner() {
   font.setPixelSize(15);
   font.setBold(true);
   p.setFont(font);
-  p.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Kuvo  -  pull, roll and fill!"));
+  p.drawText(pixmap.rect(), Qt::AlignCenter,
+             QCoreApplication::translate("kuvo::ChatPanel", "Kuvo  -  pull, roll and fill!"));
   return pixmap;
 }
 
@@ -374,7 +376,7 @@ void ChatPanel::buildWidgets(QWidget* board) {
   mychat_->setObjectName(QStringLiteral("mychat"));
   mychat_->setGeometry(424, 484, 252, 22);
   mychat_->setFont(QFont(QStringLiteral("Arial")));
-  mychat_->setText(QString::fromLatin1(kChatPlaceholder));
+  mychat_->setText(tr(kChatPlaceholder));
   mychat_->setMaxLength(kMaxChatInput);
   mychat_->setContextMenuPolicy(Qt::CustomContextMenu);
   mychat_->installEventFilter(this);
@@ -413,9 +415,9 @@ void ChatPanel::buildWidgets(QWidget* board) {
 
 void ChatPanel::buildMenus() {
   chatMenu_ = new QMenu(mainchat_);
-  auto* selectAll = chatMenu_->addAction(QStringLiteral("Select All"));
+  auto* selectAll = chatMenu_->addAction(tr("Select All"));
   connect(selectAll, &QAction::triggered, this, [this] { SelectAll1Click(); });
-  auto* copy = chatMenu_->addAction(QStringLiteral("Copy"));
+  auto* copy = chatMenu_->addAction(tr("Copy"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   mainchat_->addAction(copy);
@@ -425,7 +427,7 @@ void ChatPanel::buildMenus() {
   if (menu_.scrollChatOff) chatMenu_->addAction(menu_.scrollChatOff);
 
   inputMenu_ = new QMenu(mychat_);
-  auto* paste = inputMenu_->addAction(QStringLiteral("Paste"));
+  auto* paste = inputMenu_->addAction(tr("Paste"));
   paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
   connect(paste, &QAction::triggered, this, [this] { Paste1Click(); });
 
@@ -670,7 +672,8 @@ void ChatPanel::klottalk() {
   const int r = services_.random().random(static_cast<int>(kRoviPhrases.size()) + 1);
   if (r < 1 || r > static_cast<int>(kRoviPhrases.size())) return;
   services_.addlinetochat(
-      QStringLiteral("0+Rovi the bot says: ") + kRoviPhrases[static_cast<size_t>(r - 1)],
+      QStringLiteral("0+") +
+          tr("Rovi the bot says: %1").arg(tr(kRoviPhrases[static_cast<size_t>(r - 1)])),
       services_.state().systemcolor);
 }
 
@@ -784,7 +787,7 @@ void ChatPanel::N271Click(int code) {
 }
 
 void ChatPanel::clearPlaceholder() {
-  if (mychat_->text() == QLatin1String(kChatPlaceholder)) mychat_->clear();
+  if (mychat_->text() == tr(kChatPlaceholder)) mychat_->clear();
 }
 
 void ChatPanel::appendToInput(const QString& text) {
@@ -805,7 +808,7 @@ void ChatPanel::mainchatJump(int link) {
   if (link >= 0 && link < static_cast<int>(linkTargets_.size()))
     address = webAddress(linkTargets_[static_cast<size_t>(link)]);
   if (!address.isValid() || !openUrl || !openUrl(address)) {
-    if (messageBox) messageBox(QStringLiteral("Cannot open Webpage"));
+    if (messageBox) messageBox(tr("Cannot open Webpage"));
   }
 }
 

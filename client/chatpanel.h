@@ -36,7 +36,8 @@ namespace kuvo {
 
 class ChatView;
 
-inline constexpr char kChatPlaceholder[] = "<Enter Chat Here>";
+inline constexpr char kChatPlaceholder[] =
+    QT_TRANSLATE_NOOP("kuvo::ChatPanel", "<Enter Chat Here>");
 // The longest input, smiley codes counted as the text they are. Even in
 // characters of four UTF-8 bytes a line stays far below the frame limit.
 inline constexpr int kMaxChatInput = 1000;

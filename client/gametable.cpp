@@ -4,6 +4,7 @@
 #include <limits>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -38,7 +39,7 @@ bool validIndex(int index) {
 QString clockText(int seconds) {
   const int minutes = seconds / 60;
   const int rest = seconds % 60;
-  return QStringLiteral("Time: %1:%2%3")
+  return QCoreApplication::translate("kuvo::GameTable", "Time: %1:%2%3")
       .arg(minutes)
       .arg(rest < 10 ? QStringLiteral("0") : QString())
       .arg(rest);
@@ -143,22 +144,22 @@ void GameTable::startthegame(std::string_view payload) {
   const QString name = fromUtf8(reader.field());
   const auto rounds = reader.intField();
   if (!rounds) return;
-  view_->setHeading(QStringLiteral("Round: 0 of") + QString::number(*rounds));
+  view_->setHeading(tr("Round: 0 of%1").arg(*rounds));
   const std::string_view seconds = reader.field();
   state_.roundspergame = *rounds;
 
   const int me = client().mynumber;
   if (me >= 7) {
-    chat(name + QStringLiteral(" has started a game."));
+    chat(tr("%1 has started a game.").arg(name));
   } else if (playerSlots().name(me) == name) {
-    chat(QStringLiteral("You have started a game."));
+    chat(tr("You have started a game."));
   } else {
-    chat(name + QStringLiteral(" has started a game."));
+    chat(tr("%1 has started a game.").arg(name));
   }
 
   if (playerSlots().name(2) == QLatin1String(kWaiting)) {
     playerSlots().setName(2, QString::fromLatin1(kRovi));
-    chat(QStringLiteral("I am Rovi the bot. Good Luck!"));
+    chat(tr("I am Rovi the bot. Good Luck!"));
   }
 
   stopClock();
@@ -192,7 +193,7 @@ void GameTable::startround(std::string_view payload) {
   GroupReader groups(payload);
   const auto round = groups.intField();
   if (!round) return;
-  view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
+  view_->setHeading(tr("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
   gameStarts();
   // A pull left over from the last round will get no dice any more.
   endPull();
@@ -217,7 +218,7 @@ void GameTable::startround(std::string_view payload) {
   if (me >= 7) {
     setNumrolls(QStringLiteral("0"));
   } else {
-    setStatus(QStringLiteral("It's time to Kuvo!"));
+    setStatus(tr("It's time to Kuvo!"));
     services_.playsounds(services_.turnSoundIsNew() ? QStringLiteral("turnnew")
                                                     : QStringLiteral("turn"));
   }
@@ -231,7 +232,7 @@ void GameTable::startround(std::string_view payload) {
   if (state_.secondsleft > 0) {
     turntime_.start();
   } else {
-    view_->label_timer->setText(QStringLiteral("No Time Limit"));
+    view_->label_timer->setText(tr("No Time Limit"));
   }
 }
 
@@ -273,11 +274,11 @@ void GameTable::yourdice(std::string_view payload) {
 
   services_.playsounds(QStringLiteral("dice2"));
   if (mustchoose()) {
-    setStatus(QStringLiteral("CHOOSE A NUMBER!"));
+    setStatus(tr("CHOOSE A NUMBER!"));
   } else if (state_.mypulls == 0) {
-    setStatus(QStringLiteral("No more Pulls left!"));
+    setStatus(tr("No more Pulls left!"));
   } else {
-    setStatus(QStringLiteral("PULL AGAIN!"));
+    setStatus(tr("PULL AGAIN!"));
   }
 }
 
@@ -317,17 +318,17 @@ void GameTable::choosedice(std::string_view payload) {
   switch (*bonus) {
     case kDieBonus100:
       mark(kTakenBonus100);
-      setStatus(QStringLiteral("You received 100 bonus points!"));
+      setStatus(tr("You received 100 bonus points!"));
       services_.playsounds(QStringLiteral("extra"));
       break;
     case kDieBonus200:
       mark(kTakenBonus200);
-      setStatus(QStringLiteral("You received 200 bonus points!"));
+      setStatus(tr("You received 200 bonus points!"));
       services_.playsounds(QStringLiteral("extra"));
       break;
     case kDieBonusExtraPull:
       mark(kTakenExtraPull);
-      setStatus(QStringLiteral("You received an Extra Pull!"));
+      setStatus(tr("You received an Extra Pull!"));
       services_.playsounds(QStringLiteral("extra"));
       break;
     default:
@@ -335,9 +336,9 @@ void GameTable::choosedice(std::string_view payload) {
       if (state_.mypulls != 0) {
         setNumrolls(QString::number(state_.mypulls));
         playerSlots().setPulls(s, QString::number(state_.mypulls));
-        setStatus(QStringLiteral("PULL AGAIN!"));
+        setStatus(tr("PULL AGAIN!"));
       } else {
-        setStatus(QStringLiteral("No more Pulls left!"));
+        setStatus(tr("No more Pulls left!"));
         setNumrolls(QStringLiteral("0"));
         playerSlots().setPulls(s, QString());
       }
@@ -372,7 +373,7 @@ void GameTable::filled(std::string_view payload) {
   // The host takes no pull from a cleared board.
   state_.roundopen = false;
   endPull();
-  setStatus(QStringLiteral("You have filled the board!"));
+  setStatus(tr("You have filled the board!"));
   services_.tally().addtomineincrease(4);
 
   // The choice's answer carried the total without the clearing bonus; add it
@@ -391,11 +392,11 @@ void GameTable::outtime(std::string_view) {
   state_.roundopen = false;
   endPull();
   stopClock();
-  setStatus(QStringLiteral("Out of Time"));
+  setStatus(tr("Out of Time"));
 }
 
 void GameTable::endround(std::string_view payload) {
-  setStatus(QStringLiteral("The Round is Over!"));
+  setStatus(tr("The Round is Over!"));
   services_.playsounds(QStringLiteral("roundover"));
   stopClock();
   state_.roundopen = false;
@@ -441,9 +442,9 @@ void GameTable::loadstats(std::string_view payload) {
   state_.roundnumber = *round;
   const auto rounds = groups.intField();
   if (!rounds) return;
-  view_->setHeading(QStringLiteral("Round: %1 of %2").arg(*round).arg(*rounds));
+  view_->setHeading(tr("Round: %1 of %2").arg(*round).arg(*rounds));
   state_.roundspergame = *rounds;
-  setStatus(QStringLiteral("Please Wait for Next Round!"));
+  setStatus(tr("Please Wait for Next Round!"));
 
   state_.roundtime = groups.intField().value_or(0);
   state_.secondsleft = groups.intField().value_or(0);
@@ -474,9 +475,8 @@ bool GameTable::winner(std::string_view payload) {
   state_.roundopen = false;
   endPull();
   const int me = client().mynumber;
-  const QString subject =
-      w == me ? QStringLiteral("You have") : playerSlots().name(w) + QStringLiteral(" has");
-  const QString line = subject + QStringLiteral(" Won the Game!");
+  const QString line = w == me ? tr("You have Won the Game!")
+                               : tr("%1 has Won the Game!").arg(playerSlots().name(w));
 
   services_.playsounds(QStringLiteral("winner"));
   const bool seated = me >= 1 && me <= PlayerSlots::kCount;
@@ -500,8 +500,8 @@ void GameTable::justwatching(std::string_view payload) {
   const int s = *slot;
   const bool watching = reader.rest() == "1";
   if (s == client().mynumber && menu_.justWatch) menu_.justWatch->setChecked(watching);
-  chat(playerSlots().name(s) +
-       (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
+  chat((watching ? tr("%1 is just watching") : tr("%1 is now playing again"))
+           .arg(playerSlots().name(s)));
   playerSlots().setWatching(s, watching);
 }
 
@@ -548,7 +548,7 @@ void GameTable::gameStarts() {
 void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
   if (client().mynumber > 6) return;
   if (state_.mypulls < 0) {
-    setStatus(QStringLiteral("No Pulls"));
+    setStatus(tr("No Pulls"));
     return;
   }
   if (x < 0 || y < 0) return;
@@ -558,16 +558,16 @@ void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
 void GameTable::chooseCell(int column, int row) {
   if (client().mynumber > 6) return;
   if (state_.mypulls < 0) {
-    setStatus(QStringLiteral("No Pulls"));
+    setStatus(tr("No Pulls"));
     return;
   }
   if (!validIndex(column) || !validIndex(row)) return;
   if (state_.mydice[column] == 0) {
     services_.playsounds(QStringLiteral("invalid"));
-    setStatus(QStringLiteral("You must Pull first."));
+    setStatus(tr("You must Pull first."));
   } else if (state_.mydice[column] != state_.boardcells[column][row]) {
     services_.playsounds(QStringLiteral("invalid"));
-    setStatus(QStringLiteral("That number does not match."));
+    setStatus(tr("That number does not match."));
   } else if (client().loggedin) {
     services_.sendToHost(build(Msg::ChooseDice, {client().mynumber, column, row, ""}));
   }
@@ -640,7 +640,7 @@ void GameTable::turntimeTimer() {
   state_.secondsleft = state_.secondsleft > 0 ? state_.secondsleft - 1 : 0;
   if (state_.secondsleft < 1) {
     state_.secondsleft = 0;
-    view_->label_timer->setText(QStringLiteral("Time: 0:00"));
+    view_->label_timer->setText(tr("Time: 0:00"));
     view_->setTimerBarWidth(0);
     return;
   }

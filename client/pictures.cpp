@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QLinearGradient>
@@ -379,8 +380,9 @@ QPixmap drawStartButton() {
   p.setPen(QPen(QColor(230, 200, 110), 1.6));
   p.drawPath(path);
   p.setFont(boldFont(17));
-  shadowText(p, QRectF(0, 0, 161, 31), QStringLiteral("Start Game"), QColor(255, 255, 240),
-             QColor(0, 50, 0, 200));
+  shadowText(p, QRectF(0, 0, 161, 31),
+             QCoreApplication::translate("kuvo::BoardPictures", "Start Game"),
+             QColor(255, 255, 240), QColor(0, 50, 0, 200));
   p.end();
   return QPixmap::fromImage(image);
 }
@@ -411,8 +413,9 @@ BoardPictures::BoardPictures() {
                                       QColor(196, 140, 10), QColor(255, 255, 255)));
   imagelist_board.push_back(drawTaken(QStringLiteral("200"), QColor(230, 120, 255),
                                       QColor(130, 30, 170), QColor(255, 255, 255)));
-  imagelist_board.push_back(drawTaken(QStringLiteral("PULL"), QColor(110, 190, 255),
-                                      QColor(20, 90, 200), QColor(255, 255, 255)));
+  imagelist_board.push_back(drawTaken(QCoreApplication::translate("kuvo::BoardPictures", "PULL"),
+                                      QColor(110, 190, 255), QColor(20, 90, 200),
+                                      QColor(255, 255, 255)));
 
   imagelist_dice.push_back(QPixmap::fromImage(blank(kDie, kDie)));
   for (int n = 1; n <= 6; ++n) imagelist_dice.push_back(drawDie(n));

@@ -10,7 +10,7 @@
 
 namespace kuvo {
 
-inline constexpr char kWaiting[] = "<Waiting>";
+inline constexpr char kWaiting[] = QT_TRANSLATE_NOOP("kuvo::PlayerSlotsPanel", "<Waiting>");
 inline constexpr char kRovi[] = "Rovi";
 
 struct PlayerSlot {

@@ -81,12 +81,12 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
   const QFont heading = boldPixels(12);
   textLabel(board, QStringLiteral("label_headpulls"), QRect(422, kHeadingTop, 30, 16), heading,
             Qt::AlignHCenter | Qt::AlignVCenter)
-      ->setText(QStringLiteral("Pulls"));
+      ->setText(tr("Pulls"));
   textLabel(board, QStringLiteral("label_headtotal"), QRect(kTotalLeft, kHeadingTop, 60, 16),
             heading)
-      ->setText(QStringLiteral("Total"));
+      ->setText(tr("Total"));
   textLabel(board, QStringLiteral("label_headcurrent"), QRect(653, kHeadingTop, 55, 16), heading)
-      ->setText(QStringLiteral("Current"));
+      ->setText(tr("Current"));
 
   const QPixmap eyes = drawEyes();
   for (int i = 0; i < PlayerSlots::kCount; ++i) {
@@ -117,9 +117,9 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
   }
 
   popupKick_ = new QMenu(board);
-  removeFromGame_ = popupKick_->addAction(QStringLiteral("Remove From Game"));
-  setToJustWatch_ = popupKick_->addAction(QStringLiteral("Set to Just Watch"));
-  unsetJustWatch_ = popupKick_->addAction(QStringLiteral("Unset Just Watch"));
+  removeFromGame_ = popupKick_->addAction(tr("Remove From Game"));
+  setToJustWatch_ = popupKick_->addAction(tr("Set to Just Watch"));
+  unsetJustWatch_ = popupKick_->addAction(tr("Unset Just Watch"));
   connect(removeFromGame_, &QAction::triggered, this, [this] { RemoveFromGame1Click(); });
   connect(setToJustWatch_, &QAction::triggered, this, [this] { SettoJustWatch1Click(); });
   connect(unsetJustWatch_, &QAction::triggered, this, [this] { UnsetJustWatch1Click(); });
@@ -161,7 +161,9 @@ void PlayerSlotsPanel::showSlot(int n) {
   const Row* r = row(n);
   if (!r) return;
   const PlayerSlot& slot = services_.playerSlots().at(n);
-  r->name->setText(slot.name);
+  // The empty seat's mark is a name to the program, but words to the player.
+  const QString shownName = slot.name == QLatin1String(kWaiting) ? tr(kWaiting) : slot.name;
+  r->name->setText(shownName);
   r->rolls->setText(slot.pulls);
   r->score->setText(slot.total);
   r->bonus->setText(slot.current);
@@ -169,11 +171,11 @@ void PlayerSlotsPanel::showSlot(int n) {
 
   // A screen reader reads the whole row at its name; the figures beside it
   // are separate labels that a listener could not tie to the player.
-  QString spoken = QStringLiteral("Slot %1: %2, total %3").arg(n).arg(slot.name, slot.total);
-  if (!slot.pulls.isEmpty()) spoken += QStringLiteral(", pulls %1").arg(slot.pulls);
-  if (!slot.current.isEmpty()) spoken += QStringLiteral(", current %1").arg(slot.current);
+  QString spoken = tr("Slot %1: %2, total %3").arg(QString::number(n), shownName, slot.total);
+  if (!slot.pulls.isEmpty()) spoken += tr(", pulls %1").arg(slot.pulls);
+  if (!slot.current.isEmpty()) spoken += tr(", current %1").arg(slot.current);
   if (r->name->accessibleName() != spoken) r->name->setAccessibleName(spoken);
-  const QString watching = slot.watching ? QStringLiteral("just watching") : QString();
+  const QString watching = slot.watching ? tr("just watching") : QString();
   if (r->name->accessibleDescription() != watching) r->name->setAccessibleDescription(watching);
 }
 
@@ -195,17 +197,16 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
         QString::fromUtf8(nameField.data(), static_cast<qsizetype>(nameField.size()));
 
     if (n == state.mynumber) {
-      services_.addlinetochat(QStringLiteral("0+You are Connected."), colour);
+      services_.addlinetochat(QStringLiteral("0+") + tr("You are Connected."), colour);
       services_.loadinifile();
     } else {
-      services_.addlinetochat(QStringLiteral("0+") + name + QStringLiteral(" is Connected."),
-                              colour);
+      services_.addlinetochat(QStringLiteral("0+") + tr("%1 is Connected.").arg(name), colour);
     }
     if (n >= kFirstSpectator) {
       services_.addSpectator(QStringLiteral("%1: ").arg(n) + name);
       services_.addlinetochat(n == state.mynumber
-                                  ? QStringLiteral("0+You are spying.")
-                                  : QStringLiteral("0+") + name + QStringLiteral(" is spying."),
+                                  ? QStringLiteral("0+") + tr("You are spying.")
+                                  : QStringLiteral("0+") + tr("%1 is spying.").arg(name),
                               colour);
     } else {
       seats.setName(n, name);
@@ -228,15 +229,14 @@ void PlayerSlotsPanel::playerdisconnected(std::string_view payload) {
 
   if (n > PlayerSlots::kCount) {
     if (services_.removeSpectator(QStringLiteral("%1: ").arg(n) + name))
-      services_.addlinetochat(QStringLiteral("0+") + name + QStringLiteral(" has left."), colour);
+      services_.addlinetochat(QStringLiteral("0+") + tr("%1 has left.").arg(name), colour);
     return;
   }
   if (!PlayerSlots::valid(n)) return;
   PlayerSlots& seats = services_.playerSlots();
   const QString current = seats.name(n);
   if (current != QLatin1String(kWaiting) && current != QLatin1String(kRovi))
-    services_.addlinetochat(QStringLiteral("0+") + current + QStringLiteral(" disconnected."),
-                            colour);
+    services_.addlinetochat(QStringLiteral("0+") + tr("%1 disconnected.").arg(current), colour);
   seats.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
   seats.setWatching(n, false);
 }

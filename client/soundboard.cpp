@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QMenu>
 #include <QSoundEffect>
@@ -26,10 +27,27 @@ constexpr std::array<const char*, 10> kGameSounds = {
 };
 
 constexpr std::array<const char*, kChatterSoundCount + 1> kCaptions = {
-    "<Cancel>",       "Doh",          "Cough",  "Hello",   "Thank You", "Where have you been?",
-    "Snoring",        "Sneezing",     "Sorry",  "Welcome", "Yeehaa",    "Yippee",
-    "Oh No",          "Applause",     "Honk",   "Oooh",    "Razzberry", "Cheer",
-    "Woman Laughing", "Man Laughing", "Crying",
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "<Cancel>"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Doh"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Cough"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Hello"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Thank You"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Where have you been?"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Snoring"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Sneezing"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Sorry"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Welcome"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Yeehaa"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Yippee"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Oh No"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Applause"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Honk"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Oooh"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Razzberry"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Cheer"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Woman Laughing"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Man Laughing"),
+    QT_TRANSLATE_NOOP("kuvo::SoundBoard", "Crying"),
 };
 
 bool isKnownSound(const QString& upper) {
@@ -42,7 +60,7 @@ bool isKnownSound(const QString& upper) {
 
 QString chatterCaption(int n) {
   if (n < 0 || n > kChatterSoundCount) return {};
-  return QString::fromLatin1(kCaptions[static_cast<size_t>(n)]);
+  return QCoreApplication::translate("kuvo::SoundBoard", kCaptions[static_cast<size_t>(n)]);
 }
 
 int chatterNumber(const QString& name) {
@@ -164,9 +182,10 @@ void SoundBoard::playasound(std::string_view payload) {
   if (!number || !PlayerSlots::valid(*number)) return;
   const int n = chatterNumber(name);
   if (n == 0) return;
-  services_.addlinetochat(QStringLiteral("0+") + services_.playerSlots().name(*number) +
-                              QStringLiteral(": <Chatter Sound> ") + chatterCaption(n),
-                          services_.state().systemcolor);
+  services_.addlinetochat(
+      QStringLiteral("0+") + tr("%1: <Chatter Sound> %2")
+                                 .arg(services_.playerSlots().name(*number), chatterCaption(n)),
+      services_.state().systemcolor);
 }
 
 void SoundBoard::wave12Click(int n) {

@@ -75,14 +75,12 @@ Ttallylist::Ttallylist(QWidget* mainWindow, const QString& tallyFilePath)
     const QString movedTo = moveAsideUnreadable(tallyFilePath_);
     if (movedTo.isEmpty()) {
       mayWrite_ = false;
-      loadNotice_ = QStringLiteral(
-                        "Your tally file could not be read (%1) and could not be moved aside. "
-                        "It is left as it is, and this run's tally will not be saved.")
+      loadNotice_ = tr("Your tally file could not be read (%1) and could not be moved aside. "
+                       "It is left as it is, and this run's tally will not be saved.")
                         .arg(loadError_);
     } else {
-      loadNotice_ = QStringLiteral(
-                        "Your tally file could not be read (%1). It is kept unchanged as %2, "
-                        "and a new tally has been started.")
+      loadNotice_ = tr("Your tally file could not be read (%1). It is kept unchanged as %2, "
+                       "and a new tally has been started.")
                         .arg(loadError_, QDir::toNativeSeparators(movedTo));
     }
   }
@@ -111,7 +109,7 @@ QLabel* Ttallylist::addLabel(QWidget* parent, const QString& text, int x, int y,
 }
 
 void Ttallylist::buildWindow(QWidget* mainWindow) {
-  setWindowTitle(QStringLiteral("Kuvo - Tally List"));
+  setWindowTitle(tr("Kuvo - Tally List"));
   setFixedSize(kClientWidth, kClientHeight);
   setFont(windowFont());
   setModal(false);
@@ -124,10 +122,9 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
 
   // Own figures.
   QFrame* own = makePanel(this, 4, 4, 297, 92);
-  addLabel(own, QStringLiteral("Your Total Tally"), 8, 2, 280, true);
-  const std::array<QString, 5> ownCaptions = {
-      QString(), QStringLiteral("Total Games:"), QStringLiteral("Your Wins:"),
-      QStringLiteral("Highest Round Score:"), QStringLiteral("Black Outs:")};
+  addLabel(own, tr("Your Total Tally"), 8, 2, 280, true);
+  const std::array<QString, 5> ownCaptions = {QString(), tr("Total Games:"), tr("Your Wins:"),
+                                              tr("Highest Round Score:"), tr("Black Outs:")};
   for (int c = 1; c <= 4; ++c) {
     const int y = 2 + c * kRowHeight;
     addLabel(own, ownCaptions[static_cast<std::size_t>(c)], 16, y, 170);
@@ -139,8 +136,8 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
   QFrame* his = makePanel(this, 4, 100, 297, 140);
   label_hisnametop = addLabel(his, QString(), 8, 2, 280, true);
   label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
-  QLabel* total = addLabel(his, QStringLiteral("Total"), 150, 22, 60);
-  QLabel* session = addLabel(his, QStringLiteral("Session"), 215, 22, 70);
+  QLabel* total = addLabel(his, tr("Total"), 150, 22, 60);
+  QLabel* session = addLabel(his, tr("Session"), 215, 22, 70);
   for (QLabel* heading : {total, session}) {
     QFont font = heading->font();
     font.setUnderline(true);
@@ -148,11 +145,11 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
   }
   const int rowsTop = 44;
   const int rowStep = 22;
-  addLabel(his, QStringLiteral("Number of Games"), 8, rowsTop, 140);
-  label_hisname = addLabel(his, QStringLiteral("XX Wins:"), 8, rowsTop + rowStep, 140);
+  addLabel(his, tr("Number of Games"), 8, rowsTop, 140);
+  label_hisname = addLabel(his, tr("XX Wins:"), 8, rowsTop + rowStep, 140);
   label_hisname->setObjectName(QStringLiteral("label_hisname"));
-  addLabel(his, QStringLiteral("Your Wins:"), 8, rowsTop + 2 * rowStep, 140);
-  addLabel(his, QStringLiteral("Neither Won:"), 8, rowsTop + 3 * rowStep, 140);
+  addLabel(his, tr("Your Wins:"), 8, rowsTop + 2 * rowStep, 140);
+  addLabel(his, tr("Neither Won:"), 8, rowsTop + 3 * rowStep, 140);
   for (int i = 1; i <= 8; ++i) {
     const int row = (i - 1) % 4;
     const int x = i <= 4 ? 150 : 215;
@@ -162,17 +159,17 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
   }
 
   // Players seated now.
-  addLabel(this, QStringLiteral("Players In Current Game"), 8, 241, 290, true);
+  addLabel(this, tr("Players In Current Game"), 8, 241, 290, true);
   checklist = makeList(this, 4, 258, 297, 95);
   checklist->setObjectName(QStringLiteral("checklist"));
 
   // Followed players and the buttons.
-  addLabel(this, QStringLiteral("Players Being Tallied"), 305, 4, 150, true);
+  addLabel(this, tr("Players Being Tallied"), 305, 4, 150, true);
   listbox_tally = makeList(this, 305, 21, 146, 308);
   listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
-  button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+  button_reset = new QPushButton(tr("Reset Tally"), this);
   button_reset->setGeometry(305, 332, 84, 23);
-  button_done = new QPushButton(QStringLiteral("Done"), this);
+  button_done = new QPushButton(tr("Done"), this);
   button_done->setGeometry(393, 332, 58, 23);
   button_done->setAutoDefault(false);
   button_reset->setAutoDefault(false);
@@ -271,7 +268,7 @@ void Ttallylist::listbox_tallyClickCheck(int index) {
   if (!item || item->checkState() == Qt::Checked) return;
   const QString name = item->text();
   const QMessageBox::StandardButton answer =
-      askYesNo ? askYesNo("This will delete " + name + "'s Tally, Are you want to delete it?")
+      askYesNo ? askYesNo(tr("This will delete %1's Tally, Are you want to delete it?").arg(name))
                : QMessageBox::No;
   // The question may have let other events run; find the entry again.
   index = listbox_tally->row(item);
@@ -292,14 +289,13 @@ void Ttallylist::listbox_tallyClick() {
   if (index < 0 || row >= store_.rowCount()) return;
   for (int i = 1; i <= 8; ++i) label[static_cast<std::size_t>(i)]->setText(store_.cell(i, row));
   const QString name = store_.cell(0, row);
-  label_hisname->setText(name + " Wins:");
-  label_hisnametop->setText(name + "'s Tally");
+  label_hisname->setText(tr("%1 Wins:").arg(name));
+  label_hisnametop->setText(tr("%1's Tally").arg(name));
 }
 
 void Ttallylist::button_resetClick() {
   const QMessageBox::StandardButton answer =
-      askYesNo ? askYesNo(QStringLiteral("Are you sure you want to reset the Tally?"))
-               : QMessageBox::No;
+      askYesNo ? askYesNo(tr("Are you sure you want to reset the Tally?")) : QMessageBox::No;
   if (answer == QMessageBox::No) return;
   store_.reset();
   showOwnRow();

@@ -1,5 +1,6 @@
 #include "playwithothers.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,8 +30,10 @@ QString shownText(const std::string& bytes) {
 }
 
 QString stateText(const TableAnswer& table) {
-  if (!table.playing) return QStringLiteral("Waiting");
-  return QStringLiteral("Round %1 of %2").arg(table.round).arg(table.rounds);
+  if (!table.playing) return QCoreApplication::translate("kuvo::PlayWithOthers", "Waiting");
+  return QCoreApplication::translate("kuvo::PlayWithOthers", "Round %1 of %2")
+      .arg(table.round)
+      .arg(table.rounds);
 }
 
 }  // namespace
@@ -38,20 +41,18 @@ QString stateText(const TableAnswer& table) {
 PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
     : QDialog(parent), finder_(std::move(targets)) {
   setObjectName(QStringLiteral("playwithothers"));
-  setWindowTitle(QStringLiteral("Kuvo - Play with Others"));
+  setWindowTitle(tr("Kuvo - Play with Others"));
   windowart::applyWindowBackground(this);
   resize(520, 360);
 
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(QStringLiteral("Tables on your network:"), this);
+  auto* caption = new QLabel(tr("Tables on your network:"), this);
   layout->addWidget(caption);
 
   tables_ = new QTreeWidget(this);
   tables_->setObjectName(QStringLiteral("tables"));
   tables_->setColumnCount(kColumns);
-  tables_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"),
-                            QStringLiteral("Players"), QStringLiteral("Watching"),
-                            QStringLiteral("State")});
+  tables_->setHeaderLabels({tr("Name"), tr("Address"), tr("Players"), tr("Watching"), tr("State")});
   tables_->setRootIsDecorated(false);
   tables_->setUniformRowHeights(true);
   tables_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,15 +68,15 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   layout->addWidget(status_);
 
   auto* fields = new QGridLayout();
-  auto* nameLabel = new QLabel(QStringLiteral("Your &name:"), this);
+  auto* nameLabel = new QLabel(tr("Your &name:"), this);
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("name"));
   name_->setMaxLength(32);
   nameLabel->setBuddy(name_);
-  auto* addressLabel = new QLabel(QStringLiteral("&Address:"), this);
+  auto* addressLabel = new QLabel(tr("&Address:"), this);
   address_ = new QLineEdit(this);
   address_->setObjectName(QStringLiteral("address"));
-  address_->setPlaceholderText(QStringLiteral("host name or address, :port if not 7772"));
+  address_->setPlaceholderText(tr("host name or address, :port if not 7772"));
   addressLabel->setBuddy(address_);
   fields->addWidget(nameLabel, 0, 0);
   fields->addWidget(name_, 0, 1);
@@ -84,12 +85,12 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   layout->addLayout(fields);
 
   auto* buttons = new QHBoxLayout();
-  join_ = new QPushButton(QStringLiteral("Join"), this);
+  join_ = new QPushButton(tr("Join"), this);
   join_->setObjectName(QStringLiteral("join"));
   join_->setDefault(true);
-  host_ = new QPushButton(QStringLiteral("Host a Table"), this);
+  host_ = new QPushButton(tr("Host a Table"), this);
   host_->setObjectName(QStringLiteral("host"));
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   buttons->addStretch(1);
   buttons->addWidget(join_);
@@ -164,8 +165,8 @@ void PlayWithOthers::refill() {
   }
   status_->setText(tables_->topLevelItemCount() > 0
                        ? QString()
-                       : QStringLiteral("Looking for tables... None has answered yet; you can "
-                                        "type a table's address instead."));
+                       : tr("Looking for tables... None has answered yet; you can "
+                            "type a table's address instead."));
 }
 
 void PlayWithOthers::updateButtons() {

@@ -20,7 +20,7 @@ Tabout::Tabout(QWidget* mainWindow)
       URL1(QString::fromLatin1(kMakerAddress), TURL::utHttp),
       mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("about"));
-  setWindowTitle(QStringLiteral("Kuvo - About"));
+  setWindowTitle(tr("Kuvo - About"));
   setFixedSize(304, 174);
   applyWindowBackground(this);
   showMessage = [this](const QString& text) {
@@ -53,7 +53,7 @@ Tabout::Tabout(QWidget* mainWindow)
   auto* rights = new QHBoxLayout;
   rights->setSpacing(3);
   rights->addStretch();
-  rights->addWidget(new QLabel(QStringLiteral("All rights reserved \u00A9"), this));
+  rights->addWidget(new QLabel(tr("All rights reserved ©"), this));
   auto* label_year = new QLabel(QString::number(QDate::currentDate().year()), this);
   label_year->setObjectName(QStringLiteral("label_year"));
   rights->addWidget(label_year);
@@ -63,7 +63,7 @@ Tabout::Tabout(QWidget* mainWindow)
 
   auto* bottom = new QHBoxLayout;
   bottom->setSpacing(0);
-  bottom->addWidget(new QLabel(QStringLiteral("Version "), this));
+  bottom->addWidget(new QLabel(tr("Version "), this));
   version_ =
       new QLabel(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())), this);
   version_->setObjectName(QStringLiteral("version"));
@@ -72,7 +72,7 @@ Tabout::Tabout(QWidget* mainWindow)
   build->setObjectName(QStringLiteral("label_build"));
   bottom->addWidget(build);
   bottom->addStretch();
-  auto* done = new QPushButton(QStringLiteral("Done"), this);
+  auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName(QStringLiteral("button_done"));
   connect(done, &QPushButton::clicked, this, &QDialog::hide);
   bottom->addWidget(done);
@@ -88,7 +88,7 @@ bool Tabout::openLink() {
 }
 
 void Tabout::label_urlClick() {
-  if (!openLink() && showMessage) showMessage(QStringLiteral("Cannot open Webpage"));
+  if (!openLink() && showMessage) showMessage(tr("Cannot open Webpage"));
 }
 
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {

@@ -111,7 +111,7 @@ Tdownload::Tdownload(QWidget* mainWindow)
       HttpCli1_(new QNetworkAccessManager(this)) {
   ensureWindowResources();
   setObjectName(QStringLiteral("download"));
-  setWindowTitle(QStringLiteral("Download The Orvel Lobby"));
+  setWindowTitle(tr("Download The Orvel Lobby"));
   setFixedSize(724, 500);
   applyWindowBackground(this);
   HttpCli1_->setProxy(QNetworkProxy::NoProxy);
@@ -141,22 +141,22 @@ Tdownload::Tdownload(QWidget* mainWindow)
           banner.scaled(436, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     }
   }
-  auto* closed = new QLabel(QStringLiteral("IS CLOSED"), left);
+  auto* closed = new QLabel(tr("IS CLOSED"), left);
   closed->setObjectName(QStringLiteral("label_closed"));
   closed->setAlignment(Qt::AlignCenter);
   closed->setStyleSheet(QStringLiteral(
       "color: white; background-color: rgba(178, 34, 34, 215); font-weight: bold;"
       "font-size: 20px; letter-spacing: 3px; border: 2px solid white; border-radius: 6px;"));
   closed->setGeometry(133, 296, 184, 40);
-  wrappedText(QStringLiteral("Download The Orvel Lobby Now to play this  and other exciting games "
-                             "online with other players! "),
+  wrappedText(tr("Download The Orvel Lobby Now to play this  and other exciting games "
+                 "online with other players! "),
               left, QRect(12, 371, 426, 34));
 
-  getbutton_ = new QPushButton(QStringLiteral("Download And Install The Orvel Lobby Now"), left);
+  getbutton_ = new QPushButton(tr("Download And Install The Orvel Lobby Now"), left);
   getbutton_->setObjectName(QStringLiteral("getbutton"));
   getbutton_->setAutoDefault(false);
   getbutton_->setGeometry(12, 408, 292, 28);
-  abortbutton_ = new QPushButton(QStringLiteral("Stop Download"), left);
+  abortbutton_ = new QPushButton(tr("Stop Download"), left);
   abortbutton_->setObjectName(QStringLiteral("abortbutton"));
   abortbutton_->setAutoDefault(false);
   abortbutton_->setGeometry(312, 408, 126, 28);
@@ -178,25 +178,25 @@ Tdownload::Tdownload(QWidget* mainWindow)
 
   // Upper right: solo play.
   QFrame* solo = whitePanel(this, QRect(461, 6, 257, 228));
-  wrappedText(QStringLiteral("To proceed to the game without the ability to play against others "
-                             "click the button below."),
+  wrappedText(tr("To proceed to the game without the ability to play against others "
+                 "click the button below."),
               solo, QRect(10, 12, 237, 54));
-  auto* Button1 = new QPushButton(QStringLiteral("Play Solo Game"), solo);
+  auto* Button1 = new QPushButton(tr("Play Solo Game"), solo);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button1->setGeometry(58, 74, 141, 30);
   connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
-  wrappedText(QStringLiteral("Note: Even if you are playing offline, you will need to configure "
-                             "your FIREWALL to allow the game to access the internet components."),
+  wrappedText(tr("Note: Even if you are playing offline, you will need to configure "
+                 "your FIREWALL to allow the game to access the internet components."),
               solo, QRect(10, 118, 237, 96));
 
   // Lower right: the lobby is already there.
   QFrame* others = whitePanel(this, QRect(461, 236, 257, 257));
-  wrappedText(QStringLiteral("If you already have The Orvel Lobby and you wish to play with others "
-                             "then click the button below to close this game and open The Orvel "
-                             "Lobby."),
+  wrappedText(tr("If you already have The Orvel Lobby and you wish to play with others "
+                 "then click the button below to close this game and open The Orvel "
+                 "Lobby."),
               others, QRect(10, 12, 237, 90));
-  auto* Button2 = new QPushButton(QStringLiteral("Play with Others"), others);
+  auto* Button2 = new QPushButton(tr("Play with Others"), others);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
   Button2->setGeometry(58, 112, 141, 30);
@@ -238,11 +238,11 @@ void Tdownload::getbuttonClick() {
   infolabel2_->setText(fileName);
   const auto failBeforeStart = [this](const QString& why) {
     state_ = Aborted;
-    infolabel_->setText(QStringLiteral("Download Aborted"));
+    infolabel_->setText(tr("Download Aborted"));
     if (showMessage) showMessage(why);
   };
   if (fileName.isEmpty() || !isHttps(installerUrl_)) {
-    failBeforeStart(QStringLiteral("An Error has Occurred."));
+    failBeforeStart(tr("An Error has Occurred."));
     return;
   }
   const QString folder = installFolder_.isEmpty() ? dataFolder() : installFolder_;
@@ -264,7 +264,7 @@ void Tdownload::getbuttonClick() {
 
   getbutton_->setEnabled(false);
   abortbutton_->setEnabled(true);
-  infolabel_->setText(QStringLiteral("Loading"));
+  infolabel_->setText(tr("Loading"));
 
   // Qt always speaks HTTP/1.1 here; the rest of the old client's request is kept.
   QNetworkRequest request(installerUrl_);
@@ -302,7 +302,7 @@ void Tdownload::getbuttonClick() {
   const bool trusted = error == QNetworkReply::NoError && isHttps(reply->url()) &&
                        reply->attribute(QNetworkRequest::ConnectionEncryptedAttribute).toBool();
   if (isTrustError(error) || (error == QNetworkReply::NoError && !trusted)) {
-    failure = QStringLiteral("An Error has Occurred.");
+    failure = tr("An Error has Occurred.");
   } else if (error != QNetworkReply::NoError && !isTransferLevelError(error)) {
     failure = reply->errorString();
   }
@@ -321,13 +321,13 @@ void Tdownload::getbuttonClick() {
   }
   if (!completed) {
     body.cancelWriting();
-    if (bodyFailed_ && failure.isEmpty()) failure = QStringLiteral("An Error has Occurred.");
-    infolabel_->setText(QStringLiteral("Download Aborted"));
+    if (bodyFailed_ && failure.isEmpty()) failure = tr("An Error has Occurred.");
+    infolabel_->setText(tr("Download Aborted"));
     state_ = Aborted;
     if (!failure.isEmpty() && showMessage) showMessage(failure);
     return;
   }
-  infolabel_->setText(QStringLiteral("Received %1 bytes").arg(QFileInfo(path).size()));
+  infolabel_->setText(tr("Received %1 bytes").arg(QFileInfo(path).size()));
 
   if (!startsInstaller_) {
     // Not a program this system runs: it is never started, nor made
@@ -335,12 +335,12 @@ void Tdownload::getbuttonClick() {
     const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     infolabel3_->setToolTip(where);
     infolabel3_->setText(infolabel3_->fontMetrics().elidedText(
-        QStringLiteral("Saved: ") + where, Qt::ElideMiddle, infolabel3_->width()));
+        tr("Saved: %1").arg(where), Qt::ElideMiddle, infolabel3_->width()));
     return;
   }
-  infolabel3_->setText(QStringLiteral("Installing"));
+  infolabel3_->setText(tr("Installing"));
   if (!launcher || !launcher(path, kInstallerParameters)) {
-    if (showMessage) showMessage(QStringLiteral("An Error has Occurred."));
+    if (showMessage) showMessage(tr("An Error has Occurred."));
     return;
   }
   exitGame();
@@ -348,9 +348,9 @@ void Tdownload::getbuttonClick() {
 
 void Tdownload::abortbuttonClick() {
   if (reply_ != nullptr) reply_->abort();
-  infolabel_->setText(QStringLiteral("Download has been aborted."));
+  infolabel_->setText(tr("Download has been aborted."));
   state_ = Aborted;
-  infolabel3_->setText(QStringLiteral("Download Aborted"));
+  infolabel3_->setText(tr("Download Aborted"));
 }
 
 void Tdownload::HttpCli1HeaderData() {
@@ -363,7 +363,7 @@ void Tdownload::HttpCli1HeaderData() {
 void Tdownload::HttpCli1DocBegin() {
   if (docBegun_) return;
   docBegun_ = true;
-  infolabel3_->setText(QStringLiteral("Downloading: ") + infolabel2_->text());
+  infolabel3_->setText(tr("Downloading: %1").arg(infolabel2_->text()));
 }
 
 void Tdownload::HttpCli1DocData() {
@@ -377,7 +377,7 @@ void Tdownload::HttpCli1DocData() {
     return;
   }
   received_ += piece.size();
-  infolabel_->setText(QStringLiteral("%1 bytes").arg(received_));
+  infolabel_->setText(tr("%1 bytes").arg(received_));
 }
 
 void Tdownload::Button1Click() {
@@ -394,7 +394,7 @@ void Tdownload::Button2Click() {
   // Only leave when the lobby really started; otherwise the player would be
   // left with neither.
   if (!launcher || !launcher(lobbyPath_, {})) {
-    if (showMessage) showMessage(QStringLiteral("An Error has Occurred."));
+    if (showMessage) showMessage(tr("An Error has Occurred."));
     return;
   }
   exitGame();

@@ -14,11 +14,11 @@ using namespace windowart;
 Tgamestart::Tgamestart(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("gamestart"));
-  setWindowTitle(QStringLiteral("Kuvo - Game Start"));
+  setWindowTitle(tr("Kuvo - Game Start"));
   setFixedSize(242, 148);
   applyWindowBackground(this);
 
-  auto* heading = new QLabel(QStringLiteral("Game Options"), this);
+  auto* heading = new QLabel(tr("Game Options"), this);
   QFont headingFont = heading->font();
   headingFont.setBold(true);
   headingFont.setPointSize(headingFont.pointSize() + 3);
@@ -26,7 +26,7 @@ Tgamestart::Tgamestart(QWidget* mainWindow)
   heading->setAlignment(Qt::AlignCenter);
   heading->setGeometry(0, 6, 242, 24);
 
-  auto* roundsLabel = new QLabel(QStringLiteral("Rounds Per Game: "), this);
+  auto* roundsLabel = new QLabel(tr("Rounds Per Game: "), this);
   roundsLabel->setGeometry(14, 40, 112, 22);
   edit_playtoscore_ = new QLineEdit(this);
   edit_playtoscore_->setObjectName(QStringLiteral("edit_playtoscore"));
@@ -36,7 +36,7 @@ Tgamestart::Tgamestart(QWidget* mainWindow)
   UpDown1_->setGeometry(172, 40, 16, 22);
   UpDown1_->setPosition(kRoundsInitial);
 
-  auto* timeLabel = new QLabel(QStringLiteral("Time Per Round:"), this);
+  auto* timeLabel = new QLabel(tr("Time Per Round:"), this);
   timeLabel->setGeometry(14, 70, 112, 22);
   edit_timeperturn_ = new QLineEdit(this);
   edit_timeperturn_->setObjectName(QStringLiteral("edit_timeperturn"));
@@ -45,12 +45,12 @@ Tgamestart::Tgamestart(QWidget* mainWindow)
   UpDown2_->setObjectName(QStringLiteral("UpDown2"));
   UpDown2_->setGeometry(172, 70, 16, 22);
   UpDown2_->setPosition(kSecondsMin);
-  auto* secs = new QLabel(QStringLiteral("secs"), this);
+  auto* secs = new QLabel(tr("secs"), this);
   secs->setGeometry(194, 70, 40, 22);
 
   button_start_ = new PictureButton(drawStartButton(false), drawStartButton(true), this);
   button_start_->setObjectName(QStringLiteral("button_start"));
-  button_start_->setAccessibleName(QStringLiteral("Start Game"));
+  button_start_->setAccessibleName(tr("Start Game"));
   button_start_->move((242 - kStartButtonSize.width()) / 2, 106);
   connect(button_start_, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
 }

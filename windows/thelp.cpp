@@ -26,13 +26,16 @@ struct PageSpec {
 
 // In their order on screen, top to bottom.
 constexpr PageSpec kPages[] = {
-    {"SelButton1", "Overview", 1, ":/windows/help/overview.html"},
-    {"SelButton2", "Connecting", 2, ":/windows/help/connecting.html"},
-    {"SelButton3", "Game Play", 3, ":/windows/help/gameplay.html"},
-    {"SelButton4", "Scoring", 4, ":/windows/help/scoring.html"},
-    {"SelButton5", "Documentation", 5, ":/windows/help/documentation.html"},
-    {"SelButton6", "License", 6, ":/windows/help/license.html"},
-    {"SelButton11", "The Lobby", 11, ":/windows/help/lobby.html"},
+    {"SelButton1", QT_TRANSLATE_NOOP("kuvo::Thelp", "Overview"), 1, ":/windows/help/overview.html"},
+    {"SelButton2", QT_TRANSLATE_NOOP("kuvo::Thelp", "Connecting"), 2,
+     ":/windows/help/connecting.html"},
+    {"SelButton3", QT_TRANSLATE_NOOP("kuvo::Thelp", "Game Play"), 3,
+     ":/windows/help/gameplay.html"},
+    {"SelButton4", QT_TRANSLATE_NOOP("kuvo::Thelp", "Scoring"), 4, ":/windows/help/scoring.html"},
+    {"SelButton5", QT_TRANSLATE_NOOP("kuvo::Thelp", "Documentation"), 5,
+     ":/windows/help/documentation.html"},
+    {"SelButton6", QT_TRANSLATE_NOOP("kuvo::Thelp", "License"), 6, ":/windows/help/license.html"},
+    {"SelButton11", QT_TRANSLATE_NOOP("kuvo::Thelp", "The Lobby"), 11, ":/windows/help/lobby.html"},
 };
 
 QString readPage(const char* resource) {
@@ -47,7 +50,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
     : QDialog(mainWindow), mainWindow_(mainWindow), about_(about) {
   ensureWindowResources();
   setObjectName(QStringLiteral("help"));
-  setWindowTitle(QStringLiteral("Kuvo - Help File"));
+  setWindowTitle(tr("Kuvo - Help File"));
   resize(523, 431);
   applyWindowBackground(this);
 
@@ -63,7 +66,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   side->setSpacing(4);
   QPushButton* first = nullptr;
   for (const PageSpec& page : kPages) {
-    auto* button = new QPushButton(QString::fromLatin1(page.caption), panel_side);
+    auto* button = new QPushButton(tr(page.caption), panel_side);
     button->setObjectName(QString::fromLatin1(page.buttonName));
     button->setProperty("tag", page.number);
     button->setAutoDefault(false);
@@ -72,7 +75,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
     if (first == nullptr) first = button;
   }
   side->addSpacing(8);
-  auto* button_about = new QPushButton(QStringLiteral("About"), panel_side);
+  auto* button_about = new QPushButton(tr("About"), panel_side);
   button_about->setObjectName(QStringLiteral("button_about"));
   button_about->setAutoDefault(false);
   connect(button_about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
@@ -82,20 +85,20 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   auto* maker = new QLabel(QStringLiteral("Orvel Games"), panel_side);
   maker->setAlignment(Qt::AlignCenter);
   side->addWidget(maker);
-  auto* reserved = new QLabel(QStringLiteral("All rights reserved."), panel_side);
+  auto* reserved = new QLabel(tr("All rights reserved."), panel_side);
   reserved->setAlignment(Qt::AlignCenter);
   side->addWidget(reserved);
   auto* rightsRow = new QHBoxLayout;
   rightsRow->setSpacing(3);
   rightsRow->addStretch();
-  rightsRow->addWidget(new QLabel(QStringLiteral("Copyright \u00A9"), panel_side));
+  rightsRow->addWidget(new QLabel(tr("Copyright ©"), panel_side));
   auto* label_year = new QLabel(QString::number(QDate::currentDate().year()), panel_side);
   label_year->setObjectName(QStringLiteral("label_year"));
   rightsRow->addWidget(label_year);
   rightsRow->addStretch();
   side->addLayout(rightsRow);
   side->addSpacing(6);
-  auto* button_done = new QPushButton(QStringLiteral("Done"), panel_side);
+  auto* button_done = new QPushButton(tr("Done"), panel_side);
   button_done->setObjectName(QStringLiteral("button_done"));
   button_done->setAutoDefault(false);
   connect(button_done, &QPushButton::clicked, this, &QDialog::hide);
@@ -107,7 +110,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   auto* main = new QVBoxLayout(panel_main);
   main->setContentsMargins(4, 8, 8, 8);
   main->setSpacing(6);
-  label_caption_ = new QLabel(QStringLiteral("Overview"), panel_main);
+  label_caption_ = new QLabel(tr("Overview"), panel_main);
   label_caption_->setObjectName(QStringLiteral("label_caption"));
   QFont captionFont = label_caption_->font();
   captionFont.setBold(true);

@@ -23,7 +23,7 @@ QStringList Tphrases::defaultPhrases() {
 
 Tphrases::Tphrases(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("phrases"));
-  setWindowTitle(QStringLiteral("Kuvo - Phrase Buttons "));
+  setWindowTitle(tr("Kuvo - Phrase Buttons "));
   resize(376, 309);
   applyWindowBackground(this);
 
@@ -34,7 +34,7 @@ Tphrases::Tphrases(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(3);
   for (int n = 1; n <= kPhraseCount; ++n) {
-    auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+    auto* label = new QLabel(tr("Phrase Button %1:").arg(n), this);
     auto* field = new QLineEdit(this);
     field->setObjectName(QStringLiteral("phrase%1").arg(n));
     field->setMaxLength(kMaxPhraseLength);
@@ -46,10 +46,10 @@ Tphrases::Tphrases(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
   outer->addLayout(grid);
 
   auto* bottom = new QHBoxLayout;
-  auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+  auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
   note->setWordWrap(true);
   bottom->addWidget(note, 1);
-  auto* done = new QPushButton(QStringLiteral("Done"), this);
+  auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName(QStringLiteral("SelButton8"));
   done->setAutoDefault(false);
   connect(done, &QPushButton::clicked, this, &Tphrases::SelButton8Click);

@@ -16,11 +16,11 @@ using namespace windowart;
 Tspylist::Tspylist(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowStaysOnTopHint), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("spylist"));
-  setWindowTitle(QStringLiteral("Kuvo - Spys"));
+  setWindowTitle(tr("Kuvo - Spys"));
   setFixedSize(170, 195);
   applyWindowBackground(this);
 
-  auto* caption = new QLabel(QStringLiteral("Spy List"), this);
+  auto* caption = new QLabel(tr("Spy List"), this);
   QFont captionFont = caption->font();
   captionFont.setBold(true);
   caption->setFont(captionFont);
@@ -37,7 +37,7 @@ Tspylist::Tspylist(QWidget* mainWindow)
 
   popup_kick_ = new QMenu(this);
   popup_kick_->setObjectName(QStringLiteral("popup_kick"));
-  popup_kickhim_ = popup_kick_->addAction(QStringLiteral("Remove From Game"));
+  popup_kickhim_ = popup_kick_->addAction(tr("Remove From Game"));
   popup_kickhim_->setObjectName(QStringLiteral("popup_kickhim"));
   popup_kickhim_->setEnabled(false);
   connect(popup_kickhim_, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
@@ -45,7 +45,7 @@ Tspylist::Tspylist(QWidget* mainWindow)
     popup_kick_->popup(listbox_spys_->viewport()->mapToGlobal(pos));
   });
 
-  auto* done = new QPushButton(QStringLiteral("Done"), this);
+  auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName(QStringLiteral("button_done"));
   done->setGeometry(48, 162, 74, 26);
   connect(done, &QPushButton::clicked, this, &QDialog::hide);

@@ -1,5 +1,6 @@
 #include "windowart.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -76,7 +77,8 @@ QPixmap drawStartButton(bool pressed) {
   painter.setFont(font);
   painter.setPen(Qt::white);
   const QRectF textArea = body.adjusted(26, pressed ? 1 : 0, 0, pressed ? 1 : 0);
-  painter.drawText(textArea, Qt::AlignCenter, QStringLiteral("START GAME"));
+  painter.drawText(textArea, Qt::AlignCenter,
+                   QCoreApplication::translate("kuvo::windowart", "START GAME"));
   return pixmap;
 }
 
@@ -130,7 +132,7 @@ QPixmap drawAboutLogo() {
   painter.setFont(small);
   painter.setPen(QColor(0xD6, 0xE6, 0xFA));
   painter.drawText(QRectF(98, 48, 164, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("a dice game by Orvel"));
+                   QCoreApplication::translate("kuvo::windowart", "a dice game by Orvel"));
   return pixmap;
 }
 

@@ -39,7 +39,8 @@ constexpr QRect kBoardPanel{2, 2, 708, 509};
 constexpr char kSettingsFile[] = "orvellobby.ini";
 // Our own key beside the others: the name the table finder last joined or hosted with.
 constexpr char kPlayerNameKey[] = "Playername";
-constexpr char kConnectionClosed[] = "The connection to the table was closed.";
+constexpr char kConnectionClosed[] =
+    QT_TRANSLATE_NOOP("kuvo::Tchat", "The connection to the table was closed.");
 // A seat key as the host writes it: hexadecimal, of a sane length.
 constexpr std::size_t kMinSeatKey = 32;
 constexpr std::size_t kMaxSeatKey = 128;
@@ -144,8 +145,7 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       // Without a table there is nothing this window can do.
       QString reason = sock_.errorString();
       if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-      endWith(
-          QStringLiteral("Could not connect to the table at %1: %2.").arg(connectAddress_, reason));
+      endWith(tr("Could not connect to the table at %1: %2.").arg(connectAddress_, reason));
     }
   });
   sock_.setReadBufferSize(64 * 1024);
@@ -219,54 +219,54 @@ void Tchat::setPorts(quint16 gamePort, quint16 lobbyPort) {
 }
 
 void Tchat::createMenus() {
-  auto* file = menuBar()->addMenu(QStringLiteral("File"));
-  menu_.startGame = file->addAction(QStringLiteral("Start Game"));
+  auto* file = menuBar()->addMenu(tr("File"));
+  menu_.startGame = file->addAction(tr("Start Game"));
   menu_.startGame->setEnabled(false);
-  menu_.playWithOthers = file->addAction(QStringLiteral("Play with Others…"));
+  menu_.playWithOthers = file->addAction(tr("Play with Others…"));
   file->addSeparator();
-  stopReconnecting_ = file->addAction(QStringLiteral("Stop Reconnecting"));
+  stopReconnecting_ = file->addAction(tr("Stop Reconnecting"));
   stopReconnecting_->setVisible(false);
-  menu_.exit = file->addAction(QStringLiteral("Exit"));
+  menu_.exit = file->addAction(tr("Exit"));
 
-  auto* options = menuBar()->addMenu(QStringLiteral("Options"));
-  menu_.playSounds = options->addAction(QStringLiteral("Play Sounds"));
+  auto* options = menuBar()->addMenu(tr("Options"));
+  menu_.playSounds = options->addAction(tr("Play Sounds"));
   menu_.playSounds->setCheckable(true);
   menu_.playSounds->setChecked(true);
-  menu_.playChatterSounds = options->addAction(QStringLiteral("Play Chatter Sounds"));
+  menu_.playChatterSounds = options->addAction(tr("Play Chatter Sounds"));
   menu_.playChatterSounds->setCheckable(true);
-  auto* turn = options->addMenu(QStringLiteral("Turn Sound"));
-  menu_.turnClassic = turn->addAction(QStringLiteral("Classic"));
+  auto* turn = options->addMenu(tr("Turn Sound"));
+  menu_.turnClassic = turn->addAction(tr("Classic"));
   menu_.turnClassic->setCheckable(true);
   menu_.turnClassic->setChecked(true);
-  menu_.turnNew = turn->addAction(QStringLiteral("New"));
+  menu_.turnNew = turn->addAction(tr("New"));
   menu_.turnNew->setCheckable(true);
   options->addSeparator();
-  menu_.textColor = options->addAction(QStringLiteral("Text Color"));
-  auto* size = options->addMenu(QStringLiteral("Text Size"));
+  menu_.textColor = options->addAction(tr("Text Color"));
+  auto* size = options->addMenu(tr("Text Size"));
   const char* sizes[] = {"8", "10", "12", "14"};
   for (int i = 0; i < 4; ++i) {
     menu_.textSize[i] = size->addAction(QString::fromLatin1(sizes[i]));
     menu_.textSize[i]->setCheckable(true);
   }
-  menu_.scrollChatOff = options->addAction(QStringLiteral("Scroll Chat Off"));
+  menu_.scrollChatOff = options->addAction(tr("Scroll Chat Off"));
   menu_.scrollChatOff->setCheckable(true);
   menu_.scrollChatOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  menu_.clearMainChat = options->addAction(QStringLiteral("Clear Main Chat"));
-  menu_.resetScreenLocation = options->addAction(QStringLiteral("Reset Screen Location"));
+  menu_.clearMainChat = options->addAction(tr("Clear Main Chat"));
+  menu_.resetScreenLocation = options->addAction(tr("Reset Screen Location"));
   options->addSeparator();
-  menu_.justWatch = options->addAction(QStringLiteral("Just Watch"));
+  menu_.justWatch = options->addAction(tr("Just Watch"));
   menu_.justWatch->setCheckable(true);
 
-  auto* view = menuBar()->addMenu(QStringLiteral("View"));
-  menu_.viewTally = view->addAction(QStringLiteral("View Tally"));
-  menu_.spyList = view->addAction(QStringLiteral("Spy List"));
-  menu_.phraseList = view->addAction(QStringLiteral("Phrase List"));
+  auto* view = menuBar()->addMenu(tr("View"));
+  menu_.viewTally = view->addAction(tr("View Tally"));
+  menu_.spyList = view->addAction(tr("Spy List"));
+  menu_.phraseList = view->addAction(tr("Phrase List"));
 
-  auto* help = menuBar()->addMenu(QStringLiteral("Help"));
-  menu_.helpContent = help->addAction(QStringLiteral("Content"));
+  auto* help = menuBar()->addMenu(tr("Help"));
+  menu_.helpContent = help->addAction(tr("Content"));
   menu_.helpContent->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
-  menu_.about = help->addAction(QStringLiteral("About"));
+  menu_.about = help->addAction(tr("About"));
 
   connect(menu_.startGame, &QAction::triggered, this, &Tchat::button_startClick);
   connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
@@ -385,14 +385,15 @@ void Tchat::processparams() {
   menu_.startGame->setEnabled(false);
   state_.loginname.clear();
   if (arguments_.isEmpty()) {
-    addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), state_.systemcolor);
+    addlinetochat(QStringLiteral("0+") + tr("Loading Solo Game..Please wait."), state_.systemcolor);
     if (windows_.download) windows_.download->show();
     state_.hostaddress = QStringLiteral("127.0.0.1");
     state_.myname = QStringLiteral("You");
     hostpress();
     return;
   }
-  addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), state_.systemcolor);
+  addlinetochat(QStringLiteral("0+") + tr("Loading Multi-player Game.. Please Wait."),
+                state_.systemcolor);
   if (arguments_.size() < 3) return;
   // Cleaned as the host cleans every name, so what this window shows of its
   // own player is what the others see.
@@ -410,12 +411,12 @@ bool Tchat::hostpress() {
   quint16 port = gamePort_;
   if (windows_.host) {
     if (!windows_.host->listen(gamePort_)) {
-      messageBox(QStringLiteral("Listen - Error Binding Socket"));
+      messageBox(tr("Listen - Error Binding Socket"));
       // Whoever holds the port runs a table of their own; connecting to it
       // would join that table instead of opening ours.
       addlinetochat(
-          QStringLiteral("0+The table could not be opened because port %1 is already in use.")
-              .arg(gamePort_),
+          QStringLiteral("0+") +
+              tr("The table could not be opened because port %1 is already in use.").arg(gamePort_),
           state_.systemcolor);
       return false;
     }
@@ -529,8 +530,8 @@ void Tchat::sockRead() {
   // A host that floods us is not a host we can play with.
   if (!ok || overflow) {
     endWith(
-        QStringLiteral("The table sent more than this program can take. "
-                       "The connection to the table was closed."));
+        tr("The table sent more than this program can take. "
+           "The connection to the table was closed."));
     sock_.abort();
   }
 }
@@ -585,12 +586,14 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
       slotsPanel_->newplayerinfo(payload);
       break;
     case Msg::HaveWrongVersion:
-      addlinetochat("0+" + fromWire(payload) + " has a different version of the game then you.",
-                    state_.systemcolor);
+      addlinetochat(
+          "0+" + tr("%1 has a different version of the game then you.").arg(fromWire(payload)),
+          state_.systemcolor);
       break;
     case Msg::WrongVersion:
-      addlinetochat(QStringLiteral("0+You have a differnt version of the game then the host."),
-                    state_.systemcolor);
+      addlinetochat(
+          QStringLiteral("0+") + tr("You have a differnt version of the game then the host."),
+          state_.systemcolor);
       break;
     case Msg::PlayerDisconnected:
       slotsPanel_->playerdisconnected(payload);
@@ -604,7 +607,7 @@ void Tchat::dispatch(std::string_view name, std::string_view payload) {
       break;
     case Msg::Full:
       // Only the answer to our connection: a table that has let us in is not full.
-      if (!state_.loggedin) endWith(QStringLiteral("Game is full"));
+      if (!state_.loggedin) endWith(tr("Game is full"));
       // Full to a player coming back: its seat is kept no more.
       if (reconnecting_) sentOff_ = true;
       break;
@@ -706,20 +709,20 @@ void Tchat::connectionLost() {
     connectionEnded_ = false;
     if (sentOff_) {
       reconnectTimer_.stop();
-      endWith(QString::fromLatin1(kConnectionClosed));
+      endWith(tr(kConnectionClosed));
     }
     return;
   }
   if (mayReconnect()) {
     startReconnecting();
   } else {
-    endWith(QString::fromLatin1(kConnectionClosed));
+    endWith(tr(kConnectionClosed));
   }
 }
 
 void Tchat::startReconnecting() {
   reconnecting_ = true;
-  table_->showStatus(QStringLiteral("Connection lost - reconnecting…"));
+  table_->showStatus(tr("Connection lost - reconnecting…"));
   stopReconnecting_->setVisible(true);
   const auto retry = std::max<long long>(intervals_.reconnectRetry.count(), 1);
   reconnectTriesLeft_ = static_cast<int>(intervals_.reconnectFor.count() / retry);
@@ -733,7 +736,7 @@ void Tchat::reconnectTick() {
   if (sock_.state() == QAbstractSocket::ConnectedState) return;
   if (reconnectTriesLeft_ <= 0) {
     reconnectTimer_.stop();
-    endWith(QString::fromLatin1(kConnectionClosed));
+    endWith(tr(kConnectionClosed));
     return;
   }
   --reconnectTriesLeft_;
@@ -758,7 +761,7 @@ void Tchat::backInSeat(int slot) {
     slots_.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
     slots_.setWatching(n, false);
   }
-  addlinetochat(QStringLiteral("0+You are back in your seat; the game goes on."),
+  addlinetochat(QStringLiteral("0+") + tr("You are back in your seat; the game goes on."),
                 state_.systemcolor);
 }
 
@@ -773,12 +776,12 @@ void Tchat::sendLeaving() {
 
 void Tchat::button_startClick() {
   if (!state_.loggedin) {
-    messageBox(QStringLiteral("You are not connected"));
+    messageBox(tr("You are not connected"));
     return;
   }
   if (table_->gameRunning() &&
-      !askYesNo(QStringLiteral("A game is running. Start a new game? The running game ends for "
-                               "every player and its scores are lost.")))
+      !askYesNo(tr("A game is running. Start a new game? The running game ends for "
+                   "every player and its scores are lost.")))
     return;
   if (windows_.gamestart) {
     windows_.gamestart->show();
