@@ -4,6 +4,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libsimpleini-dev libjpeg-dev zlib1g-dev
+  # lupdate/lrelease and their CMake functions, for the translations
+  qt6-l10n-tools qt6-tools-dev
+  # Qt's own texts (dialog buttons) in the user's language; Kuvo runs without them
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 for option in "$@"; do

@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>IS CLOSED</source>
-        <translation>GESCHLOSSEN</translation>
+        <translation>GESPERRT</translation>
     </message>
     <message>
         <source>Download The Orvel Lobby Now to play this  and other exciting games online with other players! </source>
@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Download And Install The Orvel Lobby Now</source>
-        <translation>Orvel-Lobby jetzt herunterladen und installieren</translation>
+        <translation>Orvel-Lobby jetzt laden und installieren</translation>
     </message>
     <message>
         <source>Stop Download</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>Reset Tally</source>
-        <translation>Bilanz zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1042,7 +1042,7 @@
     <name>kuvo::windowart</name>
     <message>
         <source>START GAME</source>
-        <translation>SPIEL STARTEN</translation>
+        <translation>LOSLEGEN</translation>
     </message>
     <message>
         <source>a dice game by Orvel</source>
