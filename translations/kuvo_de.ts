@@ -902,7 +902,7 @@
     </message>
     <message>
         <source>All rights reserved.</source>
-        <translation>Alle Rechte vorbehalten.</translation>
+        <translation>Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Copyright ©</source>
@@ -1046,7 +1046,7 @@
     </message>
     <message>
         <source>a dice game by Orvel</source>
-        <translation>ein Würfelspiel von Orvel</translation>
+        <translation>Würfelspiel von Orvel</translation>
     </message>
 </context>
 </TS>
