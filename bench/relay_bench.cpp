@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   std::vector<double> micros;
   for (int i = 0; i < kRounds; ++i) {
     const std::string text = "line " + std::to_string(i) + "|clRed";
-    const std::string message = kuvo::build(kuvo::Msg::Chat, {1, text});
+    const std::string message = kuvo::build(kuvo::ToHost::Chat, {1, text});
     const auto start = std::chrono::steady_clock::now();
     client.write(message.data(), static_cast<qint64>(message.size()));
     if (!waitFor(client, pending, "CMD_chat+1+Ann chats: " + text)) return 1;

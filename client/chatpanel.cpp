@@ -752,10 +752,11 @@ void ChatPanel::sendit() {
   if (!text.trimmed().isEmpty()) {
     const std::string colour = colourToText(chatColour_);
     if (!text.startsWith(QLatin1Char('/'))) {
-      services_.sendToHost(build(Msg::Chat, {state.mynumber, text.toStdString() + '|' + colour}));
+      services_.sendToHost(
+          build(ToHost::Chat, {state.mynumber, text.toStdString() + '|' + colour}));
     } else if (text.left(3) == QLatin1String("/me") && !text.mid(4).trimmed().isEmpty()) {
       services_.sendToHost(
-          build(Msg::Action, {state.mynumber, text.mid(4).toStdString() + '|' + colour}));
+          build(ToHost::Action, {state.mynumber, text.mid(4).toStdString() + '|' + colour}));
     }
   }
   mychat_->clear();
@@ -772,8 +773,8 @@ void ChatPanel::sendPhrase(const QString& text) {
   const ClientState& state = services_.state();
   const QString action =
       text.left(4) == QLatin1String("/me ") ? text.mid(4) : QStringLiteral("says: ") + text;
-  services_.sendToHost(
-      build(Msg::Action, {state.mynumber, action.toStdString() + '|' + colourToText(chatColour_)}));
+  services_.sendToHost(build(
+      ToHost::Action, {state.mynumber, action.toStdString() + '|' + colourToText(chatColour_)}));
 }
 
 void ChatPanel::N271Click(int code) {

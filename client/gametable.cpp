@@ -569,7 +569,7 @@ void GameTable::chooseCell(int column, int row) {
     services_.playsounds(QStringLiteral("invalid"));
     setStatus(tr("That number does not match."));
   } else if (client().loggedin) {
-    services_.sendToHost(build(Msg::ChooseDice, {client().mynumber, column, row, ""}));
+    services_.sendToHost(build(ToHost::ChooseDice, {client().mynumber, column, row, ""}));
   }
 }
 
@@ -594,7 +594,7 @@ void GameTable::image_ballMouseUp() {
   state_.balldragging = false;
   view_->setBallTop(kBallRestTop);
   if (!mayPull()) return;
-  services_.sendToHost(build(Msg::PullHandle, {client().mynumber, ""}));
+  services_.sendToHost(build(ToHost::PullHandle, {client().mynumber, ""}));
   state_.pullpending = true;
   startShuffle();
 }

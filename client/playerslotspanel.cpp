@@ -254,7 +254,7 @@ void PlayerSlotsPanel::label_playername1ContextPopup(int slot) {
 void PlayerSlotsPanel::kicking(int number) {
   const ClientState& state = services_.state();
   if (!state.amhost || !state.loggedin) return;
-  services_.sendToHost(build(Msg::KickHim, {state.mynumber, number, std::string()}));
+  services_.sendToHost(build(ToHost::KickHim, {state.mynumber, number, std::string()}));
 }
 
 void PlayerSlotsPanel::RemoveFromGame1Click() {
@@ -263,7 +263,7 @@ void PlayerSlotsPanel::RemoveFromGame1Click() {
 
 void PlayerSlotsPanel::sendJustWatch(int n, int mode) {
   if (!services_.state().loggedin || n >= kFirstSpectator) return;
-  services_.sendToHost(build(Msg::JustWatch, {n, mode}));
+  services_.sendToHost(build(ToHost::JustWatch, {n, mode}));
 }
 
 // The moderator's role can come and go during a session (the table hands it

@@ -193,7 +193,7 @@ void SoundBoard::wave12Click(int n) {
   const ClientState& state = services_.state();
   if (state.mynumber > PlayerSlots::kCount || !state.loggedin) return;
   services_.sendToHost(
-      build(Msg::PlayASound, {state.mynumber, "wave" + std::to_string(n), std::string()}));
+      build(ToHost::PlayASound, {state.mynumber, "wave" + std::to_string(n), std::string()}));
 }
 
 void SoundBoard::b_phrase10Click() {

@@ -1,5 +1,5 @@
 // Any byte stream from a host, fed to the client: the frame splitter, the
-// receive queue, the dispatcher and every handler behind it (slots, chat,
+// receive queue, the client's own dispatcher and every handler behind it (slots, chat,
 // sounds, game table), with the table's clocks ticking between messages.
 // Whatever the host sends, the client must neither crash nor touch memory it
 // does not own, and never open a dialog.
@@ -16,11 +16,10 @@
 
 #include "chatpanel.h"
 #include "fakeservices.h"
-#include "fields.h"
 #include "framing.h"
 #include "gametable.h"
+#include "hostdispatcher.h"
 #include "manualtimer.h"
-#include "messages.h"
 #include "playerslotspanel.h"
 #include "receivequeue.h"
 #include "soundboard.h"
@@ -38,6 +37,24 @@ class FuzzServices : public kuvo::testing::FakeServices {
   }
   kuvo::ChatPanel* chat = nullptr;
   kuvo::SoundBoard* sounds = nullptr;
+};
+
+// What the main window does when the dispatcher asks: only the moderation
+// shows on the board; ending and keeping the seat are the window's own.
+class FuzzWindow : public kuvo::HostDispatcherWindow {
+ public:
+  bool answersLoginRequest(int) override { return false; }
+  void setModerating(bool on) override {
+    services->clientState.amhost = on;
+    if (table) table->setMayStart(on);
+  }
+  void endWith(const QString&) override {}
+  void tableFull() override {}
+  void sentOff() override {}
+  void seatKeyReceived(int, std::string_view) override {}
+  void gameRecorded() override {}
+  FuzzServices* services = nullptr;
+  kuvo::GameTable* table = nullptr;
 };
 
 // The main window's parts on a bare board, as the main window puts them together.
@@ -80,104 +97,20 @@ class Client {
     table = std::make_unique<kuvo::GameTable>(board, &clientArea, services, menu, timer2, turntime);
     services.chat = chat.get();
     services.sounds = sounds.get();
+    window.services = &services;
+    window.table = table.get();
+    dispatcher = std::make_unique<kuvo::HostDispatcher>(services, window, *seatsPanel, *chat,
+                                                        *sounds, *table);
   }
   ~Client() {
     services.chat = nullptr;
     services.sounds = nullptr;
   }
 
-  void dispatch(std::string_view entry) {
-    using kuvo::Msg;
-    const auto [name, payload] = kuvo::splitMessage(entry);
-    const auto id = kuvo::lookup(kuvo::Dir::ToClient, name);
-    if (!id) return;
-    switch (*id) {
-      case Msg::SendLoginInfo:
-        if (const auto number = kuvo::parseInt(payload)) {
-          services.clientState.mynumber = *number;
-          services.clientState.loggedin = true;
-          services.clientState.amhost = *number == 1;
-        }
-        break;
-      case Msg::ChatRelay:
-        chat->chatrecieved(payload);
-        if (services.seats.name(2) == QLatin1String("Rovi")) chat->klottalk();
-        break;
-      case Msg::ActionRelay:
-        chat->chatrecieved(payload);
-        break;
-      case Msg::NewPlayerInfo:
-      case Msg::ExistingPlayers:
-        seatsPanel->newplayerinfo(payload);
-        break;
-      case Msg::HaveWrongVersion:
-      case Msg::WrongVersion:
-      case Msg::Full:
-        break;  // notices of the main window only, shown after the handler
-      case Msg::PlayerDisconnected:
-        seatsPanel->playerdisconnected(payload);
-        break;
-      case Msg::StartGameAll:
-        table->startthegame(payload);
-        break;
-      case Msg::Winner:
-        table->winner(payload);
-        break;
-      case Msg::JustWatching:
-        table->justwatching(payload);
-        break;
-      case Msg::LoadBoard:
-        table->loadboard(payload);
-        break;
-      case Msg::StartRound:
-        table->startround(payload);
-        break;
-      case Msg::YourDice:
-        table->yourdice(payload);
-        break;
-      case Msg::ChooseDiceOwn:
-        table->choosedice(payload);
-        break;
-      case Msg::EndRound:
-        table->endround(payload);
-        break;
-      case Msg::Filled:
-        table->filled(payload);
-        break;
-      case Msg::HisScores:
-        table->hisscores(payload);
-        break;
-      case Msg::LoadStats:
-        table->loadstats(payload);
-        break;
-      case Msg::PlayASoundRelay:
-        sounds->playasound(payload);
-        break;
-      case Msg::OutTime:
-        table->outtime(payload);
-        break;
-      case Msg::SeatKey:
-      case Msg::SendOff:
-        break;  // the main window's connection keeping, no view of their own
-      case Msg::Moderator: {
-        kuvo::FieldReader reader(payload);
-        const auto slot = reader.intField();
-        auto& state = services.clientState;
-        if (slot && state.loggedin) {
-          state.amhost = *slot == state.mynumber;
-          table->setMayStart(state.amhost);
-        }
-        break;
-      }
-      default:
-        break;
-    }
-  }
-
   // One message per dispatcher tick, then the clocks and the phrase limit.
   void work() {
     while (auto message = queue.pop()) {
-      dispatch(message->text);
+      dispatcher->dispatch(message->text);
       chat->applyPendingColours();  // as the view would before its next paint
       if (timer2.isActive()) table->Timer2Timer();
       if (turntime.isActive()) table->turntimeTimer();
@@ -189,11 +122,13 @@ class Client {
   QWidget* board = nullptr;
   kuvo::MenuActions menu;
   FuzzServices services;
+  FuzzWindow window;
   kuvo::ManualTimer timer2, turntime;
   std::unique_ptr<kuvo::PlayerSlotsPanel> seatsPanel;
   std::unique_ptr<kuvo::ChatPanel> chat;
   std::unique_ptr<kuvo::SoundBoard> sounds;
   std::unique_ptr<kuvo::GameTable> table;
+  std::unique_ptr<kuvo::HostDispatcher> dispatcher;
   kuvo::FrameSplitter splitter;
   kuvo::ReceiveQueue queue;
 };

@@ -71,7 +71,7 @@ void GameEngine::startgame(std::string_view payload) {
   host.roundspergame = reader.intField().value_or(kDefaultRoundsPerGame);
   host.roundtime = reader.intField().value_or(0);
 
-  table_.sendAll(build(Msg::StartGameAll, {name, host.roundspergame, host.roundtime, ""}));
+  table_.sendAll(build(ToClient::StartGameAll, {name, host.roundspergame, host.roundtime, ""}));
 
   for (int slot = 1; slot <= kPlayerSlots; ++slot) {
     auto& p = table_.players[slot];
@@ -102,7 +102,7 @@ void GameEngine::startround() {
     p.bonus.fill(0);
     pulls += '+' + std::to_string(slot) + '+' + std::to_string(p.pullsleft);
   }
-  table_.sendAll(buildJoined(Msg::StartRound, pulls));
+  table_.sendAll(buildJoined(ToClient::StartRound, pulls));
 
   if (host.roundtime > 0) {
     turntimer_.stop();
@@ -133,7 +133,7 @@ void GameEngine::sendboard() {
                 std::to_string(board[column][row]);
     }
   }
-  table_.sendAll(buildJoined(Msg::LoadBoard, groups));
+  table_.sendAll(buildJoined(ToClient::LoadBoard, groups));
 }
 
 void GameEngine::pullhandle(int slot) {
@@ -167,11 +167,11 @@ void GameEngine::pullhandle(int slot) {
     dice += '+' + std::to_string(i) + '+' + std::to_string(p.dice[i]) + '+' +
             std::to_string(p.bonus[i]);
   }
-  table_.sendTo(slot, buildJoined(Msg::YourDice, dice));
+  table_.sendTo(slot, buildJoined(ToClient::YourDice, dice));
 
   if (!movesleft(slot)) {
     p.pullsleft = -1;
-    table_.sendAllExcept(slot, build(Msg::HisScores, {slot, p.score, 0, -1, ""}));
+    table_.sendAllExcept(slot, build(ToClient::HisScores, {slot, p.score, 0, -1, ""}));
   }
 
   if (noonecango()) {
@@ -254,8 +254,8 @@ void GameEngine::choosedice(int slot, int column, int row) {
 
   p.roundscore += points;
   p.score += points;
-  table_.sendTo(slot, build(Msg::ChooseDiceOwn, {slot, p.score, points, column, row, p.pullsleft,
-                                                 p.bonus[column], ""}));
+  table_.sendTo(slot, build(ToClient::ChooseDiceOwn, {slot, p.score, points, column, row,
+                                                      p.pullsleft, p.bonus[column], ""}));
   p.dice.fill(kSpentDie);
   p.bonus.fill(0);
 
@@ -268,14 +268,14 @@ void GameEngine::choosedice(int slot, int column, int row) {
   if (cleared) {
     const int clearing =
         kClearingPoints + (p.pullsleft > 0 ? kClearingPointsPerPull * p.pullsleft : 0);
-    table_.sendTo(slot, build(Msg::Filled, {slot, clearing, ""}));
+    table_.sendTo(slot, build(ToClient::Filled, {slot, clearing, ""}));
     p.pullsleft = -1;
     points += clearing;
     p.roundscore += clearing;
     p.score += clearing;
   }
 
-  table_.sendAllExcept(slot, build(Msg::HisScores, {slot, p.score, points, p.pullsleft, ""}));
+  table_.sendAllExcept(slot, build(ToClient::HisScores, {slot, p.score, points, p.pullsleft, ""}));
 
   if (p.pullsleft == 0) p.pullsleft = -1;
   if (noonecango() && host.gameon) endround();
@@ -292,7 +292,7 @@ void GameEngine::endround() {
     totals +=
         std::to_string(slot) + '+' + std::to_string(p.score) + '+' + std::to_string(p.roundscore);
   }
-  table_.sendAll(buildJoined(Msg::EndRound, totals));
+  table_.sendAll(buildJoined(ToClient::EndRound, totals));
   restarttimer1(kRoundPauseCountdown, kTimer1ModeNextRound);
   turntimer_.stop();
 }
@@ -307,7 +307,7 @@ bool GameEngine::checkforwin() {
     if (slot != best && table_.players[slot].score == table_.players[best].score) return false;
   }
   table_.host.gameon = false;
-  table_.sendAll(build(Msg::Winner, {best, ""}));
+  table_.sendAll(build(ToClient::Winner, {best, ""}));
   return true;
 }
 
@@ -344,7 +344,7 @@ void GameEngine::turntimerTimer() {
   if (host.turncount >= 0) return;
   turntimer_.stop();
   timer1_.stop();
-  table_.sendAll(build(Msg::OutTime, {}));
+  table_.sendAll(build(ToClient::OutTime, {}));
   endround();
 }
 
@@ -383,7 +383,7 @@ void GameEngine::computerplace(int slot) {
     }
   }
 
-  table_.sendAllExcept(slot, build(Msg::HisScores, {slot, p.score, 0, p.pullsleft, ""}));
+  table_.sendAllExcept(slot, build(ToClient::HisScores, {slot, p.score, 0, p.pullsleft, ""}));
   p.mayroll = true;
 }
 

@@ -1,7 +1,6 @@
 #include "tserver.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include <QRandomGenerator>
 
@@ -11,28 +10,6 @@
 #include "names.h"
 
 namespace kuvo {
-
-std::string escapeForConsole(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  char escape[12];
-  for (std::size_t at = 0; at < text.size();) {
-    const Utf8Step step = utf8StepAt(text, at);
-    if (!step.valid) {
-      std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(text[at]));
-      out += escape;
-    } else if (step.codePoint == '\\') {
-      out += "\\\\";
-    } else if (step.codePoint < 0x20 || (step.codePoint >= 0x7F && step.codePoint <= 0x9F)) {
-      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(step.codePoint));
-      out += escape;
-    } else {
-      out.append(text.substr(at, step.length));
-    }
-    at += step.length;
-  }
-  return out;
-}
 
 namespace {
 
@@ -104,7 +81,7 @@ int TServer::Sock1Accept(HostConnection* conn) {
       // A player coming back to a kept seat is never turned away as full.
       slot = kReclaimEntry;
     } else {
-      conn->send(build(Msg::Full, {}));
+      conn->send(build(ToClient::Full, {}));
       conn->close();
       return 0;
     }
@@ -119,7 +96,7 @@ int TServer::Sock1Accept(HostConnection* conn) {
   loginDue_[slot] = now() + kLoginTimeout;
   leaving_[slot] = false;
   reclaimTried_[slot] = false;
-  conn->send(build(Msg::SendLoginInfo, {slot}));
+  conn->send(build(ToClient::SendLoginInfo, {slot}));
   return slot;
 }
 
@@ -132,7 +109,7 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
     // Seen as it arrives: the close that follows it comes before the queue
     // would get to it, and must free the seat instead of keeping it.
     const auto [name, payload] = splitMessage(text);
-    if (lookup(Dir::ToHost, name) == Msg::Leaving) {
+    if (lookupToHost(name) == ToHost::Leaving) {
       leaves = ownSlot(FieldReader(payload).intField(), slot);
       return;
     }
@@ -152,8 +129,9 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
 bool TServer::withinRelayLimit(int slot, std::string_view message) {
   // Checked as the bytes arrive, so a burst over the limit never fills the
   // queue and the connection keeps its seat.
-  const auto id = lookup(Dir::ToHost, splitMessage(message).name);
-  if (!id || (*id != Msg::Chat && *id != Msg::Action && *id != Msg::PlayASound)) return true;
+  const auto id = lookupToHost(splitMessage(message).name);
+  if (!id || (*id != ToHost::Chat && *id != ToHost::Action && *id != ToHost::PlayASound))
+    return true;
   if (relayLimits_[slot].take(now())) {
     relayDropping_[slot] = false;
     return true;
@@ -185,54 +163,56 @@ void TServer::socktimerTimer() {
 
 void TServer::dispatch(const QueuedMessage& message) {
   const auto [name, payload] = splitMessage(message.text);
-  const auto id = lookup(Dir::ToHost, name);
+  const auto id = lookupToHost(name);
   if (!id) return;
   const int sender = message.slot;
   // A message still queued from a connection whose slot has since been handed
   // to a newcomer would otherwise speak with the newcomer's slot and name.
   if (!isEntry(sender) || connectionIds_[sender] != message.source) return;
-  if (sender == kReclaimEntry && *id != Msg::Reclaim) {
+  if (sender == kReclaimEntry && *id != ToHost::Reclaim) {
     // The waiting entry is for a kept seat's player only; anybody else finds
     // the table as full as it is.
-    if (*id == Msg::LoginInfo && table_.players[sender].conn) {
-      table_.players[sender].conn->send(build(Msg::Full, {}));
+    if (*id == ToHost::LoginInfo && table_.players[sender].conn) {
+      table_.players[sender].conn->send(build(ToClient::Full, {}));
       leaving_[sender] = true;
       disconnectsock(sender);
     }
     return;
   }
   switch (*id) {
-    case Msg::Reclaim:
+    case ToHost::Reclaim:
       reclaim(sender, payload);
       break;
-    case Msg::LoginInfo:
+    case ToHost::LoginInfo:
       receivedlogininfo(sender, payload);
       break;
-    case Msg::KickHim:
+    case ToHost::KickHim:
       kickhim(sender, payload);
       break;
-    case Msg::Chat:
-      relay(Msg::ChatRelay, " chats: ", sender, payload);
+    case ToHost::Chat:
+      relay(ToClient::ChatRelay, " chats: ", sender, payload);
       break;
-    case Msg::Action:
-      relay(Msg::ActionRelay, " ", sender, payload);
+    case ToHost::Action:
+      relay(ToClient::ActionRelay, " ", sender, payload);
       break;
-    case Msg::StartGame:
+    case ToHost::StartGame:
       startgame(sender, payload);
       break;
-    case Msg::JustWatch:
+    case ToHost::JustWatch:
       justwatch(sender, payload);
       break;
-    case Msg::PullHandle:
+    case ToHost::PullHandle:
       pullhandle(sender, payload);
       break;
-    case Msg::ChooseDice:
+    case ToHost::ChooseDice:
       choosedice(sender, payload);
       break;
-    case Msg::PlayASound:
+    case ToHost::PlayASound:
       playasound(sender, payload);
       break;
-    default:
+    case ToHost::Leaving:
+      // Taken as it arrives, never queued: the close right behind it must
+      // find the seat already given up.
       break;
   }
 }
@@ -254,7 +234,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   log("Slot " + std::to_string(sender) + " logged in as " + escapeForConsole(name) +
       (sentName == name ? "" : " (sent as \"" + escapeForConsole(sentName) + "\")"));
 
-  table_.sendAll(build(Msg::NewPlayerInfo, {sender, name, "0"}));
+  table_.sendAll(build(ToClient::NewPlayerInfo, {sender, name, "0"}));
 
   std::string others;
   for (int s = 1; s <= table_.host.slotcount && s <= kMaxConnections; ++s) {
@@ -263,17 +243,17 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
     if (!others.empty()) others += '+';
     others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
   }
-  if (!others.empty()) table_.sendTo(sender, buildJoined(Msg::ExistingPlayers, others));
+  if (!others.empty()) table_.sendTo(sender, buildJoined(ToClient::ExistingPlayers, others));
 
   if (moderator_ == 0 && PlayerTable::isPlayerSlot(sender)) {
     setModerator(sender);
   } else if (moderator_ != 0) {
-    table_.sendTo(sender, build(Msg::Moderator, {moderator_, ""}));
+    table_.sendTo(sender, build(ToClient::Moderator, {moderator_, ""}));
   }
 
   if (version != kVersion) {
-    table_.sendTo(moderator_, build(Msg::HaveWrongVersion, {name}));
-    table_.sendTo(sender, build(Msg::WrongVersion, {}));
+    table_.sendTo(moderator_, build(ToClient::HaveWrongVersion, {name}));
+    table_.sendTo(sender, build(ToClient::WrongVersion, {}));
   }
 
   const auto& host = table_.host;
@@ -286,7 +266,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
       stats += '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' +
                std::to_string(q.pullsleft);
     }
-    table_.sendTo(sender, buildJoined(Msg::LoadStats, stats));
+    table_.sendTo(sender, buildJoined(ToClient::LoadStats, stats));
     if (PlayerTable::isPlayerSlot(sender) && p.pullsleft > 0) {
       std::string board;
       for (int c = 0; c < kBoardSize; ++c) {
@@ -296,13 +276,13 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
                    std::to_string(p.playerboard[c][r]);
         }
       }
-      table_.sendTo(sender, buildJoined(Msg::LoadBoard, board));
+      table_.sendTo(sender, buildJoined(ToClient::LoadBoard, board));
       std::string dice = std::to_string(sender) + '+' + std::to_string(p.pullsleft);
       for (int i = 0; i < kBoardSize; ++i) {
         dice += '+' + std::to_string(i) + '+' + std::to_string(p.dice[i]) + '+' +
                 std::to_string(p.bonus[i]);
       }
-      table_.sendTo(sender, buildJoined(Msg::YourDice, dice));
+      table_.sendTo(sender, buildJoined(ToClient::YourDice, dice));
     }
   }
   if (PlayerTable::isPlayerSlot(sender)) sendSeatKey(sender);
@@ -333,7 +313,7 @@ void TServer::setModerator(int slot) {
   if (slot == 0) return;
   log("Slot " + std::to_string(slot) + " (" + escapeForConsole(table_.players[slot].name) +
       ") now starts the games");
-  table_.sendAll(build(Msg::Moderator, {slot, ""}));
+  table_.sendAll(build(ToClient::Moderator, {slot, ""}));
 }
 
 void TServer::disconnectsock(int slot) {
@@ -345,7 +325,7 @@ void TServer::disconnectsock(int slot) {
 // the sender's name is added, and a client refuses such a frame by dropping
 // the connection. So the text is cut to fit, keeping its colour; a relay that
 // cannot fit even so is dropped. Either way the sender keeps its seat.
-static std::optional<std::string> relayFrame(Msg relayed, int sender, std::string_view head,
+static std::optional<std::string> relayFrame(ToClient relayed, int sender, std::string_view head,
                                              std::string_view text) {
   const std::size_t overhead = build(relayed, {sender, head}).size() - 1;  // the terminator
   if (overhead > kMaxFrameBytes) return std::nullopt;
@@ -356,7 +336,8 @@ static std::optional<std::string> relayFrame(Msg relayed, int sender, std::strin
   return build(relayed, {sender, line});
 }
 
-void TServer::relay(Msg relayed, std::string_view separator, int sender, std::string_view payload) {
+void TServer::relay(ToClient relayed, std::string_view separator, int sender,
+                    std::string_view payload) {
   FieldReader reader(payload);
   if (!ownSlot(reader.intField(), sender)) return;
   const std::string head = table_.players[sender].name + std::string(separator);
@@ -367,7 +348,7 @@ void TServer::playasound(int sender, std::string_view payload) {
   FieldReader reader(payload);
   if (!ownSlot(reader.intField(), sender)) return;
   // A sound name is not cut: a sound that does not fit is no sound.
-  const std::string frame = build(Msg::PlayASoundRelay, {sender, reader.rest()});
+  const std::string frame = build(ToClient::PlayASoundRelay, {sender, reader.rest()});
   if (frame.size() - 1 <= kMaxFrameBytes) table_.sendAll(frame);
 }
 
@@ -381,10 +362,10 @@ void TServer::justwatch(int sender, std::string_view payload) {
   auto& p = table_.players[*slot];
   if (value == "2") {
     p.watching = false;
-    table_.sendAll(build(Msg::JustWatching, {*slot, "2"}));
+    table_.sendAll(build(ToClient::JustWatching, {*slot, "2"}));
   } else if (value == "1" && table_.host.gameon) {
     p.watching = true;
-    table_.sendAll(build(Msg::JustWatching, {*slot, "1"}));
+    table_.sendAll(build(ToClient::JustWatching, {*slot, "1"}));
   }
 }
 
@@ -426,7 +407,7 @@ void TServer::choosedice(int sender, std::string_view payload) {
 void TServer::sendOff(int slot) {
   auto& p = table_.players[slot];
   if (!p.connected || !p.conn) return;
-  p.conn->send(build(Msg::SendOff, {slot, ""}));
+  p.conn->send(build(ToClient::SendOff, {slot, ""}));
   leaving_[slot] = true;
   p.conn->close();
 }
@@ -435,7 +416,7 @@ void TServer::closeTable() {
   for (int slot = 1; slot <= kReclaimEntry; ++slot) {
     auto& p = table_.players[slot];
     if (!p.connected || !p.conn) continue;
-    p.conn->send(build(Msg::SendOff, {slot, ""}));
+    p.conn->send(build(ToClient::SendOff, {slot, ""}));
     leaving_[slot] = true;
   }
 }
@@ -444,12 +425,12 @@ void TServer::sendNotice(int except, const std::string& text) {
   // A relay from slot 0 in the notice colour: every client writes it as one of
   // its own notices, also one that knows nothing of kept seats.
   table_.sendAllExcept(
-      except, build(Msg::ActionRelay, {0, "0+" + text + '|' + colourToText(kSystemColour)}));
+      except, build(ToClient::ActionRelay, {0, "0+" + text + '|' + colourToText(kSystemColour)}));
 }
 
 void TServer::sendSeatKey(int slot) {
   seatKeys_[slot] = newSeatKey();
-  table_.sendTo(slot, build(Msg::SeatKey, {slot, seatKeys_[slot]}));
+  table_.sendTo(slot, build(ToClient::SeatKey, {slot, seatKeys_[slot]}));
 }
 
 void TServer::connectionClosed(int slot) {
@@ -493,7 +474,7 @@ void TServer::depart(int slot) {
   if (p.connected && slot != kReclaimEntry) {
     log("Slot " + std::to_string(slot) +
         (p.name.empty() ? "" : " (" + escapeForConsole(p.name) + ")") + " left");
-    table_.sendAllExcept(slot, build(Msg::PlayerDisconnected, {slot, p.name}));
+    table_.sendAllExcept(slot, build(ToClient::PlayerDisconnected, {slot, p.name}));
   }
   p.connected = false;
   p.conn = nullptr;
@@ -580,7 +561,7 @@ void TServer::reclaim(int sender, std::string_view payload) {
 void TServer::sendTableTo(int slot) {
   const auto& p = table_.players[slot];
   const auto& host = table_.host;
-  table_.sendTo(slot, build(Msg::NewPlayerInfo, {slot, p.name, p.watching ? "1" : "0"}));
+  table_.sendTo(slot, build(ToClient::NewPlayerInfo, {slot, p.name, p.watching ? "1" : "0"}));
   std::string others;
   for (int s = 1; s <= host.slotcount && s <= kMaxConnections; ++s) {
     const auto& other = table_.players[s];
@@ -588,8 +569,8 @@ void TServer::sendTableTo(int slot) {
     if (!others.empty()) others += '+';
     others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
   }
-  if (!others.empty()) table_.sendTo(slot, buildJoined(Msg::ExistingPlayers, others));
-  if (moderator_ != 0) table_.sendTo(slot, build(Msg::Moderator, {moderator_, ""}));
+  if (!others.empty()) table_.sendTo(slot, buildJoined(ToClient::ExistingPlayers, others));
+  if (moderator_ != 0) table_.sendTo(slot, build(ToClient::Moderator, {moderator_, ""}));
 
   // The clock only while a round runs; between rounds there is none to show.
   const bool running = host.gameon && host.timer1mode == kTimer1ModeComputers;
@@ -601,7 +582,7 @@ void TServer::sendTableTo(int slot) {
     stats +=
         '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' + std::to_string(q.pullsleft);
   }
-  table_.sendTo(slot, buildJoined(Msg::LoadStats, stats));
+  table_.sendTo(slot, buildJoined(ToClient::LoadStats, stats));
 
   // Taken cells go with the number they had (as the client keeps a taken
   // cell), so the board looks as it did before the drop.
@@ -614,7 +595,7 @@ void TServer::sendTableTo(int slot) {
       board += std::to_string(c) + '+' + std::to_string(r) + '+' + std::to_string(shown);
     }
   }
-  table_.sendTo(slot, buildJoined(Msg::LoadBoard, board));
+  table_.sendTo(slot, buildJoined(ToClient::LoadBoard, board));
 
   // Always the dice, also none: a pull that was under way when the
   // connection went is over, and the pulls shown are the host's.
@@ -624,7 +605,7 @@ void TServer::sendTableTo(int slot) {
     dice += '+' + std::to_string(i) + '+' + std::to_string(playing ? p.dice[i] : 0) + '+' +
             std::to_string(playing ? p.bonus[i] : 0);
   }
-  table_.sendTo(slot, buildJoined(Msg::YourDice, dice));
+  table_.sendTo(slot, buildJoined(ToClient::YourDice, dice));
 }
 
 }  // namespace kuvo

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "droplog.h"
 #include "engine.h"
 #include "framing.h"
 #include "gamerules.h"
@@ -32,11 +33,6 @@ inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
 inline constexpr std::chrono::milliseconds kSeatHold{60'000};
 // A seat key: 128 bits from the system's secure source, in hexadecimal.
 inline constexpr std::size_t kSeatKeyDigits = 32;
-
-// Text from a peer made safe for a terminal: C0, DEL and C1 controls, the
-// backslash and bytes that are not UTF-8 are written as escapes, so nothing a
-// peer sends can move the cursor, forge a line or talk to the terminal.
-std::string escapeForConsole(std::string_view text);
 
 class TServer {
  public:
@@ -87,7 +83,7 @@ class TServer {
   void dispatch(const QueuedMessage& message);
   void receivedlogininfo(int sender, std::string_view payload);
   void kickhim(int sender, std::string_view payload);
-  void relay(Msg relayed, std::string_view separator, int sender, std::string_view payload);
+  void relay(ToClient relayed, std::string_view separator, int sender, std::string_view payload);
   void playasound(int sender, std::string_view payload);
   void justwatch(int sender, std::string_view payload);
   void startgame(int sender, std::string_view payload);

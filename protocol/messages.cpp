@@ -1,24 +1,19 @@
 #include "messages.h"
 
 namespace kuvo {
+namespace {
 
-std::string_view nameOf(Msg m) {
-  for (const auto& entry : kCatalogue) {
-    if (entry.id == m) return entry.name;
-  }
-  return {};
-}
-
-std::optional<Msg> lookup(Dir dir, std::string_view name) {
+template <typename Table>
+auto lookupIn(const Table& table, std::string_view name) -> std::optional<decltype(table[0].id)> {
   if (name.empty()) return std::nullopt;
-  for (const auto& entry : kCatalogue) {
-    if (entry.dir == dir && entry.name == name) return entry.id;
+  for (const auto& entry : table) {
+    if (entry.name == name) return entry.id;
   }
   return std::nullopt;
 }
 
-std::string buildJoined(Msg m, std::string_view joinedFields) {
-  std::string out(nameOf(m));
+std::string joinWithName(std::string_view name, std::string_view joinedFields) {
+  std::string out(name);
   out.reserve(out.size() + joinedFields.size() + 2);
   out += '+';
   out += joinedFields;
@@ -26,7 +21,7 @@ std::string buildJoined(Msg m, std::string_view joinedFields) {
   return out;
 }
 
-std::string build(Msg m, std::initializer_list<Field> fields) {
+std::string join(std::initializer_list<Field> fields) {
   std::string joined;
   bool first = true;
   for (const auto& f : fields) {
@@ -34,7 +29,33 @@ std::string build(Msg m, std::initializer_list<Field> fields) {
     joined += f.text();
     first = false;
   }
-  return buildJoined(m, joined);
+  return joined;
+}
+
+}  // namespace
+
+std::optional<ToHost> lookupToHost(std::string_view name) {
+  return lookupIn(kToHostCatalogue, name);
+}
+
+std::optional<ToClient> lookupToClient(std::string_view name) {
+  return lookupIn(kToClientCatalogue, name);
+}
+
+std::string buildJoined(ToHost m, std::string_view joinedFields) {
+  return joinWithName(nameOf(m), joinedFields);
+}
+
+std::string buildJoined(ToClient m, std::string_view joinedFields) {
+  return joinWithName(nameOf(m), joinedFields);
+}
+
+std::string build(ToHost m, std::initializer_list<Field> fields) {
+  return buildJoined(m, join(fields));
+}
+
+std::string build(ToClient m, std::initializer_list<Field> fields) {
+  return buildJoined(m, join(fields));
 }
 
 SplitMessage splitMessage(std::string_view entry) {

@@ -8,8 +8,10 @@
 // contains 0xFF, so no typed character can cut a message.
 //
 // Every message is declared once here: its name, its direction and its field
-// layout. Builders below and both dispatchers use this table, so no name is
-// spelled twice in the program.
+// layout. Builders below and both dispatchers use these tables, so no name is
+// spelled twice in the program. Each direction has its own ids, so each
+// dispatcher's switch names every message it can receive and the compiler
+// tells of one it forgot.
 //
 // Messages marked "extension" are Kuvo's own additions. A peer that does not
 // know them ignores them, as every side ignores unknown messages, and nothing
@@ -19,6 +21,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -32,10 +35,8 @@ namespace kuvo {
 inline constexpr char kTerminator = '\xFF';
 inline constexpr int kLobbyPort = 9001;
 
-enum class Dir { ToHost, ToClient };
-
-enum class Msg {
-  // client to host
+// The messages a client sends to the host.
+enum class ToHost {
   LoginInfo,
   KickHim,
   Chat,
@@ -47,7 +48,10 @@ enum class Msg {
   PlayASound,
   Leaving,  // extension
   Reclaim,  // extension
-  // host to client
+};
+
+// The messages the host sends to a client.
+enum class ToClient {
   SendLoginInfo,
   Full,
   NewPlayerInfo,
@@ -75,73 +79,96 @@ enum class Msg {
   SendOff,    // extension
 };
 
+template <typename Id>
 struct MessageSpec {
-  Msg id;
-  Dir dir;
+  Id id;
   std::string_view name;
   std::string_view layout;  // the fields after the name, for readers of the code
 };
 
-inline constexpr std::array kCatalogue = {
-    MessageSpec{Msg::LoginInfo, Dir::ToHost, "CMD_logininfo", "slot; version; name (rest)"},
-    MessageSpec{Msg::KickHim, Dir::ToHost, "CMD_kickhim", "sender slot; slot to remove; empty"},
-    MessageSpec{Msg::Chat, Dir::ToHost, "CMD_chat", "slot; text|colour (rest)"},
-    MessageSpec{Msg::Action, Dir::ToHost, "CMD_action", "slot; text|colour (rest)"},
-    MessageSpec{Msg::StartGame, Dir::ToHost, "CMD_startgame", "name; rounds; seconds; empty"},
-    MessageSpec{Msg::JustWatch, Dir::ToHost, "CMD_justwatch", "slot; 1 or 2"},
-    MessageSpec{Msg::PullHandle, Dir::ToHost, "CMD_pullhandle", "slot; empty"},
-    MessageSpec{Msg::ChooseDice, Dir::ToHost, "CMD_choosedice", "slot; column; row; empty"},
-    MessageSpec{Msg::PlayASound, Dir::ToHost, "CMD_playasound", "slot; waveN; empty"},
+// Each table lists its messages in the order of its enum.
+inline constexpr std::array kToHostCatalogue = {
+    MessageSpec<ToHost>{ToHost::LoginInfo, "CMD_logininfo", "slot; version; name (rest)"},
+    MessageSpec<ToHost>{ToHost::KickHim, "CMD_kickhim", "sender slot; slot to remove; empty"},
+    MessageSpec<ToHost>{ToHost::Chat, "CMD_chat", "slot; text|colour (rest)"},
+    MessageSpec<ToHost>{ToHost::Action, "CMD_action", "slot; text|colour (rest)"},
+    MessageSpec<ToHost>{ToHost::StartGame, "CMD_startgame", "name; rounds; seconds; empty"},
+    MessageSpec<ToHost>{ToHost::JustWatch, "CMD_justwatch", "slot; 1 or 2"},
+    MessageSpec<ToHost>{ToHost::PullHandle, "CMD_pullhandle", "slot; empty"},
+    MessageSpec<ToHost>{ToHost::ChooseDice, "CMD_choosedice", "slot; column; row; empty"},
+    MessageSpec<ToHost>{ToHost::PlayASound, "CMD_playasound", "slot; waveN; empty"},
     // extension: the player leaves on purpose (exit, window closed); the seat is
     // freed at once instead of being kept for a return
-    MessageSpec{Msg::Leaving, Dir::ToHost, "CMD_leaving", "slot; empty"},
+    MessageSpec<ToHost>{ToHost::Leaving, "CMD_leaving", "slot; empty"},
     // extension: the answer to "CMD_sendlogininfo" of a player coming back
     // after a dropped connection, instead of a login; the key of its seat
-    MessageSpec{Msg::Reclaim, Dir::ToHost, "CMD_reclaim", "slot; key"},
-    MessageSpec{Msg::SendLoginInfo, Dir::ToClient, "CMD_sendlogininfo", "slot"},
-    MessageSpec{Msg::Full, Dir::ToClient, "CMD_full", "(none)"},
-    MessageSpec{Msg::NewPlayerInfo, Dir::ToClient, "CMD_newplayerinfo", "slot; name; 0"},
-    MessageSpec{Msg::ExistingPlayers, Dir::ToClient, "CMD_existingplayers",
-                "groups of slot; name; watching flag"},
-    MessageSpec{Msg::HaveWrongVersion, Dir::ToClient, "CMD_havewrongversion", "name (rest)"},
-    MessageSpec{Msg::WrongVersion, Dir::ToClient, "CMD_wrongversion", "(none)"},
-    MessageSpec{Msg::LoadStats, Dir::ToClient, "CMD_loadstats",
-                "round; rounds; seconds; seconds left; groups of slot; total; pulls"},
-    MessageSpec{Msg::LoadBoard, Dir::ToClient, "CMD_loadboard", "25 groups of column; row; value"},
-    MessageSpec{Msg::YourDice, Dir::ToClient, "CMD_yourdice",
-                "slot; pulls; 5 groups of die; value; bonus"},
-    MessageSpec{Msg::StartGameAll, Dir::ToClient, "CMD_startgame", "name; rounds; seconds; empty"},
-    MessageSpec{Msg::StartRound, Dir::ToClient, "CMD_startround", "round; groups of slot; pulls"},
-    MessageSpec{Msg::ChooseDiceOwn, Dir::ToClient, "CMD_choosedice",
-                "slot; total; points; column; row; pulls; bonus; empty"},
-    MessageSpec{Msg::HisScores, Dir::ToClient, "CMD_hisscores",
-                "slot; total; points; pulls; empty"},
-    MessageSpec{Msg::Filled, Dir::ToClient, "CMD_filled", "slot; clearing bonus; empty"},
-    MessageSpec{Msg::EndRound, Dir::ToClient, "CMD_endround", "groups of slot; total; round score"},
-    MessageSpec{Msg::Winner, Dir::ToClient, "CMD_winner", "slot; empty"},
-    MessageSpec{Msg::OutTime, Dir::ToClient, "CMD_outtime", "(none)"},
-    MessageSpec{Msg::JustWatching, Dir::ToClient, "CMD_justwatching", "slot; 1 or 2"},
-    MessageSpec{Msg::PlayerDisconnected, Dir::ToClient, "CMD_playerdisconnected",
-                "slot; name (rest)"},
-    MessageSpec{Msg::ChatRelay, Dir::ToClient, "CMD_chat", "slot; name chats: text|colour (rest)"},
-    MessageSpec{Msg::ActionRelay, Dir::ToClient, "CMD_action", "slot; name text|colour (rest)"},
-    MessageSpec{Msg::PlayASoundRelay, Dir::ToClient, "CMD_playasound", "slot; waveN; empty"},
-    // extension: the seat that starts games and removes players, sent to everyone
-    // whenever it changes and to each newcomer
-    MessageSpec{Msg::Moderator, Dir::ToClient, "CMD_moderator", "slot; empty"},
-    // extension: to a seated player only, after its login and after each return:
-    // the key that takes the seat back over a new connection
-    MessageSpec{Msg::SeatKey, Dir::ToClient, "CMD_seatkey", "slot; key"},
-    // extension: the host closes this connection on purpose (removed, table
-    // ended, return refused): the client must not try to come back
-    MessageSpec{Msg::SendOff, Dir::ToClient, "CMD_leaving", "slot; empty"},
+    MessageSpec<ToHost>{ToHost::Reclaim, "CMD_reclaim", "slot; key"},
 };
 
-// The name of a message as it goes on the wire.
-std::string_view nameOf(Msg m);
+inline constexpr std::array kToClientCatalogue = {
+    MessageSpec<ToClient>{ToClient::SendLoginInfo, "CMD_sendlogininfo", "slot"},
+    MessageSpec<ToClient>{ToClient::Full, "CMD_full", "(none)"},
+    MessageSpec<ToClient>{ToClient::NewPlayerInfo, "CMD_newplayerinfo", "slot; name; 0"},
+    MessageSpec<ToClient>{ToClient::ExistingPlayers, "CMD_existingplayers",
+                          "groups of slot; name; watching flag"},
+    MessageSpec<ToClient>{ToClient::HaveWrongVersion, "CMD_havewrongversion", "name (rest)"},
+    MessageSpec<ToClient>{ToClient::WrongVersion, "CMD_wrongversion", "(none)"},
+    MessageSpec<ToClient>{ToClient::LoadStats, "CMD_loadstats",
+                          "round; rounds; seconds; seconds left; groups of slot; total; pulls"},
+    MessageSpec<ToClient>{ToClient::LoadBoard, "CMD_loadboard", "25 groups of column; row; value"},
+    MessageSpec<ToClient>{ToClient::YourDice, "CMD_yourdice",
+                          "slot; pulls; 5 groups of die; value; bonus"},
+    MessageSpec<ToClient>{ToClient::StartGameAll, "CMD_startgame", "name; rounds; seconds; empty"},
+    MessageSpec<ToClient>{ToClient::StartRound, "CMD_startround", "round; groups of slot; pulls"},
+    MessageSpec<ToClient>{ToClient::ChooseDiceOwn, "CMD_choosedice",
+                          "slot; total; points; column; row; pulls; bonus; empty"},
+    MessageSpec<ToClient>{ToClient::HisScores, "CMD_hisscores",
+                          "slot; total; points; pulls; empty"},
+    MessageSpec<ToClient>{ToClient::Filled, "CMD_filled", "slot; clearing bonus; empty"},
+    MessageSpec<ToClient>{ToClient::EndRound, "CMD_endround", "groups of slot; total; round score"},
+    MessageSpec<ToClient>{ToClient::Winner, "CMD_winner", "slot; empty"},
+    MessageSpec<ToClient>{ToClient::OutTime, "CMD_outtime", "(none)"},
+    MessageSpec<ToClient>{ToClient::JustWatching, "CMD_justwatching", "slot; 1 or 2"},
+    MessageSpec<ToClient>{ToClient::PlayerDisconnected, "CMD_playerdisconnected",
+                          "slot; name (rest)"},
+    MessageSpec<ToClient>{ToClient::ChatRelay, "CMD_chat", "slot; name chats: text|colour (rest)"},
+    MessageSpec<ToClient>{ToClient::ActionRelay, "CMD_action", "slot; name text|colour (rest)"},
+    MessageSpec<ToClient>{ToClient::PlayASoundRelay, "CMD_playasound", "slot; waveN; empty"},
+    // extension: the seat that starts games and removes players, sent to everyone
+    // whenever it changes and to each newcomer
+    MessageSpec<ToClient>{ToClient::Moderator, "CMD_moderator", "slot; empty"},
+    // extension: to a seated player only, after its login and after each return:
+    // the key that takes the seat back over a new connection
+    MessageSpec<ToClient>{ToClient::SeatKey, "CMD_seatkey", "slot; key"},
+    // extension: the host closes this connection on purpose (removed, table
+    // ended, return refused): the client must not try to come back
+    MessageSpec<ToClient>{ToClient::SendOff, "CMD_leaving", "slot; empty"},
+};
 
-// The message of the given direction whose name matches exactly (case-sensitive).
-std::optional<Msg> lookup(Dir dir, std::string_view name);
+namespace detail {
+template <typename Table>
+constexpr bool inEnumOrder(const Table& table) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (static_cast<std::size_t>(table[i].id) != i) return false;
+  }
+  return true;
+}
+}  // namespace detail
+static_assert(detail::inEnumOrder(kToHostCatalogue));
+static_assert(detail::inEnumOrder(kToClientCatalogue));
+
+// The name of a message as it goes on the wire.
+inline constexpr std::string_view nameOf(ToHost m) {
+  return kToHostCatalogue[static_cast<std::size_t>(m)].name;
+}
+inline constexpr std::string_view nameOf(ToClient m) {
+  return kToClientCatalogue[static_cast<std::size_t>(m)].name;
+}
+
+// The message whose name matches exactly (case-sensitive), of the direction
+// the reader expects: the host reads ToHost, a client ToClient.
+std::optional<ToHost> lookupToHost(std::string_view name);
+std::optional<ToClient> lookupToClient(std::string_view name);
 
 // One field of a message: text, or an integer written in decimal.
 class Field {
@@ -157,9 +184,11 @@ class Field {
 };
 
 // The whole message: name, "+", the fields joined by "+", and the terminator.
-std::string build(Msg m, std::initializer_list<Field> fields);
+std::string build(ToHost m, std::initializer_list<Field> fields);
+std::string build(ToClient m, std::initializer_list<Field> fields);
 // The same with fields already joined (list payloads built in a loop).
-std::string buildJoined(Msg m, std::string_view joinedFields);
+std::string buildJoined(ToHost m, std::string_view joinedFields);
+std::string buildJoined(ToClient m, std::string_view joinedFields);
 
 // A queued message split at its first "+": an entry without "+" has an empty name.
 struct SplitMessage {

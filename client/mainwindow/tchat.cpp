@@ -15,6 +15,7 @@
 #include "datapaths.h"
 #include "fields.h"
 #include "gametable.h"
+#include "logging.h"
 #include "messages.h"
 #include "names.h"
 #include "playerslotspanel.h"
@@ -41,9 +42,6 @@ constexpr char kSettingsFile[] = "orvellobby.ini";
 constexpr char kPlayerNameKey[] = "Playername";
 constexpr char kConnectionClosed[] =
     QT_TRANSLATE_NOOP("kuvo::Tchat", "The connection to the table was closed.");
-// A seat key as the host writes it: hexadecimal, of a sane length.
-constexpr std::size_t kMinSeatKey = 32;
-constexpr std::size_t kMaxSeatKey = 128;
 
 // Until the tally window exists (it is created right after this window),
 // game results have nowhere to go.
@@ -58,10 +56,6 @@ class NoTally : public TallyRecorder {
 NoTally& noTally() {
   static NoTally tally;
   return tally;
-}
-
-QString fromWire(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -116,6 +110,8 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   sounds_ = std::make_unique<SoundBoard>(*this, menu_, chat_->phraseButton(10));
   table_ = std::make_unique<GameTable>(panel_board_, clientArea_, *this, menu_, timer2_, turntime_);
   table_->clearall();
+  dispatcher_ = std::make_unique<HostDispatcher>(*this, static_cast<HostDispatcherWindow&>(*this),
+                                                 *slotsPanel_, *chat_, *sounds_, *table_);
 
   connect(table_.get(), &GameTable::startButtonClicked, this, &Tchat::button_startClick);
   // The chat part lowers phraseready when a phrase goes out; the cooldown clock
@@ -178,8 +174,8 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
   if (windows_.gamestart) {
     windows_.gamestart->onHidden = [this] { table_->setStartDialogOpen(false); };
     windows_.gamestart->onStart = [this](const QString& rounds, const QString& seconds) {
-      sendToHost(build(Msg::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
-                                        seconds.toStdString(), ""}));
+      sendToHost(build(ToHost::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
+                                           seconds.toStdString(), ""}));
       saveinifile();
     };
   }
@@ -483,39 +479,32 @@ void Tchat::setModerating(bool on) {
   if (!on && windows_.gamestart) windows_.gamestart->hide();
 }
 
-void Tchat::sendloginfo(std::string_view payload) {
-  const auto number = parseInt(payload);
-  if (!number) return;
-  if (reconnecting_) {
-    // Coming back: the key instead of a login, once per connection.
-    if (reclaimSent_ || seatKey_.empty()) return;
-    reclaimSent_ = true;
-    const std::string reclaim = build(Msg::Reclaim, {*number, seatKey_});
-    sock_.write(reclaim.data(), static_cast<qint64>(reclaim.size()));
-    return;
-  }
-  state_.mynumber = *number;
-  state_.loggedin = true;
-  // Slot 1 is the hosting player's seat. At a table of kuvo-host nobody hosts
-  // in-process, so whoever sits in slot 1 starts the games and moderates.
-  // A table that names its moderator says so later and may change it.
-  if (*number == 1 && !state_.amhost) setModerating(true);
-  sendToHost("CMD_logininfo+" + std::to_string(*number) + "+" + std::string(kVersion) + "+" +
-             state_.loginname + kTerminator);
+bool Tchat::answersLoginRequest(int slot) {
+  if (!reconnecting_) return false;
+  // Coming back: the key instead of a login, once per connection.
+  if (reclaimSent_ || seatKey_.empty()) return true;
+  reclaimSent_ = true;
+  const std::string reclaim = build(ToHost::Reclaim, {slot, seatKey_});
+  sock_.write(reclaim.data(), static_cast<qint64>(reclaim.size()));
+  return true;
 }
 
 // ---- Receiving ----
 
-void Tchat::moderator(std::string_view payload) {
-  FieldReader reader(payload);
-  const auto slot = reader.intField();
-  if (!slot || !state_.loggedin) return;
-  if (*slot == state_.mynumber) {
-    if (!state_.amhost) setModerating(true);
-  } else if (state_.amhost && !state_.hostsInProcess) {
-    // The seat went to another player; a table run by this instance stays ours.
-    setModerating(false);
-  }
+void Tchat::tableFull() {
+  // Full to a player coming back: its seat is kept no more.
+  if (reconnecting_) sentOff_ = true;
+}
+
+void Tchat::sentOff() {
+  // The host closes on purpose; there is nothing to come back to.
+  sentOff_ = true;
+  seatKey_.clear();
+}
+
+void Tchat::gameRecorded() {
+  // A finished game is on disk at once, not only when the program ends.
+  if (windows_.tally) windows_.tally->save();
 }
 
 void Tchat::sockRead() {
@@ -529,6 +518,9 @@ void Tchat::sockRead() {
   if (!receivedlist_.empty() && !timer1_.isActive() && !ending_) timer1_.start();
   // A host that floods us is not a host we can play with.
   if (!ok || overflow) {
+    qCWarning(logClient).noquote() << (ok ? "the host sent more messages than the client holds;"
+                                          : "the host sent a message over the size limit;")
+                                   << "the connection is closed";
     endWith(
         tr("The table sent more than this program can take. "
            "The connection to the table was closed."));
@@ -543,9 +535,8 @@ void Tchat::processsocktimer() {
   if (dispatching_ || ending_) return;
   auto message = receivedlist_.pop();
   if (message) {
-    const auto [name, payload] = splitMessage(message->text);
     dispatching_ = true;
-    dispatch(name, payload);
+    dispatcher_->dispatch(message->text);
     dispatching_ = false;
   }
   if (receivedlist_.empty()) {
@@ -565,99 +556,6 @@ void Tchat::endWith(const QString& text) {
     messageBox(text);
     if (!closing_) close();
   });
-}
-
-void Tchat::dispatch(std::string_view name, std::string_view payload) {
-  const auto id = lookup(Dir::ToClient, name);
-  if (!id) return;
-  switch (*id) {
-    case Msg::SendLoginInfo:
-      sendloginfo(payload);
-      break;
-    case Msg::ChatRelay:
-      chat_->chatrecieved(payload);
-      if (slots_.name(2) == QLatin1String(kRovi)) chat_->klottalk();
-      break;
-    case Msg::ActionRelay:
-      chat_->chatrecieved(payload);
-      break;
-    case Msg::NewPlayerInfo:
-    case Msg::ExistingPlayers:
-      slotsPanel_->newplayerinfo(payload);
-      break;
-    case Msg::HaveWrongVersion:
-      addlinetochat(
-          "0+" + tr("%1 has a different version of the game then you.").arg(fromWire(payload)),
-          state_.systemcolor);
-      break;
-    case Msg::WrongVersion:
-      addlinetochat(
-          QStringLiteral("0+") + tr("You have a differnt version of the game then the host."),
-          state_.systemcolor);
-      break;
-    case Msg::PlayerDisconnected:
-      slotsPanel_->playerdisconnected(payload);
-      break;
-    case Msg::StartGameAll:
-      table_->startthegame(payload);
-      break;
-    case Msg::Winner:
-      // A finished game is on disk at once, not only when the program ends.
-      if (table_->winner(payload) && windows_.tally) windows_.tally->save();
-      break;
-    case Msg::Full:
-      // Only the answer to our connection: a table that has let us in is not full.
-      if (!state_.loggedin) endWith(tr("Game is full"));
-      // Full to a player coming back: its seat is kept no more.
-      if (reconnecting_) sentOff_ = true;
-      break;
-    case Msg::SeatKey:
-      seatkey(payload);
-      break;
-    case Msg::SendOff:
-      // The host closes on purpose; there is nothing to come back to.
-      sentOff_ = true;
-      seatKey_.clear();
-      break;
-    case Msg::Moderator:
-      moderator(payload);
-      break;
-    case Msg::JustWatching:
-      table_->justwatching(payload);
-      break;
-    case Msg::LoadBoard:
-      table_->loadboard(payload);
-      break;
-    case Msg::StartRound:
-      table_->startround(payload);
-      break;
-    case Msg::YourDice:
-      table_->yourdice(payload);
-      break;
-    case Msg::ChooseDiceOwn:
-      table_->choosedice(payload);
-      break;
-    case Msg::EndRound:
-      table_->endround(payload);
-      break;
-    case Msg::Filled:
-      table_->filled(payload);
-      break;
-    case Msg::HisScores:
-      table_->hisscores(payload);
-      break;
-    case Msg::LoadStats:
-      table_->loadstats(payload);
-      break;
-    case Msg::PlayASoundRelay:
-      sounds_->playasound(payload);
-      break;
-    case Msg::OutTime:
-      table_->outtime(payload);
-      break;
-    default:
-      break;
-  }
 }
 
 void Tchat::phraseTick() {
@@ -680,18 +578,12 @@ void Tchat::sockInfo(const QString& text) {
 
 // ---- Keeping the seat ----
 
-void Tchat::seatkey(std::string_view payload) {
-  FieldReader reader(payload);
-  const auto slot = reader.intField();
-  const std::string_view key = reader.rest();
-  if (!slot || !PlayerSlots::valid(*slot) || key.size() < kMinSeatKey || key.size() > kMaxSeatKey ||
-      key.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
-    return;
+void Tchat::seatKeyReceived(int slot, std::string_view key) {
   if (reconnecting_) {
     if (!reclaimSent_) return;
     seatKey_ = key;
-    backInSeat(*slot);
-  } else if (*slot == state_.mynumber) {
+    backInSeat(slot);
+  } else if (slot == state_.mynumber) {
     seatKey_ = key;
   }
 }
@@ -770,7 +662,7 @@ void Tchat::sendLeaving() {
       sock_.state() != QAbstractSocket::ConnectedState)
     return;
   leavingSent_ = true;
-  sendToHost(build(Msg::Leaving, {state_.mynumber, ""}));
+  sendToHost(build(ToHost::Leaving, {state_.mynumber, ""}));
   sock_.flush();
 }
 

@@ -18,6 +18,7 @@
 #include "clientsettings.h"
 #include "clientstate.h"
 #include "framing.h"
+#include "hostdispatcher.h"
 #include "menuactions.h"
 #include "playerslots.h"
 #include "random.h"
@@ -68,7 +69,7 @@ struct SecondaryWindows {
   PlayWithOthers* playWithOthers = nullptr;  // File > "Play with Others..."
 };
 
-class Tchat : public QMainWindow, public ClientServices {
+class Tchat : public QMainWindow, public ClientServices, private HostDispatcherWindow {
   Q_OBJECT
  public:
   // FormCreate: the client state, the panels, the menus. `arguments` are the
@@ -103,7 +104,6 @@ class Tchat : public QMainWindow, public ClientServices {
   void processparams();
   bool hostpress();  // false when the table could not be opened
   void joinpress();
-  void sendloginfo(std::string_view payload);
   void processsocktimer();
   void sockInfo(const QString& text);
   void button_startClick();
@@ -138,20 +138,23 @@ class Tchat : public QMainWindow, public ClientServices {
   void relaunchAs(const QString& name, const QString& address, bool host);
   void sockRead();
   // Shows the text once the current handler is done, then closes the window.
-  void endWith(const QString& text);
-  void setModerating(bool on);
+  void endWith(const QString& text) override;
+  // HostDispatcherWindow
+  bool answersLoginRequest(int slot) override;
+  void setModerating(bool on) override;
+  void tableFull() override;
+  void sentOff() override;
+  void seatKeyReceived(int slot, std::string_view key) override;
+  void gameRecorded() override;
   // The connection ended and what it brought is handled: back to the seat
   // when it was lost during a game, else the end.
   void connectionLost();
   bool mayReconnect() const;
   void startReconnecting();
   void reconnectTick();
-  void seatkey(std::string_view payload);
   void backInSeat(int slot);
   // Tells the host the player leaves on purpose, so the seat is not kept.
   void sendLeaving();
-  void moderator(std::string_view payload);
-  void dispatch(std::string_view name, std::string_view payload);
   void phraseTick();
   SettingsTargets settingsTargets();
   QString settingsPath() const;
@@ -172,6 +175,7 @@ class Tchat : public QMainWindow, public ClientServices {
   QtTimer timer2_;
   QtTimer turntime_;
   std::unique_ptr<GameTable> table_;
+  std::unique_ptr<HostDispatcher> dispatcher_;
 
   QTcpSocket sock_;
   QTcpSocket sock11_;  // the lobby link: opened once, never used

@@ -178,12 +178,12 @@ TEST_P(Scoring, ChoiceEarnsItsPoints) {
   choose(c.column, c.row);
 
   const int total = before + c.points;
-  EXPECT_EQ(
-      h.inbox(1).back() + kTerminator,
-      build(Msg::ChooseDiceOwn, {1, total, c.points, c.column, c.row, c.pullsAfter, c.bonus, ""}));
+  EXPECT_EQ(h.inbox(1).back() + kTerminator,
+            build(ToClient::ChooseDiceOwn,
+                  {1, total, c.points, c.column, c.row, c.pullsAfter, c.bonus, ""}));
   ASSERT_EQ(h.inbox(2).size(), 1u);
   EXPECT_EQ(h.inbox(2)[0] + kTerminator,
-            build(Msg::HisScores, {1, total, c.points, c.pullsAfter, ""}));
+            build(ToClient::HisScores, {1, total, c.points, c.pullsAfter, ""}));
   EXPECT_EQ(p.playerboard[0][0], c.corner00);
   EXPECT_EQ(p.playerboard[0][4], c.corner04);
   EXPECT_EQ(p.roundscore, c.points);

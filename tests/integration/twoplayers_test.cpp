@@ -50,16 +50,16 @@ class ScriptedPlayer {
 
   void handle(const std::string& message) {
     const auto [name, payload] = splitMessage(message);
-    const auto id = lookup(Dir::ToClient, name);
+    const auto id = lookupToClient(name);
     if (!id) return;
     FieldReader reader(payload);
     switch (*id) {
-      case Msg::SendLoginInfo:
+      case ToClient::SendLoginInfo:
         slot = parseInt(payload).value_or(0);
         send("CMD_logininfo+" + std::to_string(slot) + "+" + std::string(kuvo::kVersion) + "+" +
              name_ + kTerminator + kTerminator);
         break;
-      case Msg::LoadBoard: {
+      case ToClient::LoadBoard: {
         GroupReader groups(payload);
         while (groups.moreGroups()) {
           const int c = groups.intField().value_or(0), r = groups.intField().value_or(0);
@@ -67,10 +67,10 @@ class ScriptedPlayer {
         }
         break;
       }
-      case Msg::StartRound:
+      case ToClient::StartRound:
         pull();
         break;
-      case Msg::YourDice: {
+      case ToClient::YourDice: {
         reader.field();
         pulls_ = reader.intField().value_or(0);
         for (int i = 0; i < 5; ++i) {
@@ -82,7 +82,7 @@ class ScriptedPlayer {
           for (int r = 0; r < 5; ++r) {
             if (board_[c][r] == dice_[c]) {
               board_[c][r] = 0;
-              send(build(Msg::ChooseDice, {slot, c, r, ""}));
+              send(build(ToHost::ChooseDice, {slot, c, r, ""}));
               return;
             }
           }
@@ -90,16 +90,16 @@ class ScriptedPlayer {
         if (pulls_ > 0) pull();
         break;
       }
-      case Msg::ChooseDiceOwn: {
+      case ToClient::ChooseDiceOwn: {
         for (int i = 0; i < 5; ++i) reader.field();
         pulls_ = reader.intField().value_or(0);
         if (pulls_ > 0) pull();
         break;
       }
-      case Msg::Filled:
+      case ToClient::Filled:
         pulls_ = -1;
         break;
-      case Msg::Winner:
+      case ToClient::Winner:
         winner = parseInt(reader.field()).value_or(0);
         won = true;
         break;
@@ -108,7 +108,7 @@ class ScriptedPlayer {
     }
   }
 
-  void pull() { send(build(Msg::PullHandle, {slot, ""})); }
+  void pull() { send(build(ToHost::PullHandle, {slot, ""})); }
 
   std::string name_;
   QTcpSocket socket_;
@@ -136,7 +136,7 @@ TEST(TwoPlayersOnAHost, PlayAWholeGameOfTwoRounds) {
   ASSERT_EQ(ann.slot, 1);
   ASSERT_EQ(bob.slot, 2);
 
-  ann.send(build(Msg::StartGame, {"Ann", 2, 0, ""}));
+  ann.send(build(ToHost::StartGame, {"Ann", 2, 0, ""}));
   waitUntil([&] { return ann.won && bob.won; }, 30000);
   ASSERT_TRUE(ann.won && bob.won);
   EXPECT_EQ(ann.winner, bob.winner);

@@ -147,31 +147,35 @@ TEST(Messages, SplitsNameAndPayloadAtTheFirstPlus) {
 }
 
 TEST(Messages, LookupIsExactPerDirection) {
-  EXPECT_EQ(lookup(Dir::ToHost, "CMD_chat"), Msg::Chat);
-  EXPECT_EQ(lookup(Dir::ToClient, "CMD_chat"), Msg::ChatRelay);
-  EXPECT_EQ(lookup(Dir::ToClient, "CMD_choosedice"), Msg::ChooseDiceOwn);
-  EXPECT_FALSE(lookup(Dir::ToHost, "cmd_chat"));
-  EXPECT_FALSE(lookup(Dir::ToHost, "CMD_sendlogininfo"));
-  EXPECT_FALSE(lookup(Dir::ToClient, "CMD_pullhandle"));
-  EXPECT_FALSE(lookup(Dir::ToClient, ""));
+  EXPECT_EQ(lookupToHost("CMD_chat"), ToHost::Chat);
+  EXPECT_EQ(lookupToClient("CMD_chat"), ToClient::ChatRelay);
+  EXPECT_EQ(lookupToClient("CMD_choosedice"), ToClient::ChooseDiceOwn);
+  EXPECT_FALSE(lookupToHost("cmd_chat"));
+  EXPECT_FALSE(lookupToHost("CMD_sendlogininfo"));
+  EXPECT_FALSE(lookupToClient("CMD_pullhandle"));
+  EXPECT_FALSE(lookupToClient(""));
   // Every catalogue name is unique within its direction.
-  for (const auto& a : kCatalogue) {
-    for (const auto& b : kCatalogue) {
-      if (&a != &b && a.dir == b.dir) {
-        EXPECT_NE(a.name, b.name);
+  auto unique = [](const auto& table) {
+    for (const auto& a : table) {
+      for (const auto& b : table) {
+        if (&a != &b) {
+          EXPECT_NE(a.name, b.name);
+        }
       }
     }
-  }
+  };
+  unique(kToHostCatalogue);
+  unique(kToClientCatalogue);
 }
 
 TEST(Messages, BuildsTheWireBytes) {
-  EXPECT_EQ(build(Msg::ChooseDice, {3, 2, 4, ""}), "CMD_choosedice+3+2+4+" + FF);
-  EXPECT_EQ(build(Msg::SendLoginInfo, {5}), "CMD_sendlogininfo+5" + FF);
-  EXPECT_EQ(build(Msg::Full, {}), "CMD_full+" + FF);
-  EXPECT_EQ(build(Msg::OutTime, {}), "CMD_outtime+" + FF);
-  EXPECT_EQ(build(Msg::JustWatch, {4, "1"}), "CMD_justwatch+4+1" + FF);
-  EXPECT_EQ(build(Msg::HisScores, {2, 1500, 0, -1, ""}), "CMD_hisscores+2+1500+0+-1+" + FF);
-  EXPECT_EQ(buildJoined(Msg::ExistingPlayers, "2+Bob+0"), "CMD_existingplayers+2+Bob+0" + FF);
+  EXPECT_EQ(build(ToHost::ChooseDice, {3, 2, 4, ""}), "CMD_choosedice+3+2+4+" + FF);
+  EXPECT_EQ(build(ToClient::SendLoginInfo, {5}), "CMD_sendlogininfo+5" + FF);
+  EXPECT_EQ(build(ToClient::Full, {}), "CMD_full+" + FF);
+  EXPECT_EQ(build(ToClient::OutTime, {}), "CMD_outtime+" + FF);
+  EXPECT_EQ(build(ToHost::JustWatch, {4, "1"}), "CMD_justwatch+4+1" + FF);
+  EXPECT_EQ(build(ToClient::HisScores, {2, 1500, 0, -1, ""}), "CMD_hisscores+2+1500+0+-1+" + FF);
+  EXPECT_EQ(buildJoined(ToClient::ExistingPlayers, "2+Bob+0"), "CMD_existingplayers+2+Bob+0" + FF);
 }
 
 TEST(Fields, ReadsFromTheLeft) {
