@@ -2,6 +2,8 @@
 
 #include <QTcpSocket>
 
+#include "logging.h"
+
 #if defined(Q_OS_UNIX)
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -75,6 +77,8 @@ class TcpConnection : public QObject, public HostConnection {
       // Dropped on the next turn of the event loop, not from inside the host's
       // handler that is sending to everybody right now.
       stalled_ = true;
+      qCWarning(logHost) << "slot" << slot_ << "dropped: it does not read what it is sent ("
+                         << socket_->bytesToWrite() << "bytes wait)";
       QMetaObject::invokeMethod(
           this, [this] { depart(); }, Qt::QueuedConnection);
       return;

@@ -37,7 +37,7 @@ class TcpHost : public QObject {
   // Binds all local addresses (or the one given) on the port; port 0 picks a free one.
   // The table then also answers finders on the local network at the same port
   // number over UDP, when that port is free.
-  bool listen(quint16 port = kGamePortDefault, const QHostAddress& address = QHostAddress::Any);
+  bool listen(quint16 port = kGamePort, const QHostAddress& address = QHostAddress::Any);
   // The name finders are shown for this table.
   void setTableName(const QString& name) { tableName_ = name; }
   // What a finder is told about the table now.
@@ -48,8 +48,6 @@ class TcpHost : public QObject {
   void setLog(std::function<void(const QString&)> log);
 
   TServer& server() { return server_; }
-
-  static constexpr quint16 kGamePortDefault = 7772;
 
  private:
   void acceptPending();

@@ -6,6 +6,7 @@
 
 #include "colortext.h"
 #include "fields.h"
+#include "logging.h"
 #include "messages.h"
 #include "names.h"
 
@@ -42,16 +43,30 @@ bool sameKey(std::string_view a, std::string_view b) {
   return difference == 0;
 }
 
-// Every message names a slot; only the sender's own is believed, so nobody
-// can log in, chat, pull or choose as somebody else.
-bool ownSlot(std::optional<int> claimed, int sender) {
-  return claimed && *claimed == sender;
-}
-
 }  // namespace
 
+// Every message names a slot; only the sender's own is believed, so nobody
+// can log in, chat, pull or choose as somebody else.
+bool TServer::ownSlot(std::optional<int> claimed, int sender, ToHost what) {
+  if (claimed && *claimed == sender) return true;
+  if (!claimed) {
+    refused(sender, what, "without a slot number");
+  } else {
+    drops_.warning(sender, "slot " + std::to_string(sender) + " sent " + std::string(nameOf(what)) +
+                               " as slot " + std::to_string(*claimed) + "; dropped");
+  }
+  return false;
+}
+
+void TServer::refused(int sender, ToHost what, std::string_view why) {
+  if (!drops_.debugEnabled()) return;
+  drops_.debug(sender, "slot " + std::to_string(sender) + ": " + std::string(nameOf(what)) + " " +
+                           std::string(why) + "; dropped");
+}
+
 TServer::TServer(Random& random, Timer& socktimer, Timer& timer1, Timer& turntimer)
-    : engine_(table_, random, timer1, turntimer), socktimer_(socktimer) {
+    : engine_(table_, random, timer1, turntimer), socktimer_(socktimer), drops_(logHost) {
+  drops_.setClock([this] { return now(); });
   relayLimits_.fill(TokenBucket(kRelayBurst, kRelaysPerSecond));
   // The game timer runs from the start; it idles in mode 3 until a game begins.
   timer1.start();
@@ -110,7 +125,7 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
     // would get to it, and must free the seat instead of keeping it.
     const auto [name, payload] = splitMessage(text);
     if (lookupToHost(name) == ToHost::Leaving) {
-      leaves = ownSlot(FieldReader(payload).intField(), slot);
+      leaves = ownSlot(FieldReader(payload).intField(), slot, ToHost::Leaving);
       return;
     }
     if (!withinRelayLimit(slot, text)) return;
@@ -121,6 +136,10 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
     leaving_[slot] = true;
     disconnectsock(slot);
   } else if (!ok || flooded) {
+    drops_.warning(slot, "slot " + std::to_string(slot) +
+                             (ok ? ": more messages queued than the host holds"
+                                 : ": a message over the size limit") +
+                             "; the connection is closed");
     log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
     sendOff(slot);
   }
@@ -136,6 +155,7 @@ bool TServer::withinRelayLimit(int slot, std::string_view message) {
     relayDropping_[slot] = false;
     return true;
   }
+  refused(slot, *id, "over the relay limit");
   if (!relayDropping_[slot]) {
     relayDropping_[slot] = true;
     log("Slot " + std::to_string(slot) + " is over the chat limit; its lines are dropped for now");
@@ -164,12 +184,21 @@ void TServer::socktimerTimer() {
 void TServer::dispatch(const QueuedMessage& message) {
   const auto [name, payload] = splitMessage(message.text);
   const auto id = lookupToHost(name);
-  if (!id) return;
   const int sender = message.slot;
+  if (!id) {
+    if (drops_.debugEnabled())
+      drops_.debug(sender, "slot " + std::to_string(sender) +
+                               ": unknown message dropped: " + peerText(message.text));
+    return;
+  }
   // A message still queued from a connection whose slot has since been handed
   // to a newcomer would otherwise speak with the newcomer's slot and name.
-  if (!isEntry(sender) || connectionIds_[sender] != message.source) return;
+  if (!isEntry(sender) || connectionIds_[sender] != message.source) {
+    refused(sender, *id, "from a connection that is gone");
+    return;
+  }
   if (sender == kReclaimEntry && *id != ToHost::Reclaim) {
+    refused(sender, *id, "from a connection waiting for a kept seat");
     // The waiting entry is for a kept seat's player only; anybody else finds
     // the table as full as it is.
     if (*id == ToHost::LoginInfo && table_.players[sender].conn) {
@@ -219,7 +248,7 @@ void TServer::dispatch(const QueuedMessage& message) {
 
 void TServer::receivedlogininfo(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender)) return;
+  if (!ownSlot(reader.intField(), sender, ToHost::LoginInfo)) return;
   auto& p = table_.players[sender];
   // A login queued before its connection went must not bring the slot back:
   // a slot marked connected without a connection would never be freed again.
@@ -290,9 +319,16 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
 
 void TServer::kickhim(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender) || sender != moderator_) return;
+  if (!ownSlot(reader.intField(), sender, ToHost::KickHim)) return;
+  if (sender != moderator_) {
+    refused(sender, ToHost::KickHim, "from a slot that does not moderate");
+    return;
+  }
   const auto target = reader.intField();
-  if (!target || !PlayerTable::isConnectionSlot(*target)) return;
+  if (!target || !PlayerTable::isConnectionSlot(*target)) {
+    refused(sender, ToHost::KickHim, "for no slot there is");
+    return;
+  }
   // A removed player's seat is not kept, and its key takes it back no more.
   if (held(*target)) {
     depart(*target);
@@ -339,14 +375,16 @@ static std::optional<std::string> relayFrame(ToClient relayed, int sender, std::
 void TServer::relay(ToClient relayed, std::string_view separator, int sender,
                     std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender)) return;
+  if (!ownSlot(reader.intField(), sender,
+               relayed == ToClient::ChatRelay ? ToHost::Chat : ToHost::Action))
+    return;
   const std::string head = table_.players[sender].name + std::string(separator);
   if (const auto frame = relayFrame(relayed, sender, head, reader.rest())) table_.sendAll(*frame);
 }
 
 void TServer::playasound(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender)) return;
+  if (!ownSlot(reader.intField(), sender, ToHost::PlayASound)) return;
   // A sound name is not cut: a sound that does not fit is no sound.
   const std::string frame = build(ToClient::PlayASoundRelay, {sender, reader.rest()});
   if (frame.size() - 1 <= kMaxFrameBytes) table_.sendAll(frame);
@@ -356,8 +394,10 @@ void TServer::justwatch(int sender, std::string_view payload) {
   FieldReader reader(payload);
   const auto slot = reader.intField();
   // A player switches only itself; the moderator may switch anyone seated.
-  if (!slot || !PlayerTable::isPlayerSlot(*slot) || (*slot != sender && sender != moderator_))
+  if (!slot || !PlayerTable::isPlayerSlot(*slot) || (*slot != sender && sender != moderator_)) {
+    refused(sender, ToHost::JustWatch, "for a seat it may not switch: " + peerText(payload));
     return;
+  }
   const auto value = reader.rest();
   auto& p = table_.players[*slot];
   if (value == "2") {
@@ -370,7 +410,10 @@ void TServer::justwatch(int sender, std::string_view payload) {
 }
 
 void TServer::startgame(int sender, std::string_view payload) {
-  if (sender != moderator_) return;
+  if (sender != moderator_) {
+    refused(sender, ToHost::StartGame, "from a slot that does not moderate");
+    return;
+  }
   // The start is announced on every screen: it carries the starter's own name
   // and only what the start dialog can ask for. Fields that are not numbers
   // keep their fallbacks.
@@ -390,17 +433,27 @@ void TServer::startgame(int sender, std::string_view payload) {
 
 void TServer::pullhandle(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender) || !PlayerTable::isPlayerSlot(sender)) return;
+  if (!ownSlot(reader.intField(), sender, ToHost::PullHandle)) return;
+  if (!PlayerTable::isPlayerSlot(sender)) {
+    refused(sender, ToHost::PullHandle, "from a watcher");
+    return;
+  }
   engine_.pullhandle(sender);
 }
 
 void TServer::choosedice(int sender, std::string_view payload) {
   FieldReader reader(payload);
-  if (!ownSlot(reader.intField(), sender) || !PlayerTable::isPlayerSlot(sender)) return;
+  if (!ownSlot(reader.intField(), sender, ToHost::ChooseDice)) return;
+  if (!PlayerTable::isPlayerSlot(sender)) {
+    refused(sender, ToHost::ChooseDice, "from a watcher");
+    return;
+  }
   const auto column = reader.intField();
   const auto row = reader.intField();
-  if (!column || !row || *column < 0 || *column >= kBoardSize || *row < 0 || *row >= kBoardSize)
+  if (!column || !row || *column < 0 || *column >= kBoardSize || *row < 0 || *row >= kBoardSize) {
+    refused(sender, ToHost::ChooseDice, "for no cell of the board: " + peerText(payload));
     return;
+  }
   engine_.choosedice(sender, *column, *row);
 }
 
@@ -503,7 +556,7 @@ void TServer::reclaim(int sender, std::string_view payload) {
   // Only instead of a login, and once: a logged-in player has a seat already.
   if (!from.connected || !from.conn || loginDue_[sender].count() == 0) return;
   FieldReader reader(payload);
-  const bool own = ownSlot(reader.intField(), sender);
+  const bool own = ownSlot(reader.intField(), sender, ToHost::Reclaim);
   const std::string_view key = reader.rest();
   releaseHolds();
   int seat = 0;
@@ -516,6 +569,10 @@ void TServer::reclaim(int sender, std::string_view payload) {
   reclaimTried_[sender] = true;
   auto& to = table_.players[seat];
   if (seat == 0 || !to.connected) {
+    // Never the key itself: a log reader could take the seat with it.
+    drops_.warning(sender,
+                   "slot " + std::to_string(sender) +
+                       ": CMD_reclaim with a key of no kept seat; the connection is closed");
     log("Slot " + std::to_string(sender) + " closed: it asked for a seat it cannot have");
     sendOff(sender);
     return;

@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -112,6 +113,10 @@ class TServer {
   // A player slot whose connection has logged in.
   bool isSeated(int slot) const;
   void setModerator(int slot);
+  // False for a slot number that is missing or not the sender's; logged.
+  bool ownSlot(std::optional<int> claimed, int sender, ToHost what);
+  // A message dropped as malformed or out of place, for the debug log.
+  void refused(int sender, ToHost what, std::string_view why);
   void log(const std::string& line) const {
     if (log_) log_(line);
   }
@@ -136,6 +141,7 @@ class TServer {
   std::array<bool, kTableEntries> reclaimTried_{};  // one attempt per connection
 
   int moderator_ = 0;
+  DropLog drops_;
   LogFn log_;
   Clock clock_;
 };

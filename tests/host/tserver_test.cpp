@@ -2,6 +2,7 @@
 // and what it does with messages that lie about their sender or are malformed.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -486,6 +487,51 @@ TEST_F(HostTest, ConsoleLinesEscapeWhatPeersSent) {
                                       "Slot 1 ([2JAnn) now starts the games"}));
   ann.close();
   EXPECT_EQ(lines.back(), "Slot 1 ([2JAnn) left");
+}
+
+// What the host refuses is logged: forged as a warning, the rest at debug,
+// a peer's text escaped, and a flood of refusals cut to a few lines a second.
+TEST_F(HostTest, RefusalsAreLoggedEscapedAndRateLimited) {
+  struct Line {
+    QtMsgType type;
+    std::string text;
+  };
+  static std::vector<Line>* captured = nullptr;
+  std::vector<Line> lines;
+  captured = &lines;
+  QLoggingCategory::setFilterRules(QStringLiteral("kuvo.host.debug=true"));
+  const auto previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (captured && context.category == std::string_view("kuvo.host"))
+          captured->push_back({type, text.toStdString()});
+      });
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  lines.clear();
+
+  say(bob, "CMD_chat+1+I am Ann|clRed");
+  say(bob, "CMD_nosuchthing+\x1B[2J");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].type, QtWarningMsg);
+  EXPECT_EQ(lines[0].text, "slot 2 sent CMD_chat as slot 1; dropped");
+  EXPECT_EQ(lines[1].type, QtDebugMsg);
+  EXPECT_EQ(lines[1].text, "slot 2: unknown message dropped: \"CMD_nosuchthing+\\u001B[2J\"");
+
+  lines.clear();
+  now += std::chrono::seconds(1);
+  for (int i = 0; i < 3 * DropLog::kLinesPerSecond; ++i) say(bob, "CMD_pullhandle+");
+  EXPECT_EQ(lines.size(), std::size_t{DropLog::kLinesPerSecond});
+  say(ann, "CMD_pullhandle+");  // another source has a budget of its own
+  EXPECT_EQ(lines.size(), std::size_t{DropLog::kLinesPerSecond} + 1);
+  now += std::chrono::seconds(1);
+  say(bob, "CMD_pullhandle+");
+  EXPECT_EQ(lines.back().text, "slot 2: CMD_pullhandle without a slot number; dropped (" +
+                                   std::to_string(2 * DropLog::kLinesPerSecond) +
+                                   " more from this source not shown)");
+
+  qInstallMessageHandler(previous);
+  QLoggingCategory::setFilterRules(QString());
+  captured = nullptr;
 }
 
 // At a table without a hosting player, the lowest seat holds the start button
