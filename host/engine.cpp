@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "boardmessages.h"
 #include "fields.h"
 #include "logging.h"
 #include "messages.h"
@@ -124,16 +125,7 @@ void GameEngine::createboard() {
 }
 
 void GameEngine::sendboard() {
-  const auto& board = table_.host.masterboard;
-  std::string groups;
-  for (int column = 0; column < kBoardSize; ++column) {
-    for (int row = 0; row < kBoardSize; ++row) {
-      if (!groups.empty()) groups += '+';
-      groups += std::to_string(column) + '+' + std::to_string(row) + '+' +
-                std::to_string(board[column][row]);
-    }
-  }
-  table_.sendAll(buildJoined(ToClient::LoadBoard, groups));
+  table_.sendAll(loadBoardMessage(table_.host.masterboard));
 }
 
 void GameEngine::pullhandle(int slot) {
@@ -162,12 +154,7 @@ void GameEngine::pullhandle(int slot) {
     p.bonus[i] = bonus >= kBonusCode100 ? bonus : 0;
   }
 
-  std::string dice = std::to_string(slot) + '+' + std::to_string(p.pullsleft);
-  for (int i = 0; i < kBoardSize; ++i) {
-    dice += '+' + std::to_string(i) + '+' + std::to_string(p.dice[i]) + '+' +
-            std::to_string(p.bonus[i]);
-  }
-  table_.sendTo(slot, buildJoined(ToClient::YourDice, dice));
+  table_.sendTo(slot, yourDiceMessage(slot, p.pullsleft, p.dice, p.bonus));
 
   if (!movesleft(slot)) {
     p.pullsleft = -1;

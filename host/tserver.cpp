@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 
+#include "boardmessages.h"
 #include "colortext.h"
 #include "fields.h"
 #include "logging.h"
@@ -289,7 +290,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   if (host.gameon) {
     std::string stats = std::to_string(host.roundnumber) + '+' +
                         std::to_string(host.roundspergame) + '+' + std::to_string(host.roundtime) +
-                        '+' + std::to_string(host.turncount - 4);
+                        '+' + std::to_string(host.turncount - kRoundClockGrace);
     for (int s = 1; s <= kPlayerSlots; ++s) {
       const auto& q = table_.players[s];
       stats += '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' +
@@ -297,21 +298,8 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
     }
     table_.sendTo(sender, buildJoined(ToClient::LoadStats, stats));
     if (PlayerTable::isPlayerSlot(sender) && p.pullsleft > 0) {
-      std::string board;
-      for (int c = 0; c < kBoardSize; ++c) {
-        for (int r = 0; r < kBoardSize; ++r) {
-          if (!board.empty()) board += '+';
-          board += std::to_string(c) + '+' + std::to_string(r) + '+' +
-                   std::to_string(p.playerboard[c][r]);
-        }
-      }
-      table_.sendTo(sender, buildJoined(ToClient::LoadBoard, board));
-      std::string dice = std::to_string(sender) + '+' + std::to_string(p.pullsleft);
-      for (int i = 0; i < kBoardSize; ++i) {
-        dice += '+' + std::to_string(i) + '+' + std::to_string(p.dice[i]) + '+' +
-                std::to_string(p.bonus[i]);
-      }
-      table_.sendTo(sender, buildJoined(ToClient::YourDice, dice));
+      table_.sendTo(sender, loadBoardMessage(p.playerboard));
+      table_.sendTo(sender, yourDiceMessage(sender, p.pullsleft, p.dice, p.bonus));
     }
   }
   if (PlayerTable::isPlayerSlot(sender)) sendSeatKey(sender);
@@ -631,7 +619,8 @@ void TServer::sendTableTo(int slot) {
 
   // The clock only while a round runs; between rounds there is none to show.
   const bool running = host.gameon && host.timer1mode == kTimer1ModeComputers;
-  const int secondsLeft = running && host.roundtime > 0 ? std::max(host.turncount - 4, 0) : 0;
+  const int secondsLeft =
+      running && host.roundtime > 0 ? std::max(host.turncount - kRoundClockGrace, 0) : 0;
   std::string stats = std::to_string(host.roundnumber) + '+' + std::to_string(host.roundspergame) +
                       '+' + std::to_string(host.roundtime) + '+' + std::to_string(secondsLeft);
   for (int s = 1; s <= kPlayerSlots; ++s) {
@@ -643,26 +632,20 @@ void TServer::sendTableTo(int slot) {
 
   // Taken cells go with the number they had (as the client keeps a taken
   // cell), so the board looks as it did before the drop.
-  std::string board;
+  BoardCells board{};
   for (int c = 0; c < kBoardSize; ++c) {
     for (int r = 0; r < kBoardSize; ++r) {
       const int cell = p.playerboard[c][r];
-      const int shown = cell >= 1 ? cell : 100 + host.masterboard[c][r];
-      if (!board.empty()) board += '+';
-      board += std::to_string(c) + '+' + std::to_string(r) + '+' + std::to_string(shown);
+      board[c][r] = cell >= 1 ? cell : 100 + host.masterboard[c][r];
     }
   }
-  table_.sendTo(slot, buildJoined(ToClient::LoadBoard, board));
+  table_.sendTo(slot, loadBoardMessage(board));
 
   // Always the dice, also none: a pull that was under way when the
   // connection went is over, and the pulls shown are the host's.
   const bool playing = running && p.pullsleft >= 0;
-  std::string dice = std::to_string(slot) + '+' + std::to_string(playing ? p.pullsleft : 0);
-  for (int i = 0; i < kBoardSize; ++i) {
-    dice += '+' + std::to_string(i) + '+' + std::to_string(playing ? p.dice[i] : 0) + '+' +
-            std::to_string(playing ? p.bonus[i] : 0);
-  }
-  table_.sendTo(slot, buildJoined(ToClient::YourDice, dice));
+  table_.sendTo(slot, playing ? yourDiceMessage(slot, p.pullsleft, p.dice, p.bonus)
+                              : yourDiceMessage(slot, 0, DiceRow{}, DiceRow{}));
 }
 
 }  // namespace kuvo
