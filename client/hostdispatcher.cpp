@@ -26,11 +26,6 @@ QString fromWire(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The texts keep the main window's translation context, where they were first.
-QString tr(const char* text) {
-  return QCoreApplication::translate("kuvo::Tchat", text);
-}
-
 }  // namespace
 
 HostDispatcher::HostDispatcher(ClientServices& services, HostDispatcherWindow& window,
@@ -62,6 +57,7 @@ void HostDispatcher::refused(std::string_view what, std::string_view payload) {
                                 " from the host ignored: " + peerText(payload));
 }
 
+// The texts below keep the main window's translation context, where they were first.
 void HostDispatcher::handle(ToClient id, std::string_view payload) {
   auto& state = services_.state();
   switch (id) {
@@ -81,12 +77,16 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       break;
     case ToClient::HaveWrongVersion:
       services_.addlinetochat(
-          "0+" + tr("%1 has a different version of the game then you.").arg(fromWire(payload)),
+          "0+" + QCoreApplication::translate("kuvo::Tchat",
+                                             "%1 has a different version of the game then you.")
+                     .arg(fromWire(payload)),
           state.systemcolor);
       break;
     case ToClient::WrongVersion:
       services_.addlinetochat(
-          QStringLiteral("0+") + tr("You have a differnt version of the game then the host."),
+          QStringLiteral("0+") +
+              QCoreApplication::translate("kuvo::Tchat",
+                                          "You have a differnt version of the game then the host."),
           state.systemcolor);
       break;
     case ToClient::PlayerDisconnected:
@@ -100,7 +100,8 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       break;
     case ToClient::Full:
       // Only the answer to our connection: a table that has let us in is not full.
-      if (!state.loggedin) window_.endWith(tr("Game is full"));
+      if (!state.loggedin)
+        window_.endWith(QCoreApplication::translate("kuvo::Tchat", "Game is full"));
       window_.tableFull();
       break;
     case ToClient::SeatKey:
