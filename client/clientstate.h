@@ -28,6 +28,9 @@ struct ClientState {
   bool phraseready = true;  // phrase buttons' rate limit
   int phrasecooldown = 0;
   QRect savedbounds;  // window bounds as last read from or written to the settings
+  // Back in a kept seat: the host's account of the table follows, up to its
+  // figures (CMD_loadstats). The players in it were there all along.
+  bool returning = false;
 
   bool isSpectator() const { return mynumber > kPlayerSlots; }
 };

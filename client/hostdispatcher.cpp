@@ -138,6 +138,7 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       table_.hisscores(payload);
       break;
     case ToClient::LoadStats:
+      state.returning = false;
       table_.loadstats(payload);
       break;
     case ToClient::PlayASoundRelay:

@@ -196,7 +196,9 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
     const QString name =
         QString::fromUtf8(nameField.data(), static_cast<qsizetype>(nameField.size()));
 
-    if (n == state.mynumber) {
+    if (state.returning) {
+      // Seated all along: only the slot is filled in again.
+    } else if (n == state.mynumber) {
       services_.addlinetochat(QStringLiteral("0+") + tr("You are Connected."), colour);
       services_.loadinifile();
     } else {
@@ -204,10 +206,11 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
     }
     if (n >= kFirstSpectator) {
       services_.addSpectator(QStringLiteral("%1: ").arg(n) + name);
-      services_.addlinetochat(n == state.mynumber
-                                  ? QStringLiteral("0+") + tr("You are spying.")
-                                  : QStringLiteral("0+") + tr("%1 is spying.").arg(name),
-                              colour);
+      if (!state.returning)
+        services_.addlinetochat(n == state.mynumber
+                                    ? QStringLiteral("0+") + tr("You are spying.")
+                                    : QStringLiteral("0+") + tr("%1 is spying.").arg(name),
+                                colour);
     } else {
       seats.setName(n, name);
       rows_[static_cast<size_t>(n - 1)].name->setVisible(true);
@@ -215,7 +218,7 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
       if (flag == "1") seats.setWatching(n, true);
     }
   }
-  services_.playsounds(QStringLiteral("entered"));
+  if (!state.returning) services_.playsounds(QStringLiteral("entered"));
 }
 
 void PlayerSlotsPanel::playerdisconnected(std::string_view payload) {

@@ -646,12 +646,16 @@ void Tchat::backInSeat(int slot) {
   reconnectTimer_.stop();
   stopReconnecting_->setVisible(false);
   state_.mynumber = slot;
-  // Who sits where now comes next from the host; who left meanwhile was
-  // never announced to us.
+  state_.returning = true;
+  // Who sits and who watches now comes next from the host; who left meanwhile
+  // was never announced to us.
   for (int n = 1; n <= PlayerSlots::kCount; ++n) {
     if (n == slot) continue;
     slots_.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
     slots_.setWatching(n, false);
+  }
+  if (windows_.spylist) {
+    for (const QString& entry : windows_.spylist->entries()) windows_.spylist->removeEntry(entry);
   }
   addlinetochat(QStringLiteral("0+") + tr("You are back in your seat; the game goes on."),
                 state_.systemcolor);

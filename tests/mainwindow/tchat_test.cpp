@@ -421,6 +421,9 @@ TEST(Tchat, ALostConnectionDuringAGameComesBackToTheSameSeat) {
   EXPECT_FALSE(host.server().held(1));
   EXPECT_EQ(host.server().table().players[1].name, "Ann");
   ASSERT_TRUE(waitUntil([&] { return w.chat.queueEmpty(); }));
+  // The table's account of who sits there is no news of arrivals.
+  const QString afterReturn = w.chatText().section(QStringLiteral("You are back in your seat"), 1);
+  EXPECT_FALSE(afterReturn.contains(QStringLiteral("Connected"))) << afterReturn.toStdString();
   // The table as it stands: the host's round, pulls and total for this seat.
   const auto& me = host.server().table().players[1];
   EXPECT_EQ(w.chat.table().headingText(), "Round: 1 of 3");
