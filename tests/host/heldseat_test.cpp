@@ -1,0 +1,208 @@
+// Seats kept for a player whose connection was lost during a game: played by
+// the computer meanwhile, taken back with the seat key, refused otherwise.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "hosttest.h"
+#include "messages.h"
+#include "tserver.h"
+
+namespace kuvo {
+namespace {
+
+// Ann, Bob and Cy play; Cy's connection is lost in the first round.
+class HeldSeatTest : public HostTest {
+ protected:
+  void SetUp() override {
+    ann = &login("Ann");
+    bob = &login("Bob");
+    cy = &login("Cy");
+    say(*ann, "CMD_startgame+Ann+3+30+");
+    cyKey = cy->key();
+    ASSERT_EQ(cyKey.size(), kSeatKeyDigits);
+    ASSERT_EQ(cyKey.find_first_not_of("0123456789abcdef"), std::string::npos);
+    clearAll();
+    cy->close();
+  }
+  // A new connection answers the login request with a key.
+  FakeConnection& comeBack(const std::string& key) {
+    auto& c = connect();
+    c.take();
+    say(c, "CMD_reclaim+" + std::to_string(c.slot) + "+" + key);
+    return c;
+  }
+  static bool startsWith(const std::vector<std::string>& got, const std::string& head) {
+    return got.size() == 1 && got[0].starts_with(head);
+  }
+
+  FakeConnection* ann = nullptr;
+  FakeConnection* bob = nullptr;
+  FakeConnection* cy = nullptr;
+  std::string cyKey;
+};
+
+TEST_F(HeldSeatTest, TheSeatIsKeptPlayedByTheComputerAndTakenBackWithTheTable) {
+  // The others are not told Cy left: one notice line only.
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Cy lost the connection."));
+  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+0+Cy lost the connection."));
+  EXPECT_TRUE(server.held(3));
+  EXPECT_EQ(server.table().players[3].name, "Cy");
+  const int pullsBefore = server.table().players[3].pullsleft;
+  for (int i = 0; i < 6; ++i) server.Timer1Timer();
+  EXPECT_LT(server.table().players[3].pullsleft, pullsBefore);  // the computer plays it
+
+  // A newcomer is not given the kept seat.
+  auto& dan = connect();
+  EXPECT_EQ(dan.slot, 4);
+
+  clearAll();
+  auto& back = comeBack(cyKey);
+  EXPECT_EQ(back.slot, 3);
+  EXPECT_FALSE(back.closed);
+  EXPECT_FALSE(server.held(3));
+  EXPECT_FALSE(server.table().isComputerPlayed(3));
+  EXPECT_FALSE(server.table().players[5].connected);  // its first slot, freed without a word
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Cy is back in the seat."));
+  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+0+Cy is back in the seat."));
+
+  const auto& t = server.table();
+  const auto got = back.take();
+  ASSERT_EQ(got.size(), 6u);
+  EXPECT_EQ(got[0], "CMD_newplayerinfo+3+Cy+0");
+  EXPECT_EQ(got[1], "CMD_existingplayers+1+Ann+0+2+Bob+0+4++0");
+  EXPECT_EQ(got[2], "CMD_moderator+1+");
+  std::string stats = "CMD_loadstats+1+3+30+" + std::to_string(t.host.turncount - 4);
+  for (int s = 1; s <= 6; ++s)
+    stats += "+" + std::to_string(s) + "+" + std::to_string(t.players[s].score) + "+" +
+             std::to_string(t.players[s].pullsleft);
+  EXPECT_EQ(got[3], stats);
+  // Every cell as it stands: open ones with their number, taken ones 100 above it.
+  std::string board = "CMD_loadboard";
+  for (int c = 0; c < 5; ++c)
+    for (int r = 0; r < 5; ++r) {
+      const int cell = t.players[3].playerboard[c][r];
+      board += "+" + std::to_string(c) + "+" + std::to_string(r) + "+" +
+               std::to_string(cell >= 1 ? cell : 100 + t.host.masterboard[c][r]);
+    }
+  EXPECT_EQ(got[4], board);
+  EXPECT_NE(board.find("+10"), std::string::npos);  // the computer took cells meanwhile
+  EXPECT_TRUE(got[5].starts_with("CMD_yourdice+3+" + std::to_string(t.players[3].pullsleft) + "+"));
+  // A fresh key, and the player plays on as slot 3.
+  EXPECT_EQ(back.key().size(), kSeatKeyDigits);
+  EXPECT_NE(back.key(), cyKey);
+  say(back, "CMD_pullhandle+3+");
+  ASSERT_FALSE(back.take().empty());
+}
+
+// Each refused key, by what happened after the drop.
+enum class Refused { Wrong, CutShort, Spent, OfARemovedPlayer, AfterTheMinute };
+
+class RefusedKeyTest : public HeldSeatTest, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedKeyTest, GetsNothingButTheConnectionClosed) {
+  std::string key = cyKey;
+  switch (GetParam()) {
+    case Refused::Wrong:
+      key = std::string(kSeatKeyDigits, '0');
+      break;
+    case Refused::CutShort:
+      key.pop_back();
+      break;
+    case Refused::Spent:
+      comeBack(cyKey);
+      break;
+    case Refused::OfARemovedPlayer:
+      say(*ann, "CMD_kickhim+1+3+");
+      break;
+    case Refused::AfterTheMinute:
+      now += kSeatHold;
+      server.Timer1Timer();
+      break;
+  }
+  if (GetParam() == Refused::OfARemovedPlayer || GetParam() == Refused::AfterTheMinute) {
+    EXPECT_FALSE(server.held(3));
+    const auto told = ann->take();
+    EXPECT_NE(std::find(told.begin(), told.end(), "CMD_playerdisconnected+3+Cy"), told.end());
+  }
+  clearAll();
+  auto& other = comeBack(key);
+  EXPECT_TRUE(other.closed);
+  EXPECT_EQ(other.take(),
+            std::vector<std::string>{"CMD_leaving+" + std::to_string(other.slot) + "+"});
+  for (const auto& m : ann->take()) EXPECT_FALSE(m.starts_with("CMD_action+0+")) << m;
+  EXPECT_TRUE(other.key().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachKind, RefusedKeyTest,
+                         ::testing::Values(Refused::Wrong, Refused::CutShort, Refused::Spent,
+                                           Refused::OfARemovedPlayer, Refused::AfterTheMinute));
+
+TEST_F(HeldSeatTest, LeavingOnPurposeOrOutsideAGameFreesTheSeatAtOnce) {
+  comeBack(cyKey);
+  clearAll();
+  leave(*bob);
+  EXPECT_TRUE(bob->closed);
+  EXPECT_EQ(ann->take(), std::vector<std::string>{"CMD_playerdisconnected+2+Bob"});
+  EXPECT_FALSE(server.held(2));
+
+  // A removed player is told so before its connection closes.
+  clearAll();
+  say(*ann, "CMD_kickhim+1+3+");
+  EXPECT_EQ(connections.back()->take(), std::vector<std::string>{"CMD_leaving+3+"});
+
+  server.table().host.gameon = false;
+  clearAll();
+  ann->close();
+  EXPECT_FALSE(server.held(1));
+  EXPECT_FALSE(server.table().players[1].connected);
+}
+
+TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
+  for (int i = 0; i < 6; ++i) connect();  // slots 3..9: 3 is kept, 4..9 taken
+  EXPECT_EQ(server.table().host.slotcount, 9);
+  clearAll();
+  // A stranger waits in the spare entry and finds the table full.
+  auto& stranger = connect();
+  EXPECT_EQ(stranger.slot, kReclaimEntry);
+  say(stranger, "CMD_logininfo+10+2.0.4+Eve" + FF);
+  EXPECT_TRUE(stranger.closed);
+  EXPECT_EQ(stranger.take(), (std::vector<std::string>{"CMD_sendlogininfo+10", "CMD_full+"}));
+  EXPECT_TRUE(ann->take().empty());
+
+  auto& back = comeBack(cyKey);
+  EXPECT_EQ(back.slot, 3);
+  EXPECT_FALSE(back.closed);
+  EXPECT_FALSE(server.table().players[kReclaimEntry].connected);
+  // With no seat kept, the tenth connection is turned away as before.
+  EXPECT_EQ(connect().slot, 0);
+}
+
+TEST_F(HeldSeatTest, AReturnBeforeTheHostSawTheDropReplacesTheOldConnection) {
+  auto& back = comeBack(cyKey);
+  clearAll();
+  // Bob's machine changed its network; its old connection still looks alive.
+  auto& again = comeBack(bob->key());
+  EXPECT_EQ(again.slot, 2);
+  EXPECT_TRUE(bob->closed);
+  EXPECT_EQ(bob->slot, 0);  // its close is not reported as a departure
+  EXPECT_TRUE(server.table().players[2].connected);
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Bob is back in the seat."));
+  EXPECT_FALSE(back.closed);
+}
+
+}  // namespace
+}  // namespace kuvo
