@@ -149,7 +149,7 @@ void GameTable::startthegame(std::string_view payload) {
   state_.roundspergame = *rounds;
 
   const int me = client().mynumber;
-  if (me >= 7) {
+  if (client().isSpectator()) {
     chat(tr("%1 has started a game.").arg(name));
   } else if (playerSlots().name(me) == name) {
     chat(tr("You have started a game."));
@@ -199,7 +199,7 @@ void GameTable::startround(std::string_view payload) {
   endPull();
   const int me = client().mynumber;
   state_.roundnumber = *round;
-  state_.roundopen = me >= 1 && me <= PlayerSlots::kCount;
+  state_.roundopen = isPlayerSeat(me);
   state_.filledcounted = false;
   lastChoicePoints_ = 0;
   while (groups.moreGroups()) {
@@ -215,7 +215,7 @@ void GameTable::startround(std::string_view payload) {
     playerSlots().setPulls(*slot, *pulls > 0 ? QString::number(*pulls) : QString());
   }
 
-  if (me >= 7) {
+  if (client().isSpectator()) {
     setNumrolls(QStringLiteral("0"));
   } else {
     setStatus(tr("It's time to Kuvo!"));
@@ -479,7 +479,7 @@ bool GameTable::winner(std::string_view payload) {
                                : tr("%1 has Won the Game!").arg(playerSlots().name(w));
 
   services_.playsounds(QStringLiteral("winner"));
-  const bool seated = me >= 1 && me <= PlayerSlots::kCount;
+  const bool seated = isPlayerSeat(me);
   if (seated)
     services_.tally().addgame(w == me ? QStringLiteral("addtomine") : playerSlots().name(w));
 
@@ -519,7 +519,7 @@ void GameTable::clearall() {
 
 bool GameTable::mayPull() const {
   const int me = client().mynumber;
-  return me >= 1 && me <= 6 && state_.mypulls > 0 && client().loggedin && state_.roundopen &&
+  return isPlayerSeat(me) && state_.mypulls > 0 && client().loggedin && state_.roundopen &&
          !state_.pullpending;
 }
 
@@ -546,7 +546,7 @@ void GameTable::gameStarts() {
 }
 
 void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
-  if (client().mynumber > 6) return;
+  if (client().isSpectator()) return;
   if (state_.mypulls < 0) {
     setStatus(tr("No Pulls"));
     return;
@@ -556,7 +556,7 @@ void GameTable::boardMouseDown(Qt::MouseButton, int x, int y) {
 }
 
 void GameTable::chooseCell(int column, int row) {
-  if (client().mynumber > 6) return;
+  if (client().isSpectator()) return;
   if (state_.mypulls < 0) {
     setStatus(tr("No Pulls"));
     return;
