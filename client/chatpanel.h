@@ -21,6 +21,7 @@
 #include <QTextCharFormat>
 #include <QUrl>
 
+#include "chatcolours.h"
 #include "clientservices.h"
 #include "colortext.h"
 #include "menuactions.h"
@@ -57,12 +58,6 @@ inline constexpr Colour kBuiltInChatColour = 0x0080FF;
 
 // The words that make a link: a word with "http://" or "www." in it.
 bool isweblink(const QString& word);
-// A chat colour as the widgets take it; system colours map to the palette.
-QColor toQColor(Colour colour);
-Colour fromQColor(const QColor& colour);
-// The colour as it shows on the chat's black: one too dark to read there is
-// lightened, keeping its hue, until it stands out well enough for small text.
-QColor readableOnChat(const QColor& colour);
 
 class ChatPanel : public QObject {
   Q_OBJECT
