@@ -620,11 +620,11 @@
         <translation>Spiel &amp;starten</translation>
     </message>
     <message>
-        <source>Play with Others…</source>
+        <source>Play with &amp;Others…</source>
         <translation>Mit &amp;anderen spielen…</translation>
     </message>
     <message>
-        <source>Stop Reconnecting</source>
+        <source>Stop &amp;Reconnecting</source>
         <translation>&amp;Wiederverbinden abbrechen</translation>
     </message>
     <message>

@@ -218,9 +218,9 @@ void Tchat::createMenus() {
   auto* file = menuBar()->addMenu(tr("File"));
   menu_.startGame = file->addAction(tr("Start Game"));
   menu_.startGame->setEnabled(false);
-  menu_.playWithOthers = file->addAction(tr("Play with Others…"));
+  menu_.playWithOthers = file->addAction(tr("Play with &Others…"));
   file->addSeparator();
-  stopReconnecting_ = file->addAction(tr("Stop Reconnecting"));
+  stopReconnecting_ = file->addAction(tr("Stop &Reconnecting"));
   stopReconnecting_->setVisible(false);
   menu_.exit = file->addAction(tr("Exit"));
 
