@@ -788,7 +788,7 @@ bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == mychat_ && entersText(event, mychat_)) {
     clearPlaceholder();  // the prompt is replaced, however the text comes in
   } else if (watched == image2_ && event->type() == QEvent::MouseButtonRelease) {
-    if (onBannerClicked) onBannerClicked();
+    emit bannerClicked();
     return true;
   }
   if (event->type() == QEvent::Paint && watched == mainchat_->viewport()) applyPendingColours();

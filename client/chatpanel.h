@@ -114,13 +114,16 @@ class ChatPanel : public QObject {
   // fifth of the time, however often a sender changes colour.
   void applyPendingColours();
 
-  std::function<void()> onBannerClicked;           // Image2 (the main window opens the about link)
   std::function<bool(const QUrl&)> openUrl;        // default QDesktopServices::openUrl
   std::function<void(const QString&)> messageBox;  // "Cannot open Webpage"
   // The colour chooser; nullopt when the user cancels. Default QColorDialog.
   std::function<std::optional<Colour>(Colour current)> chooseColour;
   // A steady clock in milliseconds; it paces recolouring. Default QElapsedTimer.
   std::function<qint64()> clockMs;
+
+ signals:
+  // The banner (Image2) was clicked; the main window opens the about link.
+  void bannerClicked();
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -120,13 +120,6 @@ Tdownload::Tdownload(QWidget* mainWindow)
   showMessage = [this](const QString& text) {
     QMessageBox::information(this, QStringLiteral("Kuvo"), text);
   };
-  onExitGame = [this] {
-    if (parentWidget() != nullptr) {
-      parentWidget()->close();
-    } else {
-      QCoreApplication::quit();
-    }
-  };
 
   // Left: the download.
   QFrame* left = whitePanel(this, QRect(6, 6, 450, 487));
@@ -228,7 +221,7 @@ void Tdownload::setStartsInstaller(bool starts) {
 }
 
 void Tdownload::exitGame() {
-  if (onExitGame) onExitGame();
+  emit exitGameRequested();
 }
 
 void Tdownload::getbuttonClick() {

@@ -54,8 +54,6 @@ class Tdownload : public QDialog {
   explicit Tdownload(QWidget* mainWindow);
   ~Tdownload() override;
 
-  // Ends the program the way File > "Exit" does.
-  std::function<void()> onExitGame;
   // Starts a program or opens a document with parameters; true when the
   // system accepted it. Tests replace it.
   std::function<bool(const QString& path, const QStringList& parameters)> launcher;
@@ -78,6 +76,8 @@ class Tdownload : public QDialog {
  signals:
   // "Play with Others" where no lobby is installed: the game's own table finder.
   void playWithOthersRequested();
+  // The program is to end the way File > "Exit" ends it.
+  void exitGameRequested();
 
  private:
   void getbuttonClick();

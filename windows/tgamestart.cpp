@@ -79,11 +79,11 @@ void Tgamestart::showEvent(QShowEvent* event) {
 void Tgamestart::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   // A minimised main window hides its tool windows too; that is no closing.
-  if (!event->spontaneous() && onHidden) onHidden();
+  if (!event->spontaneous()) emit hidden();
 }
 
 void Tgamestart::button_startClick() {
-  if (onStart) onStart(roundsText(), timeText());
+  emit startRequested(roundsText(), timeText());
   hide();
 }
 

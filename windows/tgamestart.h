@@ -32,10 +32,11 @@ class Tgamestart : public QDialog {
   void setRoundsPosition(int rounds);
   void setTimePosition(int seconds);
 
-  // Runs when button_start is clicked, before the dialog hides.
-  std::function<void(const QString& rounds, const QString& seconds)> onStart;
-  // Runs whenever the dialog goes out of sight: started, closed or hidden.
-  std::function<void()> onHidden;
+ signals:
+  // button_start was clicked; the dialog hides right after.
+  void startRequested(const QString& rounds, const QString& seconds);
+  // The dialog went out of sight: started, closed or hidden.
+  void hidden();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -75,7 +75,7 @@ QStringList Tphrases::phrases() const {
 
 void Tphrases::SelButton8Click() {
   committed_ = phrases();
-  if (onDone) onDone(committed_);
+  emit done(committed_);
   hide();
 }
 

@@ -23,10 +23,11 @@ class Tphrases : public QDialog {
   void setPhrases(const QStringList& ten);
   QStringList phrases() const;
 
-  // "Done": the ten texts, in order.
-  std::function<void(const QStringList& ten)> onDone;
-
   static QStringList defaultPhrases();
+
+ signals:
+  // "Done": the ten texts, in order.
+  void done(const QStringList& ten);
 
  protected:
   void showEvent(QShowEvent* event) override;

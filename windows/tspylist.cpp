@@ -106,7 +106,7 @@ void Tspylist::popup_kickhimClick() {
   if (!popup_kickhim_->isEnabled()) return;
   if (hoverIndex_ < 0 || hoverIndex_ >= listbox_spys_->count()) return;
   const std::optional<int> number = playerNumberOf(listbox_spys_->item(hoverIndex_)->text());
-  if (number && onKick) onKick(*number);
+  if (number) emit kickRequested(*number);
 }
 
 void Tspylist::showEvent(QShowEvent* event) {

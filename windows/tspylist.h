@@ -32,7 +32,9 @@ class Tspylist : public QDialog {
   // text does not start with a number followed by a colon.
   static std::optional<int> playerNumberOf(const QString& entry);
 
-  std::function<void(int number)> onKick;
+ signals:
+  // The moderator chose to remove the watcher with this number.
+  void kickRequested(int number);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -172,24 +172,28 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
   // built-in ones too.
   settingsSession_.builtIn = optionValues(settingsTargets());
   if (windows_.gamestart) {
-    windows_.gamestart->onHidden = [this] { table_->setStartDialogOpen(false); };
-    windows_.gamestart->onStart = [this](const QString& rounds, const QString& seconds) {
-      sendToHost(build(ToHost::StartGame, {state_.myname.toStdString(), rounds.toStdString(),
-                                           seconds.toStdString(), ""}));
-      saveinifile();
-    };
+    connect(windows_.gamestart, &Tgamestart::hidden, this,
+            [this] { table_->setStartDialogOpen(false); });
+    connect(windows_.gamestart, &Tgamestart::startRequested, this,
+            [this](const QString& rounds, const QString& seconds) {
+              sendToHost(build(
+                  ToHost::StartGame,
+                  {state_.myname.toStdString(), rounds.toStdString(), seconds.toStdString(), ""}));
+              saveinifile();
+            });
   }
   if (windows_.phrases) {
-    windows_.phrases->onDone = [this](const QStringList& ten) {
+    connect(windows_.phrases, &Tphrases::done, this, [this](const QStringList& ten) {
       for (int n = 1; n <= 10 && n <= ten.size(); ++n) chat_->setPhrase(n, ten[n - 1]);
       writePhrases(settingsPath(), ten);
-    };
+    });
   }
   if (windows_.spylist) {
-    windows_.spylist->onKick = [this](int number) { slotsPanel_->kicking(number); };
+    connect(windows_.spylist, &Tspylist::kickRequested, this,
+            [this](int number) { slotsPanel_->kicking(number); });
   }
   if (windows_.download) {
-    windows_.download->onExitGame = [this] { close(); };
+    connect(windows_.download, &Tdownload::exitGameRequested, this, &Tchat::close);
     connect(windows_.download, &Tdownload::playWithOthersRequested, this,
             &Tchat::openPlayWithOthers);
   }
@@ -204,9 +208,9 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
     const QString notice = windows_.tally->takeLoadNotice();
     if (!notice.isEmpty()) addlinetochat("0+" + notice, state_.systemcolor);
   }
-  chat_->onBannerClicked = [this] {
+  connect(chat_.get(), &ChatPanel::bannerClicked, this, [this] {
     if (windows_.about) windows_.about->openLink();
-  };
+  });
 }
 
 void Tchat::setPorts(quint16 gamePort, quint16 lobbyPort) {

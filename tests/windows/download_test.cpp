@@ -154,7 +154,7 @@ class DownloadTest : public ::testing::Test {
                           file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
       return launcherAccepts;
     };
-    window.onExitGame = [this] { exits += 1; };
+    QObject::connect(&window, &Tdownload::exitGameRequested, [this] { exits += 1; });
     window.showMessage = [this](const QString& text) { messages << text; };
     window.show();
     // However a test goes wrong, the download is stopped after a while.

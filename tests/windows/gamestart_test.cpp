@@ -21,12 +21,13 @@ struct Started {
 class GamestartTest : public ::testing::Test {
  protected:
   GamestartTest() {
-    dialog.onStart = [this](const QString& rounds, const QString& seconds) {
-      started.calls += 1;
-      started.rounds = rounds;
-      started.seconds = seconds;
-      wasVisibleAtStart = dialog.isVisible();
-    };
+    QObject::connect(&dialog, &Tgamestart::startRequested,
+                     [this](const QString& rounds, const QString& seconds) {
+                       started.calls += 1;
+                       started.rounds = rounds;
+                       started.seconds = seconds;
+                       wasVisibleAtStart = dialog.isVisible();
+                     });
     dialog.show();
   }
 
@@ -106,7 +107,7 @@ TEST_F(GamestartTest, PositionsAreKeptInRangeAndTheTextFollows) {
 
 TEST_F(GamestartTest, GoingOutOfSightIsReportedWhetherStartedOrNot) {
   int hidden = 0;
-  dialog.onHidden = [&] { ++hidden; };
+  QObject::connect(&dialog, &Tgamestart::hidden, [&] { ++hidden; });
   dialog.close();
   EXPECT_EQ(hidden, 1);
   EXPECT_EQ(started.calls, 0);

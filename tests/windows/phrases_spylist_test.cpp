@@ -28,7 +28,7 @@ TEST(Phrases, WindowAndDefaultTexts) {
 TEST(Phrases, DoneHandsOverAllTenTextsAndHides) {
   Tphrases editor(nullptr);
   QList<QStringList> done;
-  editor.onDone = [&done](const QStringList& ten) { done << ten; };
+  QObject::connect(&editor, &Tphrases::done, [&done](const QStringList& ten) { done << ten; });
   editor.show();
   QLineEdit* third = phraseField(editor, 3);
   ASSERT_NE(third, nullptr);
@@ -45,7 +45,7 @@ TEST(Phrases, DoneHandsOverAllTenTextsAndHides) {
 TEST(Phrases, CloseBoxDiscardsTheEdits) {
   Tphrases editor(nullptr);
   int doneCalls = 0;
-  editor.onDone = [&doneCalls](const QStringList&) { ++doneCalls; };
+  QObject::connect(&editor, &Tphrases::done, [&doneCalls](const QStringList&) { ++doneCalls; });
   const QStringList buttons = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
   editor.setPhrases(buttons);
   editor.show();
@@ -90,7 +90,7 @@ TEST(Phrases, ShortOrLongListsFillTenFields) {
 class SpylistTest : public ::testing::Test {
  protected:
   SpylistTest() {
-    list.onKick = [this](int number) { kicked << number; };
+    QObject::connect(&list, &Tspylist::kickRequested, [this](int number) { kicked << number; });
     list.show();
     box = list.findChild<QListWidget*>(QStringLiteral("listbox_spys"));
     kick = list.findChild<QAction*>(QStringLiteral("popup_kickhim"));
