@@ -107,15 +107,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  if (onPress) onPress(event);
+  emit pressed(event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-  if (onMove) onMove(event);
+  emit moved(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (onRelease) onRelease(event);
+  emit released(event);
 }
 
 // ---- TablePictureButton ----
@@ -290,10 +290,10 @@ void BoardSurface::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       // A held key repeats; one press is one request, like one click.
-      if (!event->isAutoRepeat() && onChooseKey) onChooseKey(cursor_.x(), cursor_.y());
+      if (!event->isAutoRepeat()) emit chooseKey(cursor_.x(), cursor_.y());
       return;
     case Qt::Key_Space:
-      if (!event->isAutoRepeat() && onPullKey) onPullKey();
+      if (!event->isAutoRepeat()) emit pullKey();
       return;
     default:
       QWidget::keyPressEvent(event);
@@ -343,7 +343,7 @@ QImage BoardSurface::renderCell(int column, int row) const {
 
 void BoardSurface::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
-  if (onMouseDown) onMouseDown(event->button(), at.x(), at.y());
+  emit mouseDown(event->button(), at.x(), at.y());
 }
 
 // ---- WinnerPanel ----

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -23,6 +22,8 @@ QColor colourFromBgr(unsigned bgr);
 // A picture shown unscaled from its top left corner; narrowing the widget cuts
 // it off at the right. Optionally reports mouse input.
 class PictureBox : public QWidget {
+  Q_OBJECT
+
  public:
   PictureBox(QWidget* parent, const QRect& geometry);
   // Shows picture `index` of a list (the index is remembered for tests).
@@ -30,9 +31,10 @@ class PictureBox : public QWidget {
   void clear() { setPicture(QPixmap(), 0); }
   int pictureIndex() const { return index_; }
 
-  std::function<void(QMouseEvent*)> onPress;
-  std::function<void(QMouseEvent*)> onMove;
-  std::function<void(QMouseEvent*)> onRelease;
+ signals:
+  void pressed(QMouseEvent* event);
+  void moved(QMouseEvent* event);
+  void released(QMouseEvent* event);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -84,16 +86,14 @@ class OutlinedLabel : public QWidget {
 // shows a cell cursor: the arrows move it, Return or Enter takes the cell
 // under it and Space pulls.
 class BoardSurface : public QWidget {
+  Q_OBJECT
+
  public:
   BoardSurface(QWidget* parent, const QRect& geometry, const TableState& state,
                const QPixmap& background, QPoint backgroundOffset);
   // Repaints one cell (its code or, with fillspace, its bare background).
   void drawCell(int column, int row);
   void fillspace(int column, int row) { drawCell(column, row); }
-
-  std::function<void(Qt::MouseButton, int, int)> onMouseDown;
-  std::function<void(int, int)> onChooseKey;  // column, row under the cursor
-  std::function<void()> onPullKey;
 
   // The cell cursor, column and row 0..4; values outside are clamped.
   void setCursorCell(int column, int row);
@@ -108,6 +108,14 @@ class BoardSurface : public QWidget {
 
   // What one cell looks like now, drawn the same way as on screen.
   QImage renderCell(int column, int row) const;
+
+ signals:
+  // A mouse button went down at x, y in board pixels.
+  void mouseDown(Qt::MouseButton button, int x, int y);
+  // Return or Enter on the cell under the cursor, column and row 0..4.
+  void chooseKey(int column, int row);
+  // Space: pull the ball.
+  void pullKey();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -54,16 +54,14 @@ GameTable::GameTable(QWidget* board, QWidget* clientArea, ClientServices& servic
       timer2_(timer2),
       turntime_(turntime),
       view_(std::make_unique<BoardView>(board, clientArea, state_)) {
-  view_->board->onMouseDown = [this](Qt::MouseButton button, int x, int y) {
-    boardMouseDown(button, x, y);
-  };
-  view_->image_ball->onPress = [this](QMouseEvent*) { image_ballMouseDown(); };
-  view_->image_ball->onMove = [this](QMouseEvent* event) {
+  connect(view_->board, &BoardSurface::mouseDown, this, &GameTable::boardMouseDown);
+  connect(view_->image_ball, &PictureBox::pressed, this, [this] { image_ballMouseDown(); });
+  connect(view_->image_ball, &PictureBox::moved, this, [this](QMouseEvent* event) {
     image_ballMouseMove(static_cast<int>(event->position().y()));
-  };
-  view_->image_ball->onRelease = [this](QMouseEvent*) { image_ballMouseUp(); };
-  view_->board->onChooseKey = [this](int column, int row) { chooseCell(column, row); };
-  view_->board->onPullKey = [this] { pullByKey(); };
+  });
+  connect(view_->image_ball, &PictureBox::released, this, [this] { image_ballMouseUp(); });
+  connect(view_->board, &BoardSurface::chooseKey, this, &GameTable::chooseCell);
+  connect(view_->board, &BoardSurface::pullKey, this, &GameTable::pullByKey);
   connect(view_->button_start, &QAbstractButton::clicked, this, &GameTable::startButtonClicked);
 
   // Keys of the whole window, active whichever widget of it has the focus.
