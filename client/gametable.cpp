@@ -372,7 +372,7 @@ void GameTable::filled(std::string_view payload) {
   state_.roundopen = false;
   endPull();
   setStatus(tr("You have filled the board!"));
-  services_.tally().addtomineincrease(4);
+  services_.tally().addtomineincrease(OwnColumn::kClearedBoards);
 
   // The choice's answer carried the total without the clearing bonus; add it
   // so the own row shows the score everybody else sees.
@@ -421,9 +421,9 @@ void GameTable::endround(std::string_view payload) {
                           *roundScore <= kMaxRoundScore && *sum >= *roundScore &&
                           *sum <= static_cast<long long>(state_.roundnumber) * kMaxRoundScore;
     bool isNumber = false;
-    const int best = services_.tally().mylabel3().toInt(&isNumber);
+    const int best = services_.tally().bestRoundScore().toInt(&isNumber);
     if (possible && isNumber && *sum > best)
-      services_.tally().addtomineset(3, QString::number(*sum));
+      services_.tally().addtomineset(OwnColumn::kBestRoundScore, QString::number(*sum));
   }
 }
 
@@ -478,8 +478,7 @@ bool GameTable::winner(std::string_view payload) {
 
   services_.playsounds(QStringLiteral("winner"));
   const bool seated = isPlayerSeat(me);
-  if (seated)
-    services_.tally().addgame(w == me ? QStringLiteral("addtomine") : playerSlots().name(w));
+  if (seated) services_.tally().addgame(w == me ? kWinnerIsMe : playerSlots().name(w));
 
   setStatus(line);
   view_->label_winner1->setText(line);

@@ -106,8 +106,9 @@ void TallyStore::addtomineset(int column, const QString& text) {
 }
 
 void TallyStore::addgame(const QString& text) {
-  addtomineincrease(1);
-  if (text == kAddToMine) addtomineincrease(2);
+  using namespace FollowedColumn;
+  addtomineincrease(OwnColumn::kGames);
+  if (text == kAddToMine) addtomineincrease(OwnColumn::kWins);
   for (const CheckEntry& entry : checklist_) {
     const int index = findFollowed(entry.name);
     if (index < 0) continue;
@@ -115,17 +116,17 @@ void TallyStore::addgame(const QString& text) {
     for (int c = 1; c < kColumns; ++c) {
       if (cell(c, row).isEmpty()) setCell(c, row, kZero);
     }
-    addit(1, row);
-    addit(5, row);
+    const auto count = [&](int column) {
+      addit(column, row);
+      addit(column + kSession, row);
+    };
+    count(kGames);
     if (cell(0, row) == text) {
-      addit(2, row);
-      addit(6, row);
+      count(kTheirWins);
     } else if (text == kAddToMine) {
-      addit(3, row);
-      addit(7, row);
+      count(kMyWins);
     } else {
-      addit(4, row);
-      addit(8, row);
+      count(kNeitherWon);
     }
   }
 }
@@ -164,7 +165,8 @@ void TallyStore::reset() {
 
 void TallyStore::loadtally() {
   for (int row = 1; row < rowCount(); ++row) {
-    for (int c = 5; c < kColumns; ++c) setCell(c, row, kZero);
+    for (int c = FollowedColumn::kGames + FollowedColumn::kSession; c < kColumns; ++c)
+      setCell(c, row, kZero);
   }
 }
 

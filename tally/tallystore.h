@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gamerules.h"
+#include "tallyrecorder.h"
 
 namespace kuvo {
 
@@ -25,12 +26,22 @@ class TallyError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The columns of a followed player's row: games together, then who won them,
+// over the whole tally; the same four again counted this session only.
+namespace FollowedColumn {
+inline constexpr int kGames = 1;
+inline constexpr int kTheirWins = 2;
+inline constexpr int kMyWins = 3;
+inline constexpr int kNeitherWon = 4;
+inline constexpr int kSession = 4;  // added to one of the above: its session count
+}  // namespace FollowedColumn
+
 class TallyStore {
  public:
   static constexpr int kColumns = 9;
   static constexpr int kMaxRows = 100000;  // a sane bound for a text read from disk
   static constexpr int kMaxSlot = kPlayerSlots;
-  inline static const QString kAddToMine = QStringLiteral("addtomine");
+  inline static const QString& kAddToMine = kWinnerIsMe;
   inline static const QString kWaiting = QStringLiteral("<Waiting>");
 
   struct CheckEntry {

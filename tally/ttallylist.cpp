@@ -249,8 +249,8 @@ void Ttallylist::addtomineset(int column, const QString& text) {
   showOwnRow();
 }
 
-QString Ttallylist::mylabel3() const {
-  return mylabel[3]->text();
+QString Ttallylist::bestRoundScore() const {
+  return store_.cell(OwnColumn::kBestRoundScore, 0);
 }
 
 void Ttallylist::checklistClickCheck(int index) {
@@ -310,7 +310,8 @@ void Ttallylist::button_okClick() {
 }
 
 void Ttallylist::showOwnRow() {
-  for (int c = 1; c <= 4; ++c) mylabel[static_cast<std::size_t>(c)]->setText(store_.cell(c, 0));
+  for (int c = OwnColumn::kGames; c <= OwnColumn::kClearedBoards; ++c)
+    mylabel[static_cast<std::size_t>(c)]->setText(store_.cell(c, 0));
 }
 
 void Ttallylist::fillListboxTally() {

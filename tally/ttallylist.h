@@ -44,7 +44,7 @@ class Ttallylist : public QDialog, public TallyRecorder {
   void addgame(const QString& text) override;
   void addtomineincrease(int column) override;
   void addtomineset(int column, const QString& text) override;
-  QString mylabel3() const override;
+  QString bestRoundScore() const override;
 
   // The Yes/No question and the error box; tests replace them.
   std::function<QMessageBox::StandardButton(const QString& text)> askYesNo;

@@ -248,7 +248,7 @@ struct BestCase {
 class BestRound : public TableTest, public ::testing::WithParamInterface<BestCase> {};
 
 TEST_P(BestRound, RecordsOnlyABetterTotal) {
-  services.fakeTally.label3 = GetParam().label;
+  services.fakeTally.best = GetParam().label;
   table->startthegame("Ann+3+0+");
   table->startround("1+1+20");
   table->endround(std::string("1+") + GetParam().total + "+300");

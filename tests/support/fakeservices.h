@@ -20,12 +20,12 @@ class FakeTally : public TallyRecorder {
   }
   void addtomineset(int column, const QString& text) override {
     calls << QStringLiteral("set:%1:%2").arg(column).arg(text);
-    label3 = text;
+    if (column == OwnColumn::kBestRoundScore) best = text;
   }
-  QString mylabel3() const override { return label3; }
+  QString bestRoundScore() const override { return best; }
 
   QStringList calls;
-  QString label3 = QStringLiteral("0");
+  QString best = QStringLiteral("0");
 };
 
 class FakeServices : public ClientServices {

@@ -153,7 +153,8 @@ TEST_F(TallyWindowTest, RecorderCallsShowAtOnce) {
   w->addtomineincrease(4);
   w->addtomineset(3, "1500");
   EXPECT_EQ(w->mylabel[4]->text(), "1");
-  EXPECT_EQ(w->mylabel3(), "1500");
+  EXPECT_EQ(w->mylabel[3]->text(), "1500");
+  EXPECT_EQ(w->bestRoundScore(), "1500");
   TallyRecorder& recorder = *w;
   recorder.addgame("Ann");
   EXPECT_EQ(w->mylabel[1]->text(), "1");
