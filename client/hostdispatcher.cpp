@@ -66,7 +66,7 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       break;
     case ToClient::ChatRelay:
       chat_.chatrecieved(payload);
-      if (services_.playerSlots().name(2) == QLatin1String(kRovi)) chat_.klottalk();
+      if (services_.playerSlots().name(kComputerSlot) == QLatin1String(kRovi)) chat_.klottalk();
       break;
     case ToClient::ActionRelay:
       chat_.chatrecieved(payload);
