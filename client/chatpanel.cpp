@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -15,7 +13,6 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -213,16 +210,6 @@ bool isweblink(const QString& word) {
 
 ChatPanel::ChatPanel(QWidget* board, ClientServices& services, MenuActions& menu)
     : QObject(board), services_(services), menu_(menu) {
-  openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-  messageBox = [this](const QString& text) {
-    QMessageBox::information(mychat_ ? mychat_->window() : nullptr, QStringLiteral("Kuvo"), text);
-  };
-  chooseColour = [this](Colour current) -> std::optional<Colour> {
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(current), mychat_ ? mychat_->window() : nullptr);
-    if (!chosen.isValid()) return std::nullopt;
-    return fromQColor(chosen);
-  };
   clockMs = [clock = std::make_shared<QElapsedTimer>()]() {
     if (!clock->isValid()) clock->start();
     return clock->elapsed();
@@ -733,9 +720,8 @@ void ChatPanel::mainchatJump(int link) {
   QUrl address;
   if (link >= 0 && link < static_cast<int>(linkTargets_.size()))
     address = webAddress(linkTargets_[static_cast<size_t>(link)]);
-  if (!address.isValid() || !openUrl || !openUrl(address)) {
-    if (messageBox) messageBox(tr("Cannot open Webpage"));
-  }
+  if (!address.isValid() || !services_.prompts().openUrl(address))
+    services_.prompts().tell(mychat_->window(), tr("Cannot open Webpage"));
 }
 
 void ChatPanel::Copy1Click() {
@@ -764,10 +750,9 @@ void ChatPanel::Paste1Click() {
 }
 
 void ChatPanel::TextColor1Click() {
-  if (!chooseColour) return;
-  const auto chosen = chooseColour(chatColour_);
+  const auto chosen = services_.prompts().chooseColour(mychat_->window(), toQColor(chatColour_));
   if (!chosen) return;
-  setChatColour(*chosen);
+  setChatColour(fromQColor(*chosen));
   services_.saveinifile();
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -114,10 +113,6 @@ class ChatPanel : public QObject {
   // fifth of the time, however often a sender changes colour.
   void applyPendingColours();
 
-  std::function<bool(const QUrl&)> openUrl;        // default QDesktopServices::openUrl
-  std::function<void(const QString&)> messageBox;  // "Cannot open Webpage"
-  // The colour chooser; nullopt when the user cancels. Default QColorDialog.
-  std::function<std::optional<Colour>(Colour current)> chooseColour;
   // A steady clock in milliseconds; it paces recolouring. Default QElapsedTimer.
   std::function<qint64()> clockMs;
 

@@ -10,6 +10,7 @@
 #include "clientstate.h"
 #include "colortext.h"
 #include "playerslots.h"
+#include "prompts.h"
 #include "random.h"
 #include "tallyrecorder.h"
 
@@ -22,6 +23,8 @@ class ClientServices {
   virtual ClientState& state() = 0;
   virtual PlayerSlots& playerSlots() = 0;
   virtual Random& random() = 0;
+  // The dialogs and desktop hand-offs.
+  virtual Prompts& prompts() = 0;
 
   // A whole message (from build()), sent on the game connection.
   virtual void sendToHost(const std::string& message) = 0;

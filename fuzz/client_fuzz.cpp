@@ -26,9 +26,20 @@
 
 namespace {
 
+// No message from a host may open a dialog or start a program.
+class NoDialogs : public kuvo::Prompts {
+ public:
+  void tell(QWidget*, const QString&, Notice) override { std::abort(); }
+  bool askYesNo(QWidget*, const QString&) override { std::abort(); }
+  std::optional<QColor> chooseColour(QWidget*, const QColor&) override { std::abort(); }
+  bool openUrl(const QUrl&) override { return true; }
+  bool launch(const QString&, const QStringList&) override { std::abort(); }
+};
+
 // The recorder of the tests, with chat lines and sounds going to the real panels.
 class FuzzServices : public kuvo::testing::FakeServices {
  public:
+  kuvo::Prompts& prompts() override { return noDialogs; }
   void addlinetochat(const QString& line, kuvo::Colour colour) override {
     if (chat) chat->addlinetochat(line, colour);
   }
@@ -37,6 +48,7 @@ class FuzzServices : public kuvo::testing::FakeServices {
   }
   kuvo::ChatPanel* chat = nullptr;
   kuvo::SoundBoard* sounds = nullptr;
+  NoDialogs noDialogs;
 };
 
 // What the main window does when the dispatcher asks: only the moderation
@@ -90,8 +102,6 @@ class Client {
     services.clientState.loginname = std::string("Ann") + kuvo::kTerminator;
     seatsPanel = std::make_unique<kuvo::PlayerSlotsPanel>(board, services, menu);
     chat = std::make_unique<kuvo::ChatPanel>(board, services, menu);
-    chat->messageBox = [](const QString&) { std::abort(); };  // never from a message
-    chat->openUrl = [](const QUrl&) { return true; };
     chat->clockMs = [] { return qint64{0}; };  // recolour at every paint, as fast as it goes
     sounds = std::make_unique<kuvo::SoundBoard>(services, menu, chat->phraseButton(10));
     table = std::make_unique<kuvo::GameTable>(board, &clientArea, services, menu, timer2, turntime);

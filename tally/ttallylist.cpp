@@ -58,13 +58,6 @@ QListWidgetItem* makeCheckItem(const QString& name, bool checked) {
 
 Ttallylist::Ttallylist(QWidget* mainWindow, const QString& tallyFilePath)
     : QDialog(mainWindow), tallyFilePath_(tallyFilePath) {
-  askYesNo = [this](const QString& text) {
-    return plainBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
-  };
-  showError = [this](const QString& text) {
-    plainBox(QMessageBox::Critical, text, QMessageBox::Ok);
-  };
-
   TallyLoadResult loaded = loadTallyFile(tallyFilePath_);
   store_ = std::move(loaded.store);
   loadError_ = loaded.error;
@@ -215,20 +208,13 @@ bool Ttallylist::save() {
   return saveTallyFile(tallyFilePath_, store_).isEmpty();
 }
 
-QMessageBox::StandardButton Ttallylist::plainBox(QMessageBox::Icon icon, const QString& text,
-                                                 QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, QStringLiteral("Kuvo"), text, buttons, this);
-  box.setTextFormat(Qt::PlainText);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 template <typename Update>
 void Ttallylist::guarded(Update update) {
   try {
     update();
   } catch (const TallyError& error) {
     qCWarning(logTally) << "tally update refused:" << error.what();
-    if (showError) showError(QString::fromStdString(error.what()));
+    prompts_->tell(this, QString::fromStdString(error.what()), Prompts::Notice::Error);
   }
 }
 
@@ -267,14 +253,13 @@ void Ttallylist::listbox_tallyClickCheck(int index) {
   QListWidgetItem* item = listbox_tally->item(index);
   if (!item || item->checkState() == Qt::Checked) return;
   const QString name = item->text();
-  const QMessageBox::StandardButton answer =
-      askYesNo ? askYesNo(tr("This will delete %1's Tally, Are you want to delete it?").arg(name))
-               : QMessageBox::No;
+  const bool remove = prompts_->askYesNo(
+      this, tr("This will delete %1's Tally, Are you want to delete it?").arg(name));
   // The question may have let other events run; find the entry again.
   index = listbox_tally->row(item);
   if (index < 0) return;
   filling_ = true;
-  if (answer == QMessageBox::Yes) {
+  if (remove) {
     store_.unfollow(index);
     delete listbox_tally->takeItem(index);
   } else {
@@ -294,9 +279,7 @@ void Ttallylist::listbox_tallyClick() {
 }
 
 void Ttallylist::button_resetClick() {
-  const QMessageBox::StandardButton answer =
-      askYesNo ? askYesNo(tr("Are you sure you want to reset the Tally?")) : QMessageBox::No;
-  if (answer == QMessageBox::No) return;
+  if (!prompts_->askYesNo(this, tr("Are you sure you want to reset the Tally?"))) return;
   store_.reset();
   showOwnRow();
   filling_ = true;

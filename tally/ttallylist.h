@@ -4,13 +4,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
 #include <utility>
 
+#include "prompts.h"
 #include "tallyrecorder.h"
 #include "tallystore.h"
 
@@ -46,9 +46,8 @@ class Ttallylist : public QDialog, public TallyRecorder {
   void addtomineset(int column, const QString& text) override;
   QString bestRoundScore() const override;
 
-  // The Yes/No question and the error box; tests replace them.
-  std::function<QMessageBox::StandardButton(const QString& text)> askYesNo;
-  std::function<void(const QString& text)> showError;
+  // Where the window's questions and error boxes go; the desktop's dialogs unless set.
+  void setPrompts(Prompts& prompts) { prompts_ = &prompts; }
 
   const TallyStore& store() const { return store_; }
   const QString& tallyFilePath() const { return tallyFilePath_; }
@@ -75,8 +74,6 @@ class Ttallylist : public QDialog, public TallyRecorder {
   void fillListboxTally();
   void fillChecklist();
   // A Yes/No question or an error box whose text is shown as it is, never as markup.
-  QMessageBox::StandardButton plainBox(QMessageBox::Icon icon, const QString& text,
-                                       QMessageBox::StandardButtons buttons);
   // Runs an update of the store and reports a conversion error like any failed handler.
   template <typename Update>
   void guarded(Update update);
@@ -86,6 +83,7 @@ class Ttallylist : public QDialog, public TallyRecorder {
   QString loadError_;
   QString loadNotice_;
   bool mayWrite_ = true;  // false while an unreadable file still sits at the tally's path
+  Prompts* prompts_ = &desktopPrompts();
   std::function<QStringList()> slotNames_;
   std::function<int()> mynumber_;
   bool filling_ = false;  // true while lists are rebuilt, so check changes are not clicks

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,9 +22,6 @@ Tabout::Tabout(QWidget* mainWindow)
   setWindowTitle(tr("Kuvo - About"));
   setFixedSize(304, 174);
   applyWindowBackground(this);
-  showMessage = [this](const QString& text) {
-    QMessageBox::information(this, QStringLiteral("Kuvo"), text);
-  };
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 6, 20, 6);
@@ -84,11 +80,11 @@ QString Tabout::version() const {
 }
 
 bool Tabout::openLink() {
-  return URL1.open();
+  return URL1.open(*prompts_);
 }
 
 void Tabout::label_urlClick() {
-  if (!openLink() && showMessage) showMessage(tr("Cannot open Webpage"));
+  if (!openLink()) prompts_->tell(this, tr("Cannot open Webpage"));
 }
 
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
+#include "prompts.h"
 #include "turl.h"
 
 class QLabel;
@@ -26,8 +26,8 @@ class Tabout : public QDialog {
 
   TURL URL1;
 
-  // Tells the user that the address could not be opened; a message box unless replaced.
-  std::function<void(const QString& text)> showMessage;
+  // Where the address is opened and a failure told; the desktop unless set.
+  void setPrompts(Prompts& prompts) { prompts_ = &prompts; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,6 +37,7 @@ class Tabout : public QDialog {
   void label_urlClick();
 
   QWidget* mainWindow_;
+  Prompts* prompts_ = &desktopPrompts();
   QLabel* image_aboutlogo_;
   QLabel* label_url_;
   QLabel* version_;

@@ -1,7 +1,6 @@
 #include "tdownload.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -9,12 +8,10 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSslSocket>
@@ -67,13 +64,6 @@ bool isTrustError(QNetworkReply::NetworkError error) {
          error == QNetworkReply::InsecureRedirectError;
 }
 
-bool defaultLaunch(const QString& path, const QStringList& parameters) {
-#ifdef Q_OS_WIN
-  if (parameters.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-#endif
-  return QProcess::startDetached(path, parameters, QFileInfo(path).absolutePath());
-}
-
 QFrame* whitePanel(QWidget* parent, const QRect& geometry) {
   auto* panel = new QFrame(parent);
   panel->setFrameShape(QFrame::StyledPanel);
@@ -115,11 +105,6 @@ Tdownload::Tdownload(QWidget* mainWindow)
   setFixedSize(724, 500);
   applyWindowBackground(this);
   HttpCli1_->setProxy(QNetworkProxy::NoProxy);
-
-  launcher = defaultLaunch;
-  showMessage = [this](const QString& text) {
-    QMessageBox::information(this, QStringLiteral("Kuvo"), text);
-  };
 
   // Left: the download.
   QFrame* left = whitePanel(this, QRect(6, 6, 450, 487));
@@ -232,7 +217,7 @@ void Tdownload::getbuttonClick() {
   const auto failBeforeStart = [this](const QString& why) {
     state_ = Aborted;
     infolabel_->setText(tr("Download Aborted"));
-    if (showMessage) showMessage(why);
+    prompts_->tell(this, why);
   };
   if (fileName.isEmpty() || !isHttps(installerUrl_)) {
     failBeforeStart(tr("An Error has Occurred."));
@@ -317,7 +302,7 @@ void Tdownload::getbuttonClick() {
     if (bodyFailed_ && failure.isEmpty()) failure = tr("An Error has Occurred.");
     infolabel_->setText(tr("Download Aborted"));
     state_ = Aborted;
-    if (!failure.isEmpty() && showMessage) showMessage(failure);
+    if (!failure.isEmpty()) prompts_->tell(this, failure);
     return;
   }
   infolabel_->setText(tr("Received %1 bytes").arg(QFileInfo(path).size()));
@@ -332,8 +317,8 @@ void Tdownload::getbuttonClick() {
     return;
   }
   infolabel3_->setText(tr("Installing"));
-  if (!launcher || !launcher(path, kInstallerParameters)) {
-    if (showMessage) showMessage(tr("An Error has Occurred."));
+  if (!prompts_->launch(path, kInstallerParameters)) {
+    prompts_->tell(this, tr("An Error has Occurred."));
     return;
   }
   exitGame();
@@ -386,8 +371,8 @@ void Tdownload::Button2Click() {
   }
   // Only leave when the lobby really started; otherwise the player would be
   // left with neither.
-  if (!launcher || !launcher(lobbyPath_, {})) {
-    if (showMessage) showMessage(tr("An Error has Occurred."));
+  if (!prompts_->launch(lobbyPath_, {})) {
+    prompts_->tell(this, tr("An Error has Occurred."));
     return;
   }
   exitGame();

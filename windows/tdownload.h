@@ -9,7 +9,8 @@
 #include <QStringList>
 #include <QUrl>
 #include <chrono>
-#include <functional>
+
+#include "prompts.h"
 
 class QLabel;
 class QNetworkAccessManager;
@@ -54,11 +55,8 @@ class Tdownload : public QDialog {
   explicit Tdownload(QWidget* mainWindow);
   ~Tdownload() override;
 
-  // Starts a program or opens a document with parameters; true when the
-  // system accepted it. Tests replace it.
-  std::function<bool(const QString& path, const QStringList& parameters)> launcher;
-  // Shows a message to the user; a message box unless replaced.
-  std::function<void(const QString& text)> showMessage;
+  // Where programs are started and messages told; the desktop unless set.
+  void setPrompts(Prompts& prompts) { prompts_ = &prompts; }
 
   void setInstallerUrl(const QUrl& url);
   void setInstallFolder(const QString& folder);
@@ -94,6 +92,7 @@ class Tdownload : public QDialog {
   QString lobbyPath_;
   QSslConfiguration sslConfiguration_;
   bool startsInstaller_ = kInstallerStartsHere;
+  Prompts* prompts_ = &desktopPrompts();
   State state_ = Idle;
 
   QPushButton* getbutton_;

@@ -1,6 +1,6 @@
 #include "turl.h"
 
-#include <QDesktopServices>
+#include <QUrl>
 
 namespace kuvo {
 
@@ -30,12 +30,11 @@ QString TURL::prefix(Type type) {
   return QString();
 }
 
-bool TURL::open() const {
+bool TURL::open(Prompts& prompts) const {
   if (url_.isEmpty()) return false;
   const QUrl target(address(), QUrl::TolerantMode);
   if (!target.isValid()) return false;
-  if (shellOpen) return shellOpen(target);
-  return QDesktopServices::openUrl(target);
+  return prompts.openUrl(target);
 }
 
 }  // namespace kuvo

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
-#include <functional>
+
+#include "prompts.h"
 
 namespace kuvo {
 
@@ -40,12 +40,9 @@ class TURL {
   // Prefix followed by URL.
   QString address() const { return prefix(type_) + url_; }
 
-  // Hands the address to the desktop; false when URL is empty or the desktop
-  // refuses it.
-  bool open() const;
-
-  // The desktop hand-off; tests put a recorder here. Default: QDesktopServices.
-  std::function<bool(const QUrl&)> shellOpen;
+  // Hands the address to the desktop through `prompts`; false when URL is
+  // empty or the desktop refuses it.
+  bool open(Prompts& prompts) const;
 
  private:
   QString url_;

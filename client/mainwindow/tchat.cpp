@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -72,18 +71,6 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }),
       intervals_(intervals),
       reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }) {
-  messageBox = [this](const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Kuvo"), text, QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);  // may carry a host's address or a socket's words
-    box.exec();
-  };
-  askYesNo = [this](const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Kuvo"), text,
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-  };
   setWindowTitle(QStringLiteral("Kuvo"));
 
   clientArea_ = new QWidget(this);
@@ -411,7 +398,7 @@ bool Tchat::hostpress() {
   quint16 port = gamePort_;
   if (windows_.host) {
     if (!windows_.host->listen(gamePort_)) {
-      messageBox(tr("Listen - Error Binding Socket"));
+      prompts_->tell(this, tr("Listen - Error Binding Socket"));
       // Whoever holds the port runs a table of their own; connecting to it
       // would join that table instead of opening ours.
       addlinetochat(
@@ -557,7 +544,7 @@ void Tchat::endWith(const QString& text) {
   // the event loop itself.
   QTimer::singleShot(0, this, [this, text] {
     if (closing_) return;
-    messageBox(text);
+    prompts_->tell(this, text);
     if (!closing_) close();
   });
 }
@@ -676,12 +663,12 @@ void Tchat::sendLeaving() {
 
 void Tchat::button_startClick() {
   if (!state_.loggedin) {
-    messageBox(tr("You are not connected"));
+    prompts_->tell(this, tr("You are not connected"));
     return;
   }
   if (table_->gameRunning() &&
-      !askYesNo(tr("A game is running. Start a new game? The running game ends for "
-                   "every player and its scores are lost.")))
+      !prompts_->askYesNo(this, tr("A game is running. Start a new game? The running game ends for "
+                                   "every player and its scores are lost.")))
     return;
   if (windows_.gamestart) {
     windows_.gamestart->show();

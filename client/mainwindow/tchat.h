@@ -82,14 +82,14 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
 
   // For tests and special setups: the game port (7772) and the lobby port (9001).
   void setPorts(quint16 gamePort, quint16 lobbyPort);
-  // Message boxes go through here, so tests can answer them.
-  std::function<void(const QString&)> messageBox;
-  std::function<bool(const QString&)> askYesNo;  // true for "Yes"
+  // Where the window's message boxes and questions go; the desktop's unless set.
+  void setPrompts(Prompts& prompts) { prompts_ = &prompts; }
 
   // ClientServices
   ClientState& state() override { return state_; }
   PlayerSlots& playerSlots() override { return slots_; }
   Random& random() override { return random_; }
+  Prompts& prompts() override { return *prompts_; }
   void sendToHost(const std::string& message) override;
   void addlinetochat(const QString& line, Colour colour) override;
   void playsounds(const QString& name) override;
@@ -160,6 +160,7 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   QString settingsPath() const;
 
   Random& random_;
+  Prompts* prompts_ = &desktopPrompts();
   QStringList arguments_;
   ClientState state_;
   PlayerSlots slots_;

@@ -48,11 +48,6 @@ std::vector<Piece> pieces(const QTextBrowser* view, int block) {
 class ChatTest : public ::testing::Test {
  protected:
   ChatTest() : board(testing::makeBoard()), chat(board.get(), services, menu.menu) {
-    chat.openUrl = [this](const QUrl& url) {
-      opened << url;
-      return true;
-    };
-    chat.messageBox = [this](const QString& text) { boxes << text; };
     services.clientState.loggedin = true;
     services.clientState.mynumber = 3;
   }
@@ -68,8 +63,8 @@ class ChatTest : public ::testing::Test {
   TestMenu menu;
   std::unique_ptr<QWidget> board;
   ChatPanel chat;
-  QList<QUrl> opened;
-  QStringList boxes;
+  QList<QUrl>& opened = services.dialogs.opened;
+  const QStringList& boxes = services.dialogs.notices;
 };
 
 TEST_F(ChatTest, ReceivedLineWithSmileyAndLink) {
@@ -515,12 +510,10 @@ TEST_F(ChatTest, TextSizeKeepsTheNewestLinesInView) {
 }
 
 TEST_F(ChatTest, TextColourFromTheChooser) {
-  std::optional<Colour> answer;
-  chat.chooseColour = [&answer](Colour) { return answer; };
   chat.TextColor1Click();  // cancelled
   EXPECT_EQ(chat.chatColour(), kBuiltInChatColour);
   EXPECT_EQ(services.settingsSaves, 0);
-  answer = 0xFF0000;
+  services.dialogs.colour = QColor(0, 0, 255);
   menu.menu.textColor->trigger();
   EXPECT_EQ(chat.chatColour(), 0xFF0000u);
   EXPECT_EQ(chat.mychat()->palette().color(QPalette::Text), readableOnChat(QColor(0, 0, 255)));

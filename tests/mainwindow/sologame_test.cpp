@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakeprompts.h"
 #include "gametable.h"
 #include "tchat.h"
 #include "tcphost.h"
@@ -24,8 +25,9 @@ TEST(SoloGame, IsPlayedFromTheStartButtonToTheWinnerBanner) {
   Random random(77);
   // The host's clocks run fast so the game takes a second or two, not minutes.
   TcpHost host(random, {1ms, 10ms, 10ms});
+  testing::FakePrompts prompts;
   Tchat chat(random, {});
-  chat.messageBox = [](const QString& text) { ADD_FAILURE() << text.toStdString(); };
+  chat.setPrompts(prompts);
   chat.setPorts(0, 1);
   Tgamestart gamestart(&chat);
   chat.attachWindows({nullptr, nullptr, &gamestart, nullptr, nullptr, &host, nullptr, nullptr});
@@ -80,6 +82,7 @@ TEST(SoloGame, IsPlayedFromTheStartButtonToTheWinnerBanner) {
   EXPECT_EQ(table.headingText().left(7), "Round: ");
   // The host may start the next game.
   EXPECT_TRUE(table.startButton()->isVisible());
+  EXPECT_TRUE(prompts.notices.isEmpty()) << prompts.notices.join('|').toStdString();
 }
 
 }  // namespace

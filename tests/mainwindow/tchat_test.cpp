@@ -19,6 +19,7 @@
 
 #include "chatpanel.h"
 #include "datapaths.h"
+#include "fakeprompts.h"
 #include "gametable.h"
 #include "messages.h"
 #include "tchat.h"
@@ -61,12 +62,13 @@ struct Window {
          ClientIntervals intervals = {})
       : random(5), chat(random, std::move(arguments), intervals) {
     chat.setPorts(gamePort, lobbyPort);
-    chat.messageBox = [this](const QString& text) { boxes << text; };
+    chat.setPrompts(prompts);
   }
   QString chatText() { return chat.chat().mainchat()->toPlainText(); }
+  testing::FakePrompts prompts;
   Random random;
   Tchat chat;
-  QStringList boxes;
+  const QStringList& boxes = prompts.notices;
 };
 
 TEST(Tchat, JoiningLogsInWithTheAssignedNumber) {
@@ -188,10 +190,7 @@ TEST(Tchat, AFullHostEndsTheProgramAfterSayingSo) {
   ScriptedHost host;
   Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
   bool visibleAtTheBox = false;
-  w.chat.messageBox = [&](const QString& text) {
-    w.boxes << text;
-    visibleAtTheBox = w.chat.isVisible();
-  };
+  w.prompts.whileTold = [&] { visibleAtTheBox = w.chat.isVisible(); };
   w.chat.show();
   ASSERT_TRUE(host.accept());
   // As a full host does: the refusal, and the close right behind it.
@@ -207,8 +206,7 @@ TEST(Tchat, NoBoxLetsTheDispatcherRunInsideIt) {
   Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
   int depth = 0, deepest = 0;
   bool handledDuringTheBox = false;
-  w.chat.messageBox = [&](const QString& text) {
-    w.boxes << text;
+  w.prompts.whileTold = [&] {
     deepest = std::max(deepest, ++depth);
     QTest::qWait(100);  // a modal box runs the event loop until it is answered
     handledDuringTheBox = w.chatText().contains("differnt version");
@@ -336,12 +334,8 @@ TEST(Tchat, GameOptionsAndRestartingARunningGame) {
   Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
   Tgamestart gamestart(&w.chat);
   w.chat.attachWindows({nullptr, nullptr, &gamestart, nullptr, nullptr, nullptr, nullptr, nullptr});
-  QStringList questions;
-  bool answer = false;
-  w.chat.askYesNo = [&](const QString& text) {
-    questions << text;
-    return answer;
-  };
+  const QStringList& questions = w.prompts.questions;
+  w.prompts.answerYes = false;
   w.chat.show();
   ASSERT_TRUE(host.accept());
   host.send("CMD_sendlogininfo+1" + FF);
@@ -362,7 +356,7 @@ TEST(Tchat, GameOptionsAndRestartingARunningGame) {
   w.chat.menu().startGame->trigger();
   EXPECT_EQ(questions.size(), 1);
   EXPECT_FALSE(gamestart.isVisible());
-  answer = true;
+  w.prompts.answerYes = true;
   w.chat.menu().startGame->trigger();
   EXPECT_EQ(questions.size(), 2);
   EXPECT_TRUE(gamestart.isVisible());

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "clientservices.h"
+#include "fakeprompts.h"
 #include "messages.h"
 
 namespace kuvo::testing {
@@ -35,6 +36,7 @@ class FakeServices : public ClientServices {
   ClientState& state() override { return clientState; }
   PlayerSlots& playerSlots() override { return seats; }
   Random& random() override { return rng; }
+  Prompts& prompts() override { return dialogs; }
   void sendToHost(const std::string& message) override { sent.push_back(message); }
   void addlinetochat(const QString& line, Colour colour) override {
     chat << line;
@@ -62,6 +64,7 @@ class FakeServices : public ClientServices {
   PlayerSlots seats;
   Random rng;
   FakeTally fakeTally;
+  FakePrompts dialogs;
   std::vector<std::string> sent;
   QStringList chat;
   std::vector<Colour> chatColours;

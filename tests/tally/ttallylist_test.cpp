@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "fakeprompts.h"
 #include "tallyfile.h"
 
 namespace kuvo {
@@ -26,11 +28,7 @@ class TallyWindowTest : public ::testing::Test {
 
   std::unique_ptr<Ttallylist> open() {
     auto window = std::make_unique<Ttallylist>(nullptr, path());
-    window->askYesNo = [this](const QString& text) {
-      questions << text;
-      return answer;
-    };
-    window->showError = [this](const QString& text) { errors << text; };
+    window->setPrompts(prompts);
     window->setSlotSource([this] { return slotNames; }, [this] { return mynumber; });
     return window;
   }
@@ -65,9 +63,9 @@ class TallyWindowTest : public ::testing::Test {
   QTemporaryDir folder;
   QStringList slotNames = {"Me", "Ann", "Bob", "<Waiting>", "<Waiting>", "<Waiting>"};
   int mynumber = 1;
-  QMessageBox::StandardButton answer = QMessageBox::Yes;
-  QStringList questions;
-  QStringList errors;
+  testing::FakePrompts prompts;
+  const QStringList& questions = prompts.questions;
+  const QStringList& errors = prompts.errors;
 };
 
 TEST_F(TallyWindowTest, StartsEmptyWithItsCaptionAndSize) {
@@ -101,7 +99,7 @@ TEST_F(TallyWindowTest, StopFollowingAnsweredNoKeepsTheEntry) {
   auto w = open();
   w->loadchecklist();
   toggle(w->checklist, 0);
-  answer = QMessageBox::No;
+  prompts.answerYes = false;
   toggle(w->listbox_tally, 0);
   ASSERT_EQ(questions, QStringList{"This will delete Ann's Tally, Are you want to delete it?"});
   EXPECT_EQ(w->listbox_tally->item(0)->checkState(), Qt::Checked);
@@ -130,13 +128,13 @@ TEST_F(TallyWindowTest, ResetAnsweredNoChangesNothingYesWipes) {
   toggle(w->checklist, 0);
   w->addgame("addtomine");
   w->listbox_tally->setCurrentRow(0);
-  answer = QMessageBox::No;
+  prompts.answerYes = false;
   QTest::mouseClick(w->button_reset, Qt::LeftButton);
   EXPECT_EQ(questions, QStringList{"Are you sure you want to reset the Tally?"});
   EXPECT_EQ(w->mylabel[2]->text(), "1");
   EXPECT_EQ(w->listbox_tally->count(), 1);
 
-  answer = QMessageBox::Yes;
+  prompts.answerYes = true;
   QTest::mouseClick(w->button_reset, Qt::LeftButton);
   EXPECT_EQ(w->mylabel[1]->text(), "0");
   EXPECT_EQ(w->mylabel[2]->text(), "0");

@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+#include "fakeprompts.h"
 #include "tdownload.h"
 
 namespace kuvo {
@@ -148,14 +149,8 @@ class DownloadTest : public ::testing::Test {
     window.setSslConfiguration(trustingTheTestCa());
     // Most tests follow the installer to its start, as on Windows.
     window.setStartsInstaller(true);
-    window.launcher = [this](const QString& path, const QStringList& parameters) {
-      QFile file(path);
-      launches.push_back({path, parameters, label("infolabel"), label("infolabel3"),
-                          file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
-      return launcherAccepts;
-    };
+    window.setPrompts(prompts);
     QObject::connect(&window, &Tdownload::exitGameRequested, [this] { exits += 1; });
-    window.showMessage = [this](const QString& text) { messages << text; };
     window.show();
     // However a test goes wrong, the download is stopped after a while.
     safety.setSingleShot(true);
@@ -188,14 +183,26 @@ class DownloadTest : public ::testing::Test {
     EXPECT_FALSE(timedOut) << "the scripted transfer never ended by itself";
   }
 
+  // Keeps what the window showed and what the installer's file held when it was started.
+  struct LaunchRecorder : testing::FakePrompts {
+    explicit LaunchRecorder(DownloadTest& test) : test(test) {}
+    bool launch(const QString& path, const QStringList& parameters) override {
+      QFile file(path);
+      test.launches.push_back({path, parameters, test.label("infolabel"), test.label("infolabel3"),
+                               file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+      return acceptLaunches;
+    }
+    DownloadTest& test;
+  };
+
   QTemporaryDir folder;
+  LaunchRecorder prompts{*this};
   Tdownload window{nullptr};
   ScriptedServer server;
   QTimer safety;
   std::vector<Launch> launches;
-  QStringList messages;
+  const QStringList& messages = prompts.notices;
   int exits = 0;
-  bool launcherAccepts = true;
   bool timedOut = false;
 };
 
@@ -441,7 +448,7 @@ TEST_F(DownloadTest, AnAddressWithoutAFileNameDownloadsNothing) {
 }
 
 TEST_F(DownloadTest, InstallerThatWillNotStartShowsTheErrorAndTheGameGoesOn) {
-  launcherAccepts = false;
+  prompts.acceptLaunches = false;
   server.steps = {send(headers(200, "OK", 4) + "MZ!!")};
   download(server.url(QStringLiteral("/OrvelLobbySetup.exe")));
   ASSERT_EQ(launches.size(), 1u);
@@ -483,7 +490,7 @@ TEST_F(DownloadTest, PlayWithOthersWithoutTheLobbyOpensTheTableFinder) {
 }
 
 TEST_F(DownloadTest, PlayWithOthersStaysWhenTheLobbyWillNotStart) {
-  launcherAccepts = false;
+  prompts.acceptLaunches = false;
   const QString lobby = QDir(folder.path()).filePath(QStringLiteral("OrvelLobby"));
   QFile file(lobby);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "fakeprompts.h"
 #include "tabout.h"
 #include "thelp.h"
 #include "turl.h"
@@ -107,18 +108,14 @@ TEST_F(HelpTest, AboutAndDoneButtons) {
 class AboutTest : public ::testing::Test {
  protected:
   AboutTest() {
-    about.URL1.shellOpen = [this](const QUrl& url) {
-      opened << url.toString();
-      return shellAccepts;
-    };
-    about.showMessage = [this](const QString& text) { messages << text; };
+    about.setPrompts(prompts);
     about.show();
   }
 
   Tabout about{nullptr};
-  QStringList opened;
-  QStringList messages;
-  bool shellAccepts = true;
+  testing::FakePrompts prompts;
+  const QList<QUrl>& opened = prompts.opened;
+  const QStringList& messages = prompts.notices;
 };
 
 TEST_F(AboutTest, WindowAsDesigned) {
@@ -134,7 +131,7 @@ TEST_F(AboutTest, WindowAsDesigned) {
 TEST_F(AboutTest, LinkOpensTheMakersAddressOverHttp) {
   EXPECT_EQ(about.URL1.URLType(), TURL::utHttp);
   EXPECT_TRUE(about.openLink());
-  EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.orvel.example")});
+  EXPECT_EQ(opened, QList<QUrl>{QUrl(QStringLiteral("http://www.orvel.example"))});
 }
 
 TEST_F(AboutTest, ClickingTheAddressOrTheLogoOpensIt) {
@@ -142,7 +139,7 @@ TEST_F(AboutTest, ClickingTheAddressOrTheLogoOpensIt) {
   QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("image_aboutlogo")), Qt::LeftButton);
   EXPECT_EQ(opened.size(), 2);
   EXPECT_TRUE(messages.isEmpty());
-  shellAccepts = false;
+  prompts.acceptAddresses = false;
   QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("label_url")), Qt::LeftButton);
   EXPECT_EQ(messages, QStringList{QStringLiteral("Cannot open Webpage")});
 }
@@ -179,17 +176,13 @@ INSTANTIATE_TEST_SUITE_P(Types, TurlPrefixes,
 TEST(Turl, EmptyAddressOpensNothing) {
   TURL link;
   EXPECT_EQ(link.URLType(), TURL::utHttp);
-  int calls = 0;
-  link.shellOpen = [&calls](const QUrl&) {
-    ++calls;
-    return true;
-  };
-  EXPECT_FALSE(link.open());
-  EXPECT_EQ(calls, 0);
+  testing::FakePrompts prompts;
+  EXPECT_FALSE(link.open(prompts));
+  EXPECT_TRUE(prompts.opened.isEmpty());
   link.setURL(QStringLiteral("info@orvel.example"));
   link.setURLType(TURL::utMailto);
-  EXPECT_TRUE(link.open());
-  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(link.open(prompts));
+  EXPECT_EQ(prompts.opened, QList<QUrl>{QUrl(QStringLiteral("mailto:info@orvel.example"))});
 }
 
 }  // namespace
