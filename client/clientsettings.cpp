@@ -82,11 +82,12 @@ SettingsValues optionValues(const SettingsTargets& targets) {
   const bool turnNew = targets.sounds && targets.sounds->turnsound() == 1;
   const bool sounds = !targets.sounds || targets.sounds->playSoundsOn();
   const bool chatter = targets.sounds && targets.sounds->chatterSoundsOn();
+  const StartOptions* options = targets.startOptions;
   auto truth = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
   return {
       {key("Textsize"), QString::number(textSize)},
-      {key("Playtoscore"), targets.roundsText ? targets.roundsText() : QStringLiteral("3")},
-      {key("Timeperround"), targets.timeText ? targets.timeText() : QStringLiteral("0")},
+      {key("Playtoscore"), options ? options->roundsText() : QStringLiteral("3")},
+      {key("Timeperround"), options ? options->timeText() : QStringLiteral("0")},
       {key("Textcolor"), QString::fromStdString(colourToText(colour))},
       {key("Turnsound"), turnNew ? QStringLiteral("1") : QStringLiteral("0")},
       {key("Playsounds"), truth(sounds)},
@@ -162,8 +163,7 @@ void loadinifile(const QString& path, SettingsTargets& targets) {
                      std::max(1, coordinate("Height", defaultHeight)));
   // A place saved on a screen that is gone, or a size no screen holds, would
   // put the window out of reach.
-  const QRect bounds =
-      fitOnScreens(stored, targets.workAreas ? targets.workAreas() : screenAreas());
+  const QRect bounds = fitOnScreens(stored, targets.workAreas ? *targets.workAreas : screenAreas());
   if (targets.state) targets.state->savedbounds = bounds;
   setWindowBounds(targets.window, bounds);
 
@@ -172,13 +172,14 @@ void loadinifile(const QString& path, SettingsTargets& targets) {
   if (targets.chat) targets.chat->setChatColour(colour);
 
   const QString rounds = file.readText(key("Playtoscore"), QStringLiteral("3"));
-  if (const auto value = parseInt(rounds.toStdString()); value && targets.setRoundsPosition)
-    targets.setRoundsPosition(*value);
+  StartOptions* options = targets.startOptions;
+  if (const auto value = parseInt(rounds.toStdString()); value && options)
+    options->setRoundsPosition(*value);
   // The time goes to the host as it stands in the dialog: only a number the
   // dialog could have chosen is taken.
   const auto seconds = parseInt(file.readText(key("Timeperround"), QString()).toStdString());
   const bool secondsFit = seconds && *seconds >= kMinRoundSeconds && *seconds <= kMaxRoundSeconds;
-  if (targets.setTimePosition) targets.setTimePosition(secondsFit ? *seconds : 0);
+  if (options) options->setTimePosition(secondsFit ? *seconds : 0);
 
   if (targets.chat) {
     for (int n = 1; n <= kPhraseCount; ++n) {

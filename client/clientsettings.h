@@ -6,7 +6,7 @@
 // the file has always stored them.
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include "gamerules.h"
+#include "startoptions.h"
 
 class QWidget;
 
@@ -50,11 +51,10 @@ struct SettingsTargets {
   SoundBoard* sounds = nullptr;
   ClientState* state = nullptr;
   MenuActions* menu = nullptr;
-  std::function<QString()> roundsText, timeText;  // the game start dialog
-  std::function<void(int)> setRoundsPosition, setTimePosition;
+  StartOptions* startOptions = nullptr;  // the game start dialog
   // Where a window may go: the available area of each screen. Unset: the
-  // screens of this display.
-  std::function<QList<QRect>()> workAreas;
+  // screens of this display when the file is read.
+  std::optional<QList<QRect>> workAreas;
   // Unset: every save writes all options, as if the file had been read.
   SettingsSession* session = nullptr;
 };

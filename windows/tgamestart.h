@@ -3,7 +3,8 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
+
+#include "startoptions.h"
 
 class QLineEdit;
 
@@ -14,7 +15,7 @@ class PictureButton;
 class UpDown;
 }  // namespace windowart
 
-class Tgamestart : public QDialog {
+class Tgamestart : public QDialog, public StartOptions {
   Q_OBJECT
 
  public:
@@ -27,10 +28,11 @@ class Tgamestart : public QDialog {
 
   explicit Tgamestart(QWidget* mainWindow);
 
-  QString roundsText() const;
-  QString timeText() const;
-  void setRoundsPosition(int rounds);
-  void setTimePosition(int seconds);
+  // StartOptions
+  QString roundsText() const override;
+  QString timeText() const override;
+  void setRoundsPosition(int rounds) override;
+  void setTimePosition(int seconds) override;
 
  signals:
   // button_start was clicked; the dialog hides right after.

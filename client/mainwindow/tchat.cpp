@@ -325,15 +325,7 @@ SettingsTargets Tchat::settingsTargets() {
   targets.sounds = sounds_.get();
   targets.state = &state_;
   targets.menu = &menu_;
-  Tgamestart* dialog = windows_.gamestart;
-  targets.roundsText = [dialog] { return dialog ? dialog->roundsText() : QStringLiteral("3"); };
-  targets.timeText = [dialog] { return dialog ? dialog->timeText() : QStringLiteral("0"); };
-  targets.setRoundsPosition = [dialog](int rounds) {
-    if (dialog) dialog->setRoundsPosition(rounds);
-  };
-  targets.setTimePosition = [dialog](int seconds) {
-    if (dialog) dialog->setTimePosition(seconds);
-  };
+  targets.startOptions = windows_.gamestart;
   targets.session = &settingsSession_;
   return targets;
 }

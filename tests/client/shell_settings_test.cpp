@@ -31,7 +31,7 @@ void writeAll(const QString& path, const QByteArray& data) {
 }
 
 // A main window's worth of settings targets over a settings file of its own.
-struct SettingsRig {
+struct SettingsRig : StartOptions {
   SettingsRig()
       : window(testing::makeBoard()),
         chat(new ChatPanel(window.get(), services, menu.menu)),
@@ -43,14 +43,16 @@ struct SettingsRig {
     targets.sounds = sounds;
     targets.state = &services.clientState;
     targets.menu = &menu.menu;
-    targets.roundsText = [this] { return QString::number(rounds); };
-    targets.timeText = [this] { return timeText; };
-    targets.setRoundsPosition = [this](int n) { rounds = n; };
-    targets.setTimePosition = [this](int n) {
-      timePosition = n;
-      timeText = QString::number(n);
-    };
-    targets.workAreas = [] { return QList<QRect>{QRect(0, 0, 1920, 1080)}; };
+    targets.startOptions = this;
+    targets.workAreas = QList<QRect>{QRect(0, 0, 1920, 1080)};
+  }
+
+  QString roundsText() const override { return QString::number(rounds); }
+  QString timeText() const override { return shownTime; }
+  void setRoundsPosition(int n) override { rounds = n; }
+  void setTimePosition(int n) override {
+    timePosition = n;
+    shownTime = QString::number(n);
   }
 
   QString fileText() const { return QString::fromUtf8(readAll(path)); }
@@ -65,7 +67,7 @@ struct SettingsRig {
   SettingsTargets targets;
   int rounds = 5;
   int timePosition = -1;
-  QString timeText = QStringLiteral("unset");
+  QString shownTime = QStringLiteral("unset");
 };
 
 class SettingsTest : public ::testing::Test, public SettingsRig {};
@@ -77,7 +79,7 @@ TEST_F(SettingsTest, FirstRunDefaults) {
   EXPECT_EQ(chat->chatColour(), 0x00FFFFu);
   EXPECT_EQ(rounds, 3);
   EXPECT_EQ(timePosition, 0);
-  EXPECT_EQ(timeText, QStringLiteral("0"));
+  EXPECT_EQ(shownTime, QStringLiteral("0"));
   EXPECT_TRUE(sounds->playSoundsOn());
   EXPECT_TRUE(sounds->chatterSoundsOn());
   EXPECT_EQ(sounds->turnsound(), 0);
