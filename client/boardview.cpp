@@ -40,7 +40,6 @@ constexpr QRect kWinnerCaption{3, 11, 350, 22};
 
 constexpr unsigned kStatusColour = 0x95CDDD;
 constexpr unsigned kPullsColour = 0x346DA7;
-constexpr unsigned kClockStartColour = 0xB6E4E2;
 constexpr unsigned kWinnerColour = 0x346DA7;
 
 QFont boldPixels(int pixels) {
@@ -68,6 +67,28 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pixels, const QCol
   auto* label = new QLabel(parent);
   setupLabel(label, geometry, pixels, colour, alignment);
   return label;
+}
+
+void showHeading(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+void showClock(OutlinedLabel* text, PictureBox* bar, const TableModel& model) {
+  bar->resize(model.clockBarWidth(), kClockBar.height());
+  text->setColour(model.clockColour());
+  text->setText(model.clockText());
+}
+
+void showWinner(WinnerPanel* panel, QLabel* shadow, QLabel* caption, const QString& line) {
+  if (line.isEmpty()) {
+    panel->hide();
+    return;
+  }
+  shadow->setText(line);
+  caption->setText(line);
+  panel->show();
+  panel->raise();
 }
 
 }  // namespace
@@ -368,7 +389,8 @@ void WinnerPanel::paintEvent(QPaintEvent*) {
 
 // ---- BoardView ----
 
-BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& state)
+BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& state,
+                     const TableModel& model)
     : pictures(BoardPictures::instance()) {
   // Before any element exists: an interface, once made, is kept for good.
   installTableAccessibility();
@@ -382,7 +404,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_turn = new StatusLine(panel);
   setupLabel(label_turn, kStatusLine, 16, colourFromBgr(kStatusColour), Qt::AlignCenter);
   label_turn->setObjectName(QStringLiteral("label_turn"));
-  label_turn->setText(QCoreApplication::translate("kuvo::BoardView", "Welcome to Kuvo!"));
+  label_turn->setText(model.status());
 
   board = new BoardSurface(panel, kBoard, state, pictures.boardimage,
                            kBoard.topLeft() - kBoardImage.topLeft());
@@ -396,14 +418,14 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_playtoscore->setStyleSheet(
       QStringLiteral("QLabel { background: rgba(250, 240, 210, 235); border: 1px solid #8a6a30;"
                      " border-radius: 6px; padding: 0px 6px; }"));
-  setHeading(QCoreApplication::translate("kuvo::BoardView", "Round: 0 of 0"));
+  showHeading(label_playtoscore, model.heading());
 
   label_numrolls = makeLabel(panel, kPulls, 27, colourFromBgr(kPullsColour), Qt::AlignCenter);
   label_numrolls->setObjectName(QStringLiteral("label_numrolls"));
   label_numrolls->setStyleSheet(
       QStringLiteral("QLabel { background: rgba(250, 240, 210, 235); border: 1px solid #8a6a30;"
                      " border-radius: 8px; }"));
-  label_numrolls->setText(QStringLiteral("25"));
+  label_numrolls->setText(model.pulls());
 
   image_ball = new PictureBox(panel, kBall);
   image_ball->setObjectName(QStringLiteral("image_ball"));
@@ -436,8 +458,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   image_timer->setPicture(pictures.clockBar);
   label_timer = new OutlinedLabel(panel, kClockText, 16);
   label_timer->setObjectName(QStringLiteral("label_timer"));
-  label_timer->setColour(colourFromBgr(kClockStartColour));
-  label_timer->setText(QCoreApplication::translate("kuvo::BoardView", "Time: 0:00"));
+  showClock(label_timer, image_timer, model);
   label_numrolls->setAccessibleDescription(
       QCoreApplication::translate("kuvo::BoardView", "Pulls left"));
   label_playtoscore->setAccessibleDescription(
@@ -453,11 +474,19 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_winner1->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
   label_winner2->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
   panel_winner->hide();
-}
 
-void BoardView::setHeading(const QString& text) {
-  label_playtoscore->setText(text);
-  label_playtoscore->adjustSize();
+  // Each widget is the context of its connection: a panel closed before the
+  // table leaves no connection behind.
+  QObject::connect(&model, &TableModel::statusAnnounced, label_turn, &StatusLine::announce);
+  QObject::connect(&model, &TableModel::headingChanged, label_playtoscore,
+                   [label = label_playtoscore](const QString& text) { showHeading(label, text); });
+  QObject::connect(&model, &TableModel::pullsChanged, label_numrolls, &QLabel::setText);
+  QObject::connect(
+      &model, &TableModel::clockChanged, label_timer,
+      [text = label_timer, bar = image_timer, &model] { showClock(text, bar, model); });
+  QObject::connect(&model, &TableModel::winnerChanged, panel_winner,
+                   [panel = panel_winner, shadow = label_winner1, caption = label_winner2](
+                       const QString& line) { showWinner(panel, shadow, caption, line); });
 }
 
 void BoardView::describeDie(int die, int value, int bonus) {
@@ -492,10 +521,6 @@ void BoardView::describeDie(int die, int value, int bonus) {
           : QCoreApplication::translate("kuvo::BoardView", "Bonus %1: %2")
                 .arg(number)
                 .arg(bonusText));
-}
-
-void BoardView::setTimerBarWidth(int width) {
-  image_timer->resize(std::clamp(width, 0, kClockBarWidth), kClockBar.height());
 }
 
 void BoardView::setBallTop(int top) {

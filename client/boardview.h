@@ -1,7 +1,8 @@
 // The widgets of the game table on the board panel: the drawn board, the
 // dice, the pull ball and its track, the status line, the round heading, the
 // pulls counter, the round clock, the start button and the winner banner.
-// They only show what GameTable tells them and report mouse input back.
+// They only show what GameTable and its TableModel tell them and report
+// mouse input back.
 #pragma once
 
 #include <array>
@@ -13,6 +14,7 @@
 
 #include "gametablestate.h"
 #include "pictures.h"
+#include "tablemodel.h"
 
 namespace kuvo {
 
@@ -155,9 +157,10 @@ class StatusLine : public QLabel {
 };
 
 // All elements of the table, created on the board panel in their stacking
-// order (later ones lie over earlier ones).
+// order (later ones lie over earlier ones). The status line, heading, pulls,
+// clock and winner banner follow `model`; the rest is set by GameTable.
 struct BoardView {
-  BoardView(QWidget* panel, QWidget* clientArea, const TableState& state);
+  BoardView(QWidget* panel, QWidget* clientArea, const TableState& state, const TableModel& model);
 
   const BoardPictures& pictures;
   PictureBox* Image3 = nullptr;  // status line background
@@ -178,10 +181,8 @@ struct BoardView {
   QLabel* label_winner1 = nullptr;
   QLabel* label_winner2 = nullptr;
 
-  void setHeading(const QString& text);
   // Names die i and its bonus for screen readers from the codes shown.
   void describeDie(int die, int value, int bonus);
-  void setTimerBarWidth(int width);
   void setBallTop(int top);
   int ballTop() const;
 };

@@ -53,7 +53,7 @@ GameTable::GameTable(QWidget* board, QWidget* clientArea, ClientServices& servic
       menu_(menu),
       timer2_(timer2),
       turntime_(turntime),
-      view_(std::make_unique<BoardView>(board, clientArea, state_)) {
+      view_(std::make_unique<BoardView>(board, clientArea, state_, model_)) {
   connect(view_->board, &BoardSurface::mouseDown, this, &GameTable::boardMouseDown);
   connect(view_->image_ball, &PictureBox::pressed, this, [this] { image_ballMouseDown(); });
   connect(view_->image_ball, &PictureBox::moved, this, [this](QMouseEvent* event) {
@@ -78,11 +78,7 @@ GameTable::~GameTable() = default;
 // ---- small helpers ----
 
 void GameTable::setStatus(const QString& text) {
-  view_->label_turn->announce(text);
-}
-
-void GameTable::setNumrolls(const QString& text) {
-  view_->label_numrolls->setText(text);
+  model_.setStatus(text);
 }
 
 void GameTable::chat(const QString& text) {
@@ -129,7 +125,7 @@ bool GameTable::mustchoose() const {
 // ---- handlers ----
 
 void GameTable::startthegame(std::string_view payload) {
-  view_->panel_winner->hide();
+  model_.setWinner(QString());
   gameStarts();
   endPull();
   state_.roundopen = false;
@@ -142,7 +138,7 @@ void GameTable::startthegame(std::string_view payload) {
   const QString name = fromUtf8(reader.field());
   const auto rounds = reader.intField();
   if (!rounds) return;
-  view_->setHeading(tr("Round: 0 of%1").arg(*rounds));
+  model_.setHeading(tr("Round: 0 of%1").arg(*rounds));
   const std::string_view seconds = reader.field();
   state_.roundspergame = *rounds;
 
@@ -164,7 +160,7 @@ void GameTable::startthegame(std::string_view payload) {
   state_.roundtime = parseInt(seconds).value_or(0);
   if (state_.roundtime < 1) {
     state_.timerstep = 0;
-    view_->setTimerBarWidth(0);
+    model_.setClockBarWidth(0);
   } else {
     state_.timerstep = kClockBarWidth / state_.roundtime;
   }
@@ -191,7 +187,7 @@ void GameTable::startround(std::string_view payload) {
   GroupReader groups(payload);
   const auto round = groups.intField();
   if (!round) return;
-  view_->setHeading(tr("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
+  model_.setHeading(tr("Round: %1 of %2").arg(*round).arg(state_.roundspergame));
   gameStarts();
   // A pull left over from the last round will get no dice any more.
   endPull();
@@ -208,13 +204,13 @@ void GameTable::startround(std::string_view payload) {
     if (!validSlot(*slot)) continue;
     if (*slot == me) {
       state_.mypulls = *pulls;
-      setNumrolls(QString::number(*pulls));
+      model_.setPulls(QString::number(*pulls));
     }
     playerSlots().setPulls(*slot, *pulls > 0 ? QString::number(*pulls) : QString());
   }
 
   if (client().isSpectator()) {
-    setNumrolls(QStringLiteral("0"));
+    model_.setPulls(QStringLiteral("0"));
   } else {
     setStatus(tr("It's time to Kuvo!"));
     services_.playsounds(services_.turnSoundIsNew() ? QStringLiteral("turnnew")
@@ -230,7 +226,7 @@ void GameTable::startround(std::string_view payload) {
   if (state_.secondsleft > 0) {
     turntime_.start();
   } else {
-    view_->label_timer->setText(tr("No Time Limit"));
+    model_.setClockText(tr("No Time Limit"));
   }
 }
 
@@ -246,7 +242,7 @@ void GameTable::yourdice(std::string_view payload) {
   state_.mypulls = *pulls;
   playerSlots().setPulls(*slot, QString::number(*pulls));
   playerSlots().setCurrent(*slot, QString());
-  setNumrolls(QString::number(*pulls));
+  model_.setPulls(QString::number(*pulls));
 
   const auto& pictures = view_->pictures;
   while (groups.moreGroups()) {
@@ -332,12 +328,12 @@ void GameTable::choosedice(std::string_view payload) {
     default:
       mark(kTakenPlain);
       if (state_.mypulls != 0) {
-        setNumrolls(QString::number(state_.mypulls));
+        model_.setPulls(QString::number(state_.mypulls));
         playerSlots().setPulls(s, QString::number(state_.mypulls));
         setStatus(tr("PULL AGAIN!"));
       } else {
         setStatus(tr("No more Pulls left!"));
-        setNumrolls(QStringLiteral("0"));
+        model_.setPulls(QStringLiteral("0"));
         playerSlots().setPulls(s, QString());
       }
       services_.playsounds(QStringLiteral("placedice"));
@@ -440,7 +436,7 @@ void GameTable::loadstats(std::string_view payload) {
   state_.roundnumber = *round;
   const auto rounds = groups.intField();
   if (!rounds) return;
-  view_->setHeading(tr("Round: %1 of %2").arg(*round).arg(*rounds));
+  model_.setHeading(tr("Round: %1 of %2").arg(*round).arg(*rounds));
   state_.roundspergame = *rounds;
   setStatus(tr("Please Wait for Next Round!"));
 
@@ -481,10 +477,7 @@ bool GameTable::winner(std::string_view payload) {
   if (seated) services_.tally().addgame(w == me ? kWinnerIsMe : playerSlots().name(w));
 
   setStatus(line);
-  view_->label_winner1->setText(line);
-  view_->label_winner2->setText(line);
-  view_->panel_winner->show();
-  view_->panel_winner->raise();
+  model_.setWinner(line);
   chat(line);
   updateStartButton();
   return seated;
@@ -637,17 +630,17 @@ void GameTable::turntimeTimer() {
   state_.secondsleft = state_.secondsleft > 0 ? state_.secondsleft - 1 : 0;
   if (state_.secondsleft < 1) {
     state_.secondsleft = 0;
-    view_->label_timer->setText(tr("Time: 0:00"));
-    view_->setTimerBarWidth(0);
+    model_.setClockText(tr("Time: 0:00"));
+    model_.setClockBarWidth(0);
     return;
   }
   const long long width = static_cast<long long>(state_.timerstep) * state_.secondsleft;
-  view_->setTimerBarWidth(static_cast<int>(std::min<long long>(width, kClockBarWidth)));
-  view_->label_timer->setColour(
-      state_.secondsleft >= kPaleClockFrom ? QColor(Qt::black) : colourFromBgr(kPaleClockColour));
+  model_.setClockBarWidth(static_cast<int>(std::min<long long>(width, kClockBarWidth)));
+  model_.setClockColour(state_.secondsleft >= kPaleClockFrom ? QColor(Qt::black)
+                                                             : colourFromBgr(kPaleClockColour));
   const int s = state_.secondsleft;
   if (s == 20 || s == 15 || s <= 10) services_.playsounds(QStringLiteral("tick"));
-  view_->label_timer->setText(clockText(s));
+  model_.setClockText(clockText(s));
 }
 
 // ---- what the user sees ----
@@ -670,28 +663,28 @@ QWidget* GameTable::startButton() const {
   return view_->button_start;
 }
 QString GameTable::statusText() const {
-  return view_->label_turn->text();
+  return model_.status();
 }
 QString GameTable::headingText() const {
-  return view_->label_playtoscore->text();
+  return model_.heading();
 }
 QString GameTable::numrollsText() const {
-  return view_->label_numrolls->text();
+  return model_.pulls();
 }
 QString GameTable::timerText() const {
-  return view_->label_timer->text();
+  return model_.clockText();
 }
 QColor GameTable::timerColour() const {
-  return view_->label_timer->colour();
+  return model_.clockColour();
 }
 int GameTable::timerBarWidth() const {
-  return view_->image_timer->width();
+  return model_.clockBarWidth();
 }
 bool GameTable::winnerVisible() const {
-  return !view_->panel_winner->isHidden();
+  return !model_.winner().isEmpty();
 }
 QString GameTable::winnerText() const {
-  return view_->label_winner2->text();
+  return model_.winner();
 }
 QWidget* GameTable::boardWidget() const {
   return view_->board;

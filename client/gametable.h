@@ -18,6 +18,7 @@
 #include "clientservices.h"
 #include "gametablestate.h"
 #include "menuactions.h"
+#include "tablemodel.h"
 #include "timer.h"
 
 class QWidget;
@@ -74,6 +75,8 @@ class GameTable : public QObject {
   void turntimeTimer();
 
   const TableState& state() const { return state_; }
+  // The texts of the status line, heading, pulls, clock and winner banner.
+  const TableModel& model() const { return model_; }
   QWidget* startButton() const;
   // A game runs from its start (for a latecomer: from its state) to its winner.
   bool gameRunning() const { return gameRunning_; }
@@ -106,7 +109,6 @@ class GameTable : public QObject {
 
  private:
   void setStatus(const QString& text);
-  void setNumrolls(const QString& text);
   void setCellCode(int column, int row, int code);
   void clearDice();
   void chat(const QString& text);
@@ -125,6 +127,7 @@ class GameTable : public QObject {
   Timer& timer2_;
   Timer& turntime_;
   TableState state_;
+  TableModel model_;  // before view_, which follows it
   std::unique_ptr<BoardView> view_;
   bool gameRunning_ = false;
   int lastChoicePoints_ = 0;  // what the own last choice scored, for the clearing
