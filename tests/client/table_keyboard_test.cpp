@@ -2,6 +2,7 @@
 // a screen reader is told of the table.
 #include <QAccessible>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "playerslotspanel.h"
@@ -158,6 +159,20 @@ TEST_F(Accessible, TheStatusLineIsANotificationAndTheClockReadsItsText) {
   EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("It's time to Kuvo!"));
   EXPECT_EQ(accessibleText(table->view().label_timer, QAccessible::Name),
             QStringLiteral("No Time Limit"));
+}
+
+// A player who follows the table by screen reader hears every setting of
+// the status line, also a second "You must Pull first." in a row; the
+// status line's own change still comes once.
+TEST_F(Accessible, AnUnchangedStatusIsAnnouncedAgain) {
+  QSignalSpy announced(&table->model(), &TableModel::statusAnnounced);
+  QSignalSpy changed(&table->model(), &TableModel::statusChanged);
+  table->startround("1+1+20");
+  table->chooseCell(0, 0);
+  table->chooseCell(0, 0);
+  EXPECT_EQ(announced.count(), 3);
+  EXPECT_EQ(changed.count(), 2);
+  EXPECT_EQ(table->view().label_turn->text(), QStringLiteral("You must Pull first."));
 }
 
 }  // namespace
