@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName("kuvo-host");
+  QCoreApplication::setApplicationName(QStringLiteral("kuvo-host"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
 
   QCommandLineParser parser;
@@ -27,30 +27,32 @@ int main(int argc, char** argv) {
           .arg(kuvo::kGamePort));
   parser.addHelpOption();
   // -v asks for the log, so the version has only its long name.
-  QCommandLineOption versionOption("version", "Displays version information.");
+  QCommandLineOption versionOption(QStringLiteral("version"),
+                                   QStringLiteral("Displays version information."));
   parser.addOption(versionOption);
   QCommandLineOption verboseOption(
-      {"v", "verbose"},
-      "Also log what the table refuses: dropped, forged and malformed messages "
-      "(the kuvo.host category's debug output, on standard error).");
+      {QStringLiteral("v"), QStringLiteral("verbose")},
+      QStringLiteral("Also log what the table refuses: dropped, forged and malformed messages "
+                     "(the kuvo.host category's debug output, on standard error)."));
   parser.addOption(verboseOption);
   QCommandLineOption portOption(
-      {"p", "port"},
+      {QStringLiteral("p"), QStringLiteral("port")},
       QStringLiteral("Listen on PORT instead of %1 (0 picks a free one).").arg(kuvo::kGamePort),
-      "PORT", QString::number(kuvo::kGamePort));
+      QStringLiteral("PORT"), QString::number(kuvo::kGamePort));
   parser.addOption(portOption);
   QCommandLineOption seedOption(
-      "seed",
-      "Draw every board and die from SEED (0 to 18446744073709551615), so that "
-      "the same games played the same way replay exactly; for reproducing a game. "
-      "Without it every game starts from a fresh secret seed.",
-      "SEED");
+      QStringLiteral("seed"),
+      QStringLiteral("Draw every board and die from SEED (0 to 18446744073709551615), so that "
+                     "the same games played the same way replay exactly; for reproducing a game. "
+                     "Without it every game starts from a fresh secret seed."),
+      QStringLiteral("SEED"));
   parser.addOption(seedOption);
   QCommandLineOption nameOption(
-      "name",
-      "The table's name in the players' table finders (default: this machine's host name). "
-      "Finders ask over UDP at the table's port number; the table only answers.",
-      "TEXT");
+      QStringLiteral("name"),
+      QStringLiteral("The table's name in the players' table finders (default: this machine's "
+                     "host name). Finders ask over UDP at the table's port number; the table "
+                     "only answers."),
+      QStringLiteral("TEXT"));
   parser.addOption(nameOption);
   parser.process(app);
   if (parser.isSet(versionOption)) parser.showVersion();

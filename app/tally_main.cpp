@@ -69,7 +69,8 @@ int show(const QString& path) {
       nameWidth = std::max<int>(nameWidth, printable(name).size());
     }
     nameWidth = std::min(nameWidth, 40);
-    const QStringList headings = {"Games", "His", "Yours", "Neither"};
+    const QStringList headings = {QStringLiteral("Games"), QStringLiteral("His"),
+                                  QStringLiteral("Yours"), QStringLiteral("Neither")};
     text << "  " << QString().leftJustified(nameWidth) << "  Total                         "
          << "  Last session\n";
     text << "  " << QStringLiteral("Player").leftJustified(nameWidth);
@@ -88,25 +89,27 @@ int show(const QString& path) {
     }
   }
   text.flush();
-  return writeStdout(out.toUtf8()) ? 0 : fail("Cannot write to standard output");
+  return writeStdout(out.toUtf8()) ? 0 : fail(QStringLiteral("Cannot write to standard output"));
 }
 
 int unpack(const QString& path) {
   const QByteArray plain = kuvo::readContainerFile(path);
-  return writeStdout(plain) ? 0 : fail("Cannot write to standard output");
+  return writeStdout(plain) ? 0 : fail(QStringLiteral("Cannot write to standard output"));
 }
 
 int pack(const QString& path) {
   QFile in;
-  if (!in.open(stdin, QIODevice::ReadOnly)) return fail("Cannot read standard input");
+  if (!in.open(stdin, QIODevice::ReadOnly))
+    return fail(QStringLiteral("Cannot read standard input"));
   QByteArray plain;
   for (;;) {
     const QByteArray piece = in.read(1 << 20);
     if (piece.isEmpty()) break;
     plain += piece;
-    if (plain.size() > kMaxInputBytes) return fail("The input is too large for a tally file");
+    if (plain.size() > kMaxInputBytes)
+      return fail(QStringLiteral("The input is too large for a tally file"));
   }
-  if (in.error() != QFileDevice::NoError) return fail("Cannot read standard input");
+  if (in.error() != QFileDevice::NoError) return fail(QStringLiteral("Cannot read standard input"));
   kuvo::writeContainerFile(path, plain);
   return 0;
 }

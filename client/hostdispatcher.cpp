@@ -77,9 +77,10 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       break;
     case ToClient::HaveWrongVersion:
       services_.addlinetochat(
-          "0+" + QCoreApplication::translate("kuvo::Tchat",
-                                             "%1 has a different version of the game then you.")
-                     .arg(fromWire(payload)),
+          QStringLiteral("0+") +
+              QCoreApplication::translate("kuvo::Tchat",
+                                          "%1 has a different version of the game then you.")
+                  .arg(fromWire(payload)),
           state.systemcolor);
       break;
     case ToClient::WrongVersion:

@@ -116,14 +116,15 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
     // A peer that vanishes without a word is noticed in seconds, not minutes.
     enableKeepAlive(sock_);
   });
-  connect(&sock_, &QTcpSocket::disconnected, this, [this] { sockInfo("Socket Closed"); });
+  connect(&sock_, &QTcpSocket::disconnected, this,
+          [this] { sockInfo(QStringLiteral("Socket Closed")); });
   connect(&sock_, &QTcpSocket::errorOccurred, this, [this] {
     if (sock_.state() == QAbstractSocket::ConnectedState) return;
     // A try that failed, refused included (a router or a restarting program
     // on the way may refuse for a moment), is tried again on the next round.
     if (reconnecting_ && !sockWasConnected_) return;
     if (sockWasConnected_) {
-      sockInfo("Socket Closed");
+      sockInfo(QStringLiteral("Socket Closed"));
     } else if (!closing_) {
       // Without a table there is nothing this window can do.
       QString reason = sock_.errorString();
@@ -193,7 +194,7 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
   }
   if (windows_.tally) {
     const QString notice = windows_.tally->takeLoadNotice();
-    if (!notice.isEmpty()) addlinetochat("0+" + notice, state_.systemcolor);
+    if (!notice.isEmpty()) addlinetochat(QStringLiteral("0+") + notice, state_.systemcolor);
   }
   connect(chat_.get(), &ChatPanel::bannerClicked, this, [this] {
     if (windows_.about) windows_.about->openLink();
@@ -418,7 +419,8 @@ void Tchat::joinpress() {
   QString host = state_.hostaddress;
   quint16 port = gamePort_;
   const auto colon = host.lastIndexOf(QLatin1Char(':'));
-  const bool bracketed = host.startsWith(QLatin1Char('[')) && colon > 0 && host[colon - 1] == ']';
+  const bool bracketed =
+      host.startsWith(QLatin1Char('[')) && colon > 0 && host[colon - 1] == QLatin1Char(']');
   if (colon > 0 && (bracketed || host.indexOf(QLatin1Char(':')) == colon)) {
     bool ok = false;
     const uint value = host.mid(colon + 1).toUInt(&ok);
