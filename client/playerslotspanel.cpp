@@ -93,7 +93,7 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
     const int n = i + 1;
     const int top = kRowTops[static_cast<size_t>(i)];
     Row& r = rows_[static_cast<size_t>(i)];
-    r.rolls = textLabel(board, QStringLiteral("label_rolls%1").arg(n),
+    r.pulls = textLabel(board, QStringLiteral("label_rolls%1").arg(n),
                         QRect(kPullsRight - kPullsWidth, top, kPullsWidth, kRowHeight), big,
                         Qt::AlignRight | Qt::AlignVCenter);
     r.eyes = new QLabel(board);
@@ -104,10 +104,10 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
     r.name = textLabel(board, QStringLiteral("label_playername%1").arg(n),
                        QRect(kNameLeft, top, kNameWidth, kRowHeight), big);
     r.name->setProperty("slot", n);
-    r.score = textLabel(board, QStringLiteral("label_score%1").arg(n),
+    r.total = textLabel(board, QStringLiteral("label_score%1").arg(n),
                         QRect(kTotalLeft, top, kTotalWidth, kRowHeight), big);
-    r.bonus = textLabel(board, QStringLiteral("label_bonus%1").arg(n),
-                        QRect(kCurrentLeft, top, kCurrentWidth, kRowHeight), small);
+    r.current = textLabel(board, QStringLiteral("label_bonus%1").arg(n),
+                          QRect(kCurrentLeft, top, kCurrentWidth, kRowHeight), small);
     // Right-clicks on any name reach the filter; only slots 2..6 open the menu.
     // Tab reaches the names too, so the menu key opens it without a mouse.
     r.name->installEventFilter(this);
@@ -145,13 +145,13 @@ QLabel* PlayerSlotsPanel::nameLabel(int n) const {
   return row(n) ? row(n)->name : nullptr;
 }
 QLabel* PlayerSlotsPanel::pullsLabel(int n) const {
-  return row(n) ? row(n)->rolls : nullptr;
+  return row(n) ? row(n)->pulls : nullptr;
 }
 QLabel* PlayerSlotsPanel::totalLabel(int n) const {
-  return row(n) ? row(n)->score : nullptr;
+  return row(n) ? row(n)->total : nullptr;
 }
 QLabel* PlayerSlotsPanel::currentLabel(int n) const {
-  return row(n) ? row(n)->bonus : nullptr;
+  return row(n) ? row(n)->current : nullptr;
 }
 QLabel* PlayerSlotsPanel::watchingMark(int n) const {
   return row(n) ? row(n)->eyes : nullptr;
@@ -164,9 +164,9 @@ void PlayerSlotsPanel::showSlot(int n) {
   // The empty seat's mark is a name to the program, but words to the player.
   const QString shownName = slot.name == QLatin1String(kWaiting) ? tr(kWaiting) : slot.name;
   r->name->setText(shownName);
-  r->rolls->setText(slot.pulls);
-  r->score->setText(slot.total);
-  r->bonus->setText(slot.current);
+  r->pulls->setText(slot.pulls);
+  r->total->setText(slot.total);
+  r->current->setText(slot.current);
   r->eyes->setVisible(slot.watching);
 
   // A screen reader reads the whole row at its name; the figures beside it
@@ -214,7 +214,7 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
     } else {
       seats.setName(n, name);
       rows_[static_cast<size_t>(n - 1)].name->setVisible(true);
-      rows_[static_cast<size_t>(n - 1)].score->setVisible(true);
+      rows_[static_cast<size_t>(n - 1)].total->setVisible(true);
       if (flag == "1") seats.setWatching(n, true);
     }
   }

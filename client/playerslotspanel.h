@@ -48,11 +48,13 @@ class PlayerSlotsPanel : public QObject {
 
  private:
   struct Row {
-    QLabel* rolls = nullptr;
+    // The widgets keep their old object names: label_rolls<n>, image_eyes<n>,
+    // label_playername<n>, label_score<n>, label_bonus<n>.
+    QLabel* pulls = nullptr;
     QLabel* eyes = nullptr;
     QLabel* name = nullptr;
-    QLabel* score = nullptr;
-    QLabel* bonus = nullptr;
+    QLabel* total = nullptr;
+    QLabel* current = nullptr;
   };
 
   bool eventFilter(QObject* watched, QEvent* event) override;
