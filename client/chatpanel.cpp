@@ -364,9 +364,9 @@ void ChatPanel::connectMenu() {
 }
 
 int ChatPanel::styleFor(int number) {
-  // Numbers outside the senders 1..9 (a confused or hostile peer) fall back to
+  // Numbers outside the senders 1..kMaxConnections (a confused or hostile peer) fall back to
   // the client's own style rather than a style that does not exist.
-  return number >= 1 && number <= 9 ? number + 5 : 0;
+  return number >= 1 && number <= kMaxConnections ? number + 5 : 0;
 }
 
 void ChatPanel::addlinetochat(const QString& line, Colour colour) {
