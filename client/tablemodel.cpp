@@ -25,10 +25,7 @@ TableModel::TableModel()
       clockBarWidth_(kClockBarWidth) {}
 
 void TableModel::setStatus(const QString& text) {
-  if (text != status_) {
-    status_ = text;
-    emit statusChanged(text);
-  }
+  status_ = text;
   emit statusAnnounced(text);
 }
 

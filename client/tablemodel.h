@@ -34,15 +34,14 @@ class TableModel : public QObject {
   void setWinner(const QString& line);
 
  signals:
+  // Every setStatus, an unchanged text too: a second "PULL AGAIN!" is news to
+  // a player who follows the table by screen reader.
+  void statusAnnounced(const QString& text);
   // Each of these only when the value really changed.
-  void statusChanged(const QString& text);
   void headingChanged(const QString& text);
   void pullsChanged(const QString& text);
   void clockChanged();
   void winnerChanged(const QString& line);
-  // Every setStatus, an unchanged text too: a second "PULL AGAIN!" is news to
-  // a player who follows the table by screen reader.
-  void statusAnnounced(const QString& text);
 
  private:
   QString status_;
