@@ -20,6 +20,7 @@
 #include "random.h"
 #include "tcphost.h"
 #include "tserver.h"
+#include "waituntil.h"
 
 namespace kuvo {
 namespace {
@@ -60,11 +61,7 @@ TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
     EXPECT_EQ(got[0], i <= 9 ? "CMD_sendlogininfo+" + std::to_string(i) : "CMD_full+");
     clients.push_back(std::move(socket));
   }
-  QElapsedTimer clock;
-  clock.start();
-  while (clients[9]->state() != QAbstractSocket::UnconnectedState && clock.elapsed() < 3000)
-    QTest::qWait(5);
-  EXPECT_EQ(clients[9]->state(), QAbstractSocket::UnconnectedState);
+  EXPECT_TRUE(waitUntil([&] { return clients[9]->state() == QAbstractSocket::UnconnectedState; }));
 
   // Login and a chat relayed back to the sender over the wire.
   clients[0]->write(("CMD_logininfo+1+2.0.4+Ann" + FF + FF).c_str());
@@ -79,9 +76,7 @@ TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
 
   // A client that drops its connection frees its slot for the next one.
   clients[3]->abort();
-  clock.restart();
-  while (host.server().table().players[4].connected && clock.elapsed() < 3000) QTest::qWait(5);
-  EXPECT_FALSE(host.server().table().players[4].connected);
+  EXPECT_TRUE(waitUntil([&] { return !host.server().table().players[4].connected; }));
   QTcpSocket again;
   again.connectToHost(QHostAddress::LocalHost, host.port());
   ASSERT_TRUE(again.waitForConnected(3000));
@@ -109,7 +104,8 @@ TEST(TcpHostTest, DropsAPeerThatNeverReadsWhatItIsSent) {
   }
   reader.write(("CMD_logininfo+1+2.0.4+Ann" + FF).c_str());
   sink.write(("CMD_logininfo+2+2.0.4+Sid" + FF).c_str());
-  QTest::qWait(50);
+  const auto& players = host.server().table().players;
+  ASSERT_TRUE(waitUntil([&] { return players[1].name == "Ann" && players[2].name == "Sid"; }));
   // Qt stops taking bytes off the wire for the sink: the kernel's buffers
   // fill, then the host's.
   sink.setReadBufferSize(1);
