@@ -128,15 +128,27 @@ TEST(Tchat, PhraseButtonsRestAfterEachPhrase) {
 
 TEST(Tchat, DispatchesOneMessagePerTickByExactName) {
   ScriptedHost host;
-  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  ClientIntervals byHand;
+  byHand.dispatcher = std::chrono::hours(1);  // the test gives every tick itself
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort(), 1, byHand);
   w.chat.show();
   ASSERT_TRUE(host.accept());
   host.send("CMD_sendlogininfo+3" + FF + "CMD_wrongversion+" + FF + "cmd_wrongversion+" + FF +
             "CMD_havewrongversion+Bob" + FF + "CMD_wrongversion" + FF);
-  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("Bob has a different"); }));
-  QTest::qWait(20);
-  EXPECT_EQ(w.chatText().count("You have a differnt version of the game then the host."), 1);
-  EXPECT_TRUE(w.chatText().contains("Bob has a different version of the game then you."));
+  const QString ours = "You have a differnt version of the game then the host.";
+  const QString bobs = "Bob has a different version of the game then you.";
+  // What the chat holds after each tick: names match exactly, case and "+" included.
+  const struct {
+    int mynumber, ourLines;
+    bool bobsLine;
+  } afterTick[] = {{3, 0, false}, {3, 1, false}, {3, 1, false}, {3, 1, true}, {3, 1, true}};
+  for (std::size_t tick = 0; tick < std::size(afterTick); ++tick) {
+    ASSERT_TRUE(waitUntil([&] { return !w.chat.queueEmpty(); })) << "tick " << tick;
+    w.chat.processsocktimer();
+    EXPECT_EQ(w.chat.state().mynumber, afterTick[tick].mynumber) << "tick " << tick;
+    EXPECT_EQ(w.chatText().count(ours), afterTick[tick].ourLines) << "tick " << tick;
+    EXPECT_EQ(w.chatText().contains(bobs), afterTick[tick].bobsLine) << "tick " << tick;
+  }
   EXPECT_TRUE(w.chat.queueEmpty());
 }
 
