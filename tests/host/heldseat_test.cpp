@@ -178,6 +178,8 @@ TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
   // A stranger waits in the spare entry and finds the table full.
   auto& stranger = connect();
   EXPECT_EQ(stranger.slot, kReclaimEntry);
+  say(*ann, "CMD_kickhim+1+10+");  // the spare entry is no seat to remove anybody from
+  EXPECT_FALSE(stranger.closed);
   say(stranger, "CMD_logininfo+10+2.0.4+Eve" + FF);
   EXPECT_TRUE(stranger.closed);
   EXPECT_EQ(stranger.take(), (std::vector<std::string>{"CMD_sendlogininfo+10", "CMD_full+"}));

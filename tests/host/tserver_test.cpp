@@ -149,7 +149,10 @@ TEST_F(HostTest, MessagesThatClaimAnotherSlotOrCarryJunkAreDropped) {
 
 TEST_F(HostTest, OutOfRangeFieldsFromTheHostingPlayerDoNothing) {
   auto& ann = login("Ann");
+  say(ann, "CMD_startgame+Ann+3+0+");  // choices are looked at only while a game is on
   ann.take();
+  auto& me = server.table().players[1];
+  me.mayroll = false;
   for (const char* text :
        {"CMD_kickhim+1+0+", "CMD_kickhim+1+10+", "CMD_kickhim+1+-5+", "CMD_kickhim+1+2147483647+",
         "CMD_kickhim+1+abc+", "CMD_justwatch+0+2", "CMD_justwatch+7+2", "CMD_justwatch+99+1",
@@ -158,6 +161,11 @@ TEST_F(HostTest, OutOfRangeFieldsFromTheHostingPlayerDoNothing) {
   }
   EXPECT_TRUE(ann.take().empty());
   EXPECT_FALSE(ann.closed);
+  // Every choice on the board, taken or not, lets the computer pull again;
+  // none of those above got that far.
+  EXPECT_FALSE(me.mayroll);
+  say(ann, "CMD_choosedice+1+4+4+");
+  EXPECT_TRUE(me.mayroll);
 }
 
 TEST_F(HostTest, OnlyTheHostingPlayerRemovesPlayers) {
