@@ -23,22 +23,15 @@ class FakePrompts : public Prompts {
     questions << text;
     return answerYes;
   }
-  std::optional<QColor> chooseColour(QWidget*, const QColor& current) override {
-    shownColours.push_back(current);
-    return colour;
-  }
+  std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
   bool openUrl(const QUrl& address) override {
     opened << address;
     return acceptAddresses;
   }
-  bool launch(const QString& path, const QStringList& parameters) override {
-    launched << (QStringList{path} + parameters).join(QLatin1Char(' '));
-    return acceptLaunches;
-  }
+  bool launch(const QString&, const QStringList&) override { return acceptLaunches; }
 
-  QStringList notices, errors, questions, launched;
+  QStringList notices, errors, questions;
   QList<QUrl> opened;
-  QList<QColor> shownColours;
   bool answerYes = true;
   std::optional<QColor> colour;  // nothing: the choice is cancelled
   bool acceptAddresses = true;
