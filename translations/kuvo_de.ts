@@ -396,8 +396,8 @@
         <translation>&amp;Adresse:</translation>
     </message>
     <message>
-        <source>host name or address, :port if not 7772</source>
-        <translation>Rechnername oder Adresse, :Port, falls nicht 7772</translation>
+        <source>host name or address, :port if not %1</source>
+        <translation>Rechnername oder Adresse, :Port, falls nicht %1</translation>
     </message>
     <message>
         <source>Join</source>

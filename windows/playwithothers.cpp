@@ -76,7 +76,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   auto* addressLabel = new QLabel(tr("&Address:"), this);
   address_ = new QLineEdit(this);
   address_->setObjectName(QStringLiteral("address"));
-  address_->setPlaceholderText(tr("host name or address, :port if not 7772"));
+  address_->setPlaceholderText(tr("host name or address, :port if not %1").arg(kGamePort));
   addressLabel->setBuddy(address_);
   fields->addWidget(nameLabel, 0, 0);
   fields->addWidget(name_, 0, 1);

@@ -33,7 +33,7 @@ class PlayWithOthers : public QDialog {
   void hostClicked();
 
  signals:
-  // `address` is a host name or address, with ":port" when it is not 7772.
+  // `address` is a host name or address, with ":port" when it is not the game port.
   void joinRequested(const QString& name, const QString& address);
   void hostRequested(const QString& name);
 

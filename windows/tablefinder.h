@@ -5,7 +5,7 @@
 //
 // Where it looks: when KUVO_DISCOVERY is set, only at the addresses it lists
 // (comma-separated host[:port]); otherwise at the IPv4 broadcast address of
-// every interface that is up, and at 255.255.255.255, all on port 7772.
+// every interface that is up, and at 255.255.255.255, all on the game port.
 #pragma once
 
 #include <chrono>
