@@ -148,6 +148,11 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
     case ToClient::OutTime:
       table_.outtime(payload);
       break;
+    case ToClient::SeatKept:
+    case ToClient::SeatBack:
+    case ToClient::Removed:
+    case ToClient::TableClosed:
+      break;
   }
 }
 

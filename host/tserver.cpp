@@ -244,6 +244,8 @@ void TServer::dispatch(const QueuedMessage& message) {
       // Taken as it arrives, never queued: the close right behind it must
       // find the seat already given up.
       break;
+    case ToHost::Extensions:
+      break;
   }
 }
 

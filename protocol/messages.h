@@ -46,8 +46,9 @@ enum class ToHost {
   PullHandle,
   ChooseDice,
   PlayASound,
-  Leaving,  // extension
-  Reclaim,  // extension
+  Leaving,     // extension
+  Reclaim,     // extension
+  Extensions,  // extension
 };
 
 // The messages the host sends to a client.
@@ -74,9 +75,13 @@ enum class ToClient {
   ChatRelay,
   ActionRelay,
   PlayASoundRelay,
-  Moderator,  // extension
-  SeatKey,    // extension
-  SendOff,    // extension
+  Moderator,    // extension
+  SeatKey,      // extension
+  SendOff,      // extension
+  SeatKept,     // extension
+  SeatBack,     // extension
+  Removed,      // extension
+  TableClosed,  // extension
 };
 
 template <typename Id>
@@ -103,6 +108,10 @@ inline constexpr std::array kToHostCatalogue = {
     // extension: the answer to "CMD_sendlogininfo" of a player coming back
     // after a dropped connection, instead of a login; the key of its seat
     MessageSpec<ToHost>{ToHost::Reclaim, "CMD_reclaim", "slot; key"},
+    // extension: sent by a client right after its login or its return: it
+    // reads the typed notices below (level 1), so the host sends it those
+    // instead of their plain chat lines
+    MessageSpec<ToHost>{ToHost::Extensions, "CMD_extensions", "slot; level; empty"},
 };
 
 inline constexpr std::array kToClientCatalogue = {
@@ -143,6 +152,19 @@ inline constexpr std::array kToClientCatalogue = {
     // extension: the host closes this connection on purpose (removed, table
     // ended, return refused): the client must not try to come back
     MessageSpec<ToClient>{ToClient::SendOff, "CMD_leaving", "slot; empty"},
+    // extension: to clients that sent "CMD_extensions": the player of `slot`
+    // lost the connection and the seat is kept this many seconds; others get
+    // the same news as a plain chat line
+    MessageSpec<ToClient>{ToClient::SeatKept, "CMD_seatkept", "slot; seconds; empty"},
+    // extension: as above: the player of `slot` is back in the kept seat
+    MessageSpec<ToClient>{ToClient::SeatBack, "CMD_seatback", "slot; empty"},
+    // extension: to everyone, before the removed player is sent off: who
+    // removed whom
+    MessageSpec<ToClient>{ToClient::Removed, "CMD_removed",
+                          "moderator's slot; removed slot; empty"},
+    // extension: to everyone, before the table's connections are closed on
+    // purpose: the slot of the player who closed it, 0 for the table itself
+    MessageSpec<ToClient>{ToClient::TableClosed, "CMD_tableclosed", "slot; empty"},
 };
 
 namespace detail {
