@@ -1,5 +1,7 @@
 // Round trip of a chat line through a real host on loopback: a client sends
-// CMD_chat and waits for the host's relay of it. Prints p50 and p99.
+// CMD_chat and waits for the host's relay of it. Prints p50 and p99. The
+// host's relay limit would drop every line past its burst, so the benchmark
+// lifts it: it measures the relay, not the limit (flood_bench measures that).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   kuvo::Random random(1);
   kuvo::TcpHost host(random);
+  constexpr int kRounds = 500;
+  host.server().setRelayLimit(kRounds, kRounds);
   if (!host.listen(0, QHostAddress::LocalHost)) return 1;
   QTcpSocket client;
   client.connectToHost(QHostAddress::LocalHost, host.port());
@@ -49,14 +53,16 @@ int main(int argc, char** argv) {
   client.write(login.data(), static_cast<qint64>(login.size()));
   if (!waitFor(client, pending, "CMD_newplayerinfo+1+Ann+0")) return 1;
 
-  constexpr int kRounds = 500;
   std::vector<double> micros;
   for (int i = 0; i < kRounds; ++i) {
     const std::string text = "line " + std::to_string(i) + "|clRed";
     const std::string message = kuvo::build(kuvo::ToHost::Chat, {1, text});
     const auto start = std::chrono::steady_clock::now();
     client.write(message.data(), static_cast<qint64>(message.size()));
-    if (!waitFor(client, pending, "CMD_chat+1+Ann chats: " + text)) return 1;
+    if (!waitFor(client, pending, "CMD_chat+1+Ann chats: " + text)) {
+      std::fprintf(stderr, "no relay of line %d within 5 s\n", i);
+      return 1;
+    }
     micros.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count());

@@ -47,6 +47,9 @@ class TServer {
   // A steady clock in milliseconds for the relay limit, the login timeout and
   // kept seats; the default is the system's steady clock.
   void setClock(Clock clock) { clock_ = std::move(clock); }
+  // The relay limit of every connection, for a benchmark that measures the
+  // relay itself rather than the limit.
+  void setRelayLimit(int burst, int perSecond) { relayLimits_.fill(TokenBucket(burst, perSecond)); }
 
   // A new connection. Returns its slot 1..9; returns 0 when no slot is free,
   // in which case the connection has been sent "CMD_full+" and closed.

@@ -180,7 +180,7 @@ TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
   EXPECT_EQ(stranger.slot, kReclaimEntry);
   say(*ann, "CMD_kickhim+1+10+");  // the spare entry is no seat to remove anybody from
   EXPECT_FALSE(stranger.closed);
-  say(stranger, "CMD_logininfo+10+2.0.4+Eve" + FF);
+  say(stranger, "CMD_logininfo+10+" + std::string(kVersion) + "+Eve" + FF);
   EXPECT_TRUE(stranger.closed);
   EXPECT_EQ(stranger.take(), (std::vector<std::string>{"CMD_sendlogininfo+10", "CMD_full+"}));
   EXPECT_TRUE(ann->take().empty());

@@ -74,7 +74,8 @@ class HostTest : public ::testing::Test {
   void drain() {
     for (int i = 0; i < 10000 && socktimer.isActive(); ++i) server.socktimerTimer();
   }
-  FakeConnection& login(const std::string& name, const std::string& version = "2.0.4") {
+  FakeConnection& login(const std::string& name,
+                        const std::string& version = std::string(kVersion)) {
     auto& c = connect();
     say(c, "CMD_logininfo+" + std::to_string(c.slot) + "+" + version + "+" + name + FF);
     return c;

@@ -64,7 +64,7 @@ TEST(TcpHostTest, ServesNineClientsOverLoopbackAndTurnsTheTenthAway) {
   EXPECT_TRUE(waitUntil([&] { return clients[9]->state() == QAbstractSocket::UnconnectedState; }));
 
   // Login and a chat relayed back to the sender over the wire.
-  clients[0]->write(("CMD_logininfo+1+2.0.4+Ann" + FF + FF).c_str());
+  clients[0]->write(("CMD_logininfo+1+" + std::string(kVersion) + "+Ann" + FF + FF).c_str());
   // The others are connected but have not logged in: they are listed without names.
   EXPECT_EQ(readMessages(*clients[0], 3),
             (std::vector<std::string>{"CMD_newplayerinfo+1+Ann+0",
@@ -102,8 +102,8 @@ TEST(TcpHostTest, DropsAPeerThatNeverReadsWhatItIsSent) {
     ASSERT_TRUE(s->waitForConnected(3000));
     ASSERT_EQ(readMessages(*s, 1).size(), 1u);
   }
-  reader.write(("CMD_logininfo+1+2.0.4+Ann" + FF).c_str());
-  sink.write(("CMD_logininfo+2+2.0.4+Sid" + FF).c_str());
+  reader.write(("CMD_logininfo+1+" + std::string(kVersion) + "+Ann" + FF).c_str());
+  sink.write(("CMD_logininfo+2+" + std::string(kVersion) + "+Sid" + FF).c_str());
   const auto& players = host.server().table().players;
   ASSERT_TRUE(waitUntil([&] { return players[1].name == "Ann" && players[2].name == "Sid"; }));
   // Qt stops taking bytes off the wire for the sink: the kernel's buffers

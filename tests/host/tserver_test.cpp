@@ -120,23 +120,23 @@ TEST_F(HostTest, MessagesThatClaimAnotherSlotOrCarryJunkAreDropped) {
   auto& cy = login("Cy");
   clearAll();
   const std::string junk[] = {
-      "CMD_chat+1+I am Ann|clRed",      // Bob speaking as Ann
-      "CMD_action+3+x|clRed",           // as Cy
-      "CMD_playasound+1+wave1+",        //
-      "CMD_logininfo+1+2.0.4+Mallory",  // log in over slot 1
-      "CMD_kickhim+2+1+",               // only slot 1 may remove
-      "CMD_kickhim+1+3+",               // claims slot 1
-      "CMD_justwatch+3+2",              // somebody else's watch switch
-      "CMD_startgame+Bob+3+0+",         // only the hosting player starts
-      "CMD_chat+abc+x",                 // not a number
-      "CMD_chat+99999999999+x",         //
-      "CMD_pullhandle+1+",              //
-      "CMD_choosedice+1+2+3+",          //
-      "cmd_chat+2+lower case name",     //
-      "CMD_chat",                       // no "+"
-      "",                               //
-      "+2+no name",                     //
-      "CMD_nosuchthing+2+",             //
+      "CMD_chat+1+I am Ann|clRed",                              // Bob speaking as Ann
+      "CMD_action+3+x|clRed",                                   // as Cy
+      "CMD_playasound+1+wave1+",                                //
+      "CMD_logininfo+1+" + std::string(kVersion) + "+Mallory",  // log in over slot 1
+      "CMD_kickhim+2+1+",                                       // only slot 1 may remove
+      "CMD_kickhim+1+3+",                                       // claims slot 1
+      "CMD_justwatch+3+2",                                      // somebody else's watch switch
+      "CMD_startgame+Bob+3+0+",                                 // only the hosting player starts
+      "CMD_chat+abc+x",                                         // not a number
+      "CMD_chat+99999999999+x",                                 //
+      "CMD_pullhandle+1+",                                      //
+      "CMD_choosedice+1+2+3+",                                  //
+      "cmd_chat+2+lower case name",                             //
+      "CMD_chat",                                               // no "+"
+      "",                                                       //
+      "+2+no name",                                             //
+      "CMD_nosuchthing+2+",                                     //
   };
   for (const auto& text : junk) say(bob, text);
   EXPECT_TRUE(ann.take().empty());
@@ -383,7 +383,7 @@ TEST_F(HostTest, NamesAreCleanedBeforeAnybodySeesThem) {
     ann.take();
     auto& newcomer = connect();
     ASSERT_EQ(newcomer.slot, 2);
-    say(newcomer, "CMD_logininfo+2+2.0.4+" + c.sent);
+    say(newcomer, "CMD_logininfo+2+" + std::string(kVersion) + "+" + c.sent);
     EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_newplayerinfo+2+" + c.shown + "+0"});
     EXPECT_EQ(server.table().players[2].name, c.shown);
     newcomer.close();
@@ -565,8 +565,9 @@ TEST(HostDepartureTest, QueuedMessagesOfAGoneConnectionNeitherHoldNorImpersonate
     std::string message;  // %s = the slot
   };
   const std::vector<Case> cases = {
-      {"login, slot left free", false, "CMD_logininfo+%s+2.0.4+Ghost" + FF},
-      {"login, slot taken again", true, "CMD_logininfo+%s+2.0.4+Ghost" + FF},
+      {"login, slot left free", false, "CMD_logininfo+%s+" + std::string(kVersion) + "+Ghost" + FF},
+      {"login, slot taken again", true,
+       "CMD_logininfo+%s+" + std::string(kVersion) + "+Ghost" + FF},
       {"chat, slot taken again", true, "CMD_chat+%s+I am Ghost|clRed"},
       {"action, slot taken again", true, "CMD_action+%s+is Ghost|clRed"},
       {"sound, slot taken again", true, "CMD_playasound+%s+wave3+"},
@@ -586,7 +587,7 @@ TEST(HostDepartureTest, QueuedMessagesOfAGoneConnectionNeitherHoldNorImpersonate
       for (int i = 0; i < 1000 && socktimer.isActive(); ++i) server.socktimerTimer();
     };
     auto& ann = connect();
-    server.Sock1Read(ann.slot, "CMD_logininfo+1+2.0.4+Ann" + FF);
+    server.Sock1Read(ann.slot, "CMD_logininfo+1+" + std::string(kVersion) + "+Ann" + FF);
     drain();
     auto& ghost = connect();
     std::string text = c.message;

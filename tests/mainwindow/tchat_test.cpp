@@ -79,7 +79,8 @@ TEST(Tchat, JoiningLogsInWithTheAssignedNumber) {
   EXPECT_TRUE(w.chatText().contains("Loading Multi-player Game.. Please Wait."));
   EXPECT_FALSE(w.chat.state().amhost);
   host.send("CMD_sendlogininfo+3" + FF);
-  EXPECT_EQ(host.receive(27), "CMD_logininfo+3+2.0.4+Ann" + FF + FF);
+  const std::string login = "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF;
+  EXPECT_EQ(host.receive(login.size()), login);
   EXPECT_TRUE(w.chat.state().loggedin);
   EXPECT_EQ(w.chat.state().mynumber, 3);
 }
@@ -107,7 +108,7 @@ TEST(Tchat, PhraseButtonsRestAfterEachPhrase) {
   w.chat.show();
   ASSERT_TRUE(host.accept());
   host.send("CMD_sendlogininfo+3" + FF);
-  const std::string login = "CMD_logininfo+3+2.0.4+Ann" + FF + FF;
+  const std::string login = "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF;
   ASSERT_EQ(host.receive(login.size()), login);
   auto* button = qobject_cast<QAbstractButton*>(w.chat.chat().phraseButton(1));
   ASSERT_NE(button, nullptr);
