@@ -368,6 +368,12 @@ TEST_F(HostTest, NamesAreCleanedBeforeAnybodySeesThem) {
       {"\x1B[31mRed\x07", "[31mRed"},
       {"", "Player 2"},
       {" \t\r\n+|", "Player 2"},
+      // The names the clients give an empty seat and the computer's.
+      {"<Waiting>", "Player 2"},
+      {" <wAITING> ", "Player 2"},
+      {"Rovi", "Player 2"},
+      {"rOVI", "Player 2"},
+      {"Rovi2", "Rovi2"},
       {e40, e40.substr(0, 64)},                                    // 32 characters, not 32 bytes
       {std::string(31, 'a') + " xyz", std::string(31, 'a')},       // no blank left at the cut
       {"Bad\xC3(", "Bad\xEF\xBF\xBD("},                            // a cut sequence
