@@ -452,10 +452,13 @@ void TServer::sendOff(int slot) {
   p.conn->close();
 }
 
-void TServer::closeTable() {
+void TServer::closeTable(int closer) {
+  log(closer == 0 ? std::string("The table is closed")
+                  : "The table is closed by slot " + std::to_string(closer));
   for (int slot = 1; slot <= kReclaimEntry; ++slot) {
     auto& p = table_.players[slot];
     if (!p.connected || !p.conn) continue;
+    p.conn->send(build(ToClient::TableClosed, {closer, ""}));
     p.conn->send(build(ToClient::SendOff, {slot, ""}));
     leaving_[slot] = true;
   }

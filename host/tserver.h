@@ -57,9 +57,10 @@ class TServer {
   // Must be reported once per connection. A seated player's connection lost
   // during a game keeps the seat for a while; see held().
   void connectionClosed(int slot);
-  // The table ends on purpose: every connection is told not to come back
+  // The table ends on purpose: every connection is told who closed it (the
+  // slot of the hosting player, 0 for the table itself) and not to come back,
   // before its owner closes it.
-  void closeTable();
+  void closeTable(int closer);
 
   // One message off the queue per tick; the timer runs only while messages wait.
   void socktimerTimer();

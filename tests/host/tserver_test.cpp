@@ -195,6 +195,17 @@ TEST_F(HostTest, OnlyTheHostingPlayerRemovesPlayers) {
   EXPECT_EQ(server.table().players[3].name, "");
 }
 
+TEST_F(HostTest, AClosedTableSaysWhoClosedItBeforeTheSendOff) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& silent = connect();  // not logged in yet: told all the same
+  clearAll();
+  server.closeTable(1);
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+1+"}));
+  EXPECT_EQ(bob.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+2+"}));
+  EXPECT_EQ(silent.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+3+"}));
+}
+
 TEST_F(HostTest, JustWatchNeedsAGameToSwitchOn) {
   auto& ann = login("Ann");
   auto& bob = login("Bob");
