@@ -10,6 +10,7 @@
 #include "logging.h"
 #include "random.h"
 #include "tcphost.h"
+#include "termination.h"
 #include "version.h"
 
 int main(int argc, char** argv) {
@@ -89,5 +90,11 @@ int main(int argc, char** argv) {
   }
   std::printf("Kuvo host listening on port %u\n", static_cast<unsigned>(host.port()));
   std::fflush(stdout);
+  // Ended by a signal, the table itself closes: the players are told so and
+  // do not try to come back.
+  kuvo::onTerminationRequest([&host] {
+    host.closeTable(0);
+    QCoreApplication::quit();
+  });
   return app.exec();
 }

@@ -30,6 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (server.held(slot) && p.conn) std::abort();
     if (p.conn && static_cast<const kuvo::fuzz::FuzzConnection*>(p.conn)->closed) std::abort();
     if (!p.connected && !p.name.empty()) std::abort();
+    // An emptied seat is out of the game; the computer holds slot 2.
+    if (kuvo::PlayerTable::isPlayerSlot(slot) && slot != kuvo::kComputerSlot && !p.connected &&
+        (p.score != 0 || p.roundscore != 0))
+      std::abort();
   }
   if (table.host.roundnumber < 0) std::abort();
   return 0;

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fields.h"
 #include "manualtimer.h"
 #include "tserver.h"
 
@@ -33,6 +34,12 @@ class FuzzConnection : public HostConnection {
   explicit FuzzConnection(TServer& server) : server_(server) {}
   void send(std::string_view bytes) override {
     if (closed) std::abort();  // the host sends only to live connections
+    // The winner is a seat somebody holds: a player, a kept seat or the computer.
+    if (bytes.starts_with("CMD_winner+")) {
+      const auto winner = parseInt(FieldReader(bytes.substr(11)).field());
+      if (!winner || !PlayerTable::isPlayerSlot(*winner)) std::abort();
+      if (*winner != kComputerSlot && !server_.table().players[*winner].connected) std::abort();
+    }
     sent += bytes.size();
     if (record) received.append(bytes);
   }

@@ -285,13 +285,20 @@ void GameEngine::endround() {
 }
 
 bool GameEngine::checkforwin() {
-  int best = 1;
-  for (int slot = 2; slot <= kPlayerSlots; ++slot) {
-    if (table_.players[slot].score > table_.players[best].score) best = slot;
+  // Only a seat somebody holds can win: an empty one's total is gone, and a
+  // tie with it would only call for rounds nobody plays. The computer always
+  // holds slot 2, so there is always somebody.
+  const auto inTheRace = [this](int slot) {
+    return slot == kComputerSlot || table_.players[slot].connected;
+  };
+  int best = kComputerSlot;
+  for (int slot = 1; slot <= kPlayerSlots; ++slot) {
+    if (inTheRace(slot) && table_.players[slot].score > table_.players[best].score) best = slot;
   }
   for (int slot = 1; slot <= kPlayerSlots; ++slot) {
     // A tie on top is played off in another round.
-    if (slot != best && table_.players[slot].score == table_.players[best].score) return false;
+    if (slot != best && inTheRace(slot) && table_.players[slot].score == table_.players[best].score)
+      return false;
   }
   table_.host.gameon = false;
   table_.sendAll(build(ToClient::Winner, {best, ""}));

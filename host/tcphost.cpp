@@ -122,15 +122,21 @@ TcpHost::TcpHost(Random& random, HostIntervals intervals, QObject* parent)
 }
 
 TcpHost::~TcpHost() {
+  closeTable(0);
+  // Connections die with us; the departures they would report do not matter any more.
+  for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;
+}
+
+void TcpHost::closeTable(int closer) {
+  if (closed_) return;
+  closed_ = true;
   announcer_.stop();
   sock1_.close();
   // The table ends on purpose: every player is told, so nobody tries to come back.
-  server_.closeTable();
+  server_.closeTable(closer);
   for (auto* child : children()) {
     if (auto* connection = dynamic_cast<TcpConnection*>(child)) connection->flushNow();
   }
-  // Connections die with us; the departures they would report do not matter any more.
-  for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;
 }
 
 bool TcpHost::listen(quint16 port, const QHostAddress& address) {

@@ -38,6 +38,10 @@ class TcpHost : public QObject {
   // The table then also answers finders on the local network at the same port
   // number over UDP, when that port is free.
   bool listen(quint16 port = kGamePort, const QHostAddress& address = QHostAddress::Any);
+  // Ends the table on purpose, once: no more newcomers, and every connection
+  // is told who closed it (the hosting player's slot, 0 for the table
+  // itself) and not to come back. The destructor closes it as the table's own.
+  void closeTable(int closer);
   // The name finders are shown for this table.
   void setTableName(const QString& name) { tableName_ = name; }
   // What a finder is told about the table now.
@@ -59,6 +63,7 @@ class TcpHost : public QObject {
   TServer server_;
   TableAnnouncer announcer_;
   QString tableName_;
+  bool closed_ = false;
   std::function<void(const QString&)> log_;
 };
 

@@ -1,6 +1,7 @@
 #include "tserver.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QRandomGenerator>
 
@@ -112,6 +113,7 @@ int TServer::Sock1Accept(HostConnection* conn) {
   loginDue_[slot] = now() + kLoginTimeout;
   leaving_[slot] = false;
   reclaimTried_[slot] = false;
+  typedNotices_[slot] = false;
   conn->send(build(ToClient::SendLoginInfo, {slot}));
   return slot;
 }
@@ -245,6 +247,7 @@ void TServer::dispatch(const QueuedMessage& message) {
       // find the seat already given up.
       break;
     case ToHost::Extensions:
+      extensions(sender, payload);
       break;
   }
 }
@@ -267,15 +270,7 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
       (sentName == name ? "" : " (sent as \"" + escapeForConsole(sentName) + "\")"));
 
   table_.sendAll(build(ToClient::NewPlayerInfo, {sender, name, "0"}));
-
-  std::string others;
-  for (int s = 1; s <= table_.host.slotcount && s <= kMaxConnections; ++s) {
-    const auto& other = table_.players[s];
-    if (s == sender || !other.connected) continue;
-    if (!others.empty()) others += '+';
-    others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
-  }
-  if (!others.empty()) table_.sendTo(sender, buildJoined(ToClient::ExistingPlayers, others));
+  sendExistingPlayersTo(sender);
 
   if (moderator_ == 0 && PlayerTable::isPlayerSlot(sender)) {
     setModerator(sender);
@@ -288,17 +283,8 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
     table_.sendTo(sender, build(ToClient::WrongVersion, {}));
   }
 
-  const auto& host = table_.host;
-  if (host.gameon) {
-    std::string stats = std::to_string(host.roundnumber) + '+' +
-                        std::to_string(host.roundspergame) + '+' + std::to_string(host.roundtime) +
-                        '+' + std::to_string(host.turncount - kRoundClockGrace);
-    for (int s = 1; s <= kPlayerSlots; ++s) {
-      const auto& q = table_.players[s];
-      stats += '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' +
-               std::to_string(q.pullsleft);
-    }
-    table_.sendTo(sender, buildJoined(ToClient::LoadStats, stats));
+  if (table_.host.gameon) {
+    sendStatsTo(sender);
     if (PlayerTable::isPlayerSlot(sender) && p.pullsleft > 0) {
       table_.sendTo(sender, loadBoardMessage(p.playerboard));
       table_.sendTo(sender, yourDiceMessage(sender, p.pullsleft, p.dice, p.bonus));
@@ -319,6 +305,17 @@ void TServer::kickhim(int sender, std::string_view payload) {
     refused(sender, ToHost::KickHim, "for no slot there is");
     return;
   }
+  if (!table_.players[*target].connected) return;
+  const auto describe = [this](int slot) {
+    const auto& name = table_.players[slot].name;
+    return "slot " + std::to_string(slot) +
+           (name.empty() ? "" : " (" + escapeForConsole(name) + ")");
+  };
+  log("Slot " + std::to_string(sender) + " (" + escapeForConsole(table_.players[sender].name) +
+      ") removed " + describe(*target));
+  // Told before the send-off, so that every screen, the removed player's
+  // included, can say who did it instead of showing a lost connection.
+  table_.sendAll(build(ToClient::Removed, {sender, *target, ""}));
   // A removed player's seat is not kept, and its key takes it back no more.
   if (held(*target)) {
     depart(*target);
@@ -455,20 +452,38 @@ void TServer::sendOff(int slot) {
   p.conn->close();
 }
 
-void TServer::closeTable() {
+void TServer::closeTable(int closer) {
+  log(closer == 0 ? std::string("The table is closed")
+                  : "The table is closed by slot " + std::to_string(closer));
   for (int slot = 1; slot <= kReclaimEntry; ++slot) {
     auto& p = table_.players[slot];
     if (!p.connected || !p.conn) continue;
+    p.conn->send(build(ToClient::TableClosed, {closer, ""}));
     p.conn->send(build(ToClient::SendOff, {slot, ""}));
     leaving_[slot] = true;
   }
 }
 
-void TServer::sendNotice(int except, const std::string& text) {
-  // A relay from slot 0 in the notice colour: every client writes it as one of
-  // its own notices, also one that knows nothing of kept seats.
-  table_.sendAllExcept(
-      except, build(ToClient::ActionRelay, {0, "0+" + text + '|' + colourToText(kSystemColour)}));
+void TServer::sendSeatNotice(int slot, const std::string& typed, const std::string& text) {
+  // A client that reads the typed notices words them itself, in its own
+  // language; any other gets the line as an action from slot 0 in the notice
+  // colour, which every client writes as one of its own notices.
+  const std::string line =
+      build(ToClient::ActionRelay, {0, text + '|' + colourToText(kSystemColour)});
+  for (int s = 1; s <= table_.host.slotcount && s <= kMaxConnections; ++s) {
+    if (s != slot) table_.sendTo(s, typedNotices_[s] ? typed : line);
+  }
+}
+
+void TServer::extensions(int sender, std::string_view payload) {
+  FieldReader reader(payload);
+  if (!ownSlot(reader.intField(), sender, ToHost::Extensions)) return;
+  const auto level = reader.intField();
+  if (!level || *level < 1 || !reader.atEnd()) {
+    refused(sender, ToHost::Extensions, "without a level: " + peerText(payload));
+    return;
+  }
+  typedNotices_[sender] = true;
 }
 
 void TServer::sendSeatKey(int slot) {
@@ -493,13 +508,15 @@ void TServer::holdSeat(int slot) {
   auto& p = table_.players[slot];
   p.conn = nullptr;
   p.held = true;
+  typedNotices_[slot] = false;
   holdDue_[slot] = now() + kSeatHold;
   splitters_[slot] = FrameSplitter();
+  const int seconds = static_cast<int>(kSeatHold.count() / 1000);
   log("Slot " + std::to_string(slot) + " (" + escapeForConsole(p.name) +
-      ") lost the connection; the seat is kept for " + std::to_string(kSeatHold.count() / 1000) +
-      " s");
-  sendNotice(slot, p.name + " lost the connection. The seat is kept for " +
-                       std::to_string(kSeatHold.count() / 1000) + " seconds.");
+      ") lost the connection; the seat is kept for " + std::to_string(seconds) + " s");
+  sendSeatNotice(slot, build(ToClient::SeatKept, {slot, seconds, ""}),
+                 p.name + " lost the connection. The seat is kept for " + std::to_string(seconds) +
+                     " seconds.");
 }
 
 void TServer::releaseHolds() {
@@ -527,10 +544,11 @@ void TServer::depart(int slot) {
   holdDue_[slot] = {};
   seatKeys_[slot].clear();
   leaving_[slot] = false;
+  typedNotices_[slot] = false;
   loginDue_[slot] = {};
   splitters_[slot] = FrameSplitter();
   if (slot == kReclaimEntry) return;
-  if (slot > kComputerSlot) p.pullsleft = -1;
+  dropOut(slot);
   if (slot == moderator_) {
     int next = 0;
     for (int s = 1; s <= kPlayerSlots && next == 0; ++s) {
@@ -539,6 +557,15 @@ void TServer::depart(int slot) {
     setModerator(next);
   }
   if (engine_.noonecango() && table_.host.gameon) engine_.endround();
+}
+
+void TServer::dropOut(int slot) {
+  // The computer holds slot 2 and plays on with its board, pulls and total.
+  if (!PlayerTable::isPlayerSlot(slot) || slot == kComputerSlot) return;
+  auto& p = table_.players[slot];
+  p.pullsleft = -1;
+  p.score = 0;
+  p.roundscore = 0;
 }
 
 void TServer::reclaim(int sender, std::string_view payload) {
@@ -583,7 +610,7 @@ void TServer::reclaim(int sender, std::string_view payload) {
   from.name.clear();
   from.watching = false;
   loginDue_[sender] = {};
-  if (sender > kComputerSlot && sender != kReclaimEntry) from.pullsleft = -1;
+  dropOut(sender);
 
   to.conn = conn;
   to.connected = true;
@@ -597,10 +624,11 @@ void TServer::reclaim(int sender, std::string_view payload) {
   connectionIds_[sender] = ++nextConnectionId_;
   relayLimits_[seat] = relayLimits_[sender];
   relayDropping_[seat] = relayDropping_[sender];
+  typedNotices_[seat] = std::exchange(typedNotices_[sender], false);
   conn->reassigned(seat);
 
   log("Slot " + std::to_string(seat) + " (" + escapeForConsole(to.name) + ") is back");
-  sendNotice(seat, to.name + " is back in the seat.");
+  sendSeatNotice(seat, build(ToClient::SeatBack, {seat, ""}), to.name + " is back in the seat.");
   sendSeatKey(seat);
   sendTableTo(seat);
 }
@@ -609,28 +637,9 @@ void TServer::sendTableTo(int slot) {
   const auto& p = table_.players[slot];
   const auto& host = table_.host;
   table_.sendTo(slot, build(ToClient::NewPlayerInfo, {slot, p.name, p.watching ? "1" : "0"}));
-  std::string others;
-  for (int s = 1; s <= host.slotcount && s <= kMaxConnections; ++s) {
-    const auto& other = table_.players[s];
-    if (s == slot || !other.connected) continue;
-    if (!others.empty()) others += '+';
-    others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
-  }
-  if (!others.empty()) table_.sendTo(slot, buildJoined(ToClient::ExistingPlayers, others));
+  sendExistingPlayersTo(slot);
   if (moderator_ != 0) table_.sendTo(slot, build(ToClient::Moderator, {moderator_, ""}));
-
-  // The clock only while a round runs; between rounds there is none to show.
-  const bool running = host.gameon && host.timer1mode == kTimer1ModeComputers;
-  const int secondsLeft =
-      running && host.roundtime > 0 ? std::max(host.turncount - kRoundClockGrace, 0) : 0;
-  std::string stats = std::to_string(host.roundnumber) + '+' + std::to_string(host.roundspergame) +
-                      '+' + std::to_string(host.roundtime) + '+' + std::to_string(secondsLeft);
-  for (int s = 1; s <= kPlayerSlots; ++s) {
-    const auto& q = table_.players[s];
-    stats +=
-        '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' + std::to_string(q.pullsleft);
-  }
-  table_.sendTo(slot, buildJoined(ToClient::LoadStats, stats));
+  sendStatsTo(slot);
 
   // Taken cells go with the number they had (as the client keeps a taken
   // cell), so the board looks as it did before the drop.
@@ -645,9 +654,40 @@ void TServer::sendTableTo(int slot) {
 
   // Always the dice, also none: a pull that was under way when the
   // connection went is over, and the pulls shown are the host's.
-  const bool playing = running && p.pullsleft >= 0;
+  const bool playing = roundRunning() && p.pullsleft >= 0;
   table_.sendTo(slot, playing ? yourDiceMessage(slot, p.pullsleft, p.dice, p.bonus)
                               : yourDiceMessage(slot, 0, DiceRow{}, DiceRow{}));
+}
+
+void TServer::sendExistingPlayersTo(int slot) {
+  std::string others;
+  for (int s = 1; s <= table_.host.slotcount && s <= kMaxConnections; ++s) {
+    const auto& other = table_.players[s];
+    if (s == slot || !other.connected) continue;
+    if (!others.empty()) others += '+';
+    others += std::to_string(s) + '+' + other.name + '+' + (other.watching ? "1" : "0");
+  }
+  if (!others.empty()) table_.sendTo(slot, buildJoined(ToClient::ExistingPlayers, others));
+}
+
+bool TServer::roundRunning() const {
+  return table_.host.gameon && table_.host.timer1mode == kTimer1ModeComputers;
+}
+
+void TServer::sendStatsTo(int slot) {
+  const auto& host = table_.host;
+  // The clock only while a timed round runs; between rounds, and in a game
+  // without a limit, there is none to show.
+  const int secondsLeft =
+      roundRunning() && host.roundtime > 0 ? std::max(host.turncount - kRoundClockGrace, 0) : 0;
+  std::string stats = std::to_string(host.roundnumber) + '+' + std::to_string(host.roundspergame) +
+                      '+' + std::to_string(host.roundtime) + '+' + std::to_string(secondsLeft);
+  for (int s = 1; s <= kPlayerSlots; ++s) {
+    const auto& q = table_.players[s];
+    stats +=
+        '+' + std::to_string(s) + '+' + std::to_string(q.score) + '+' + std::to_string(q.pullsleft);
+  }
+  table_.sendTo(slot, buildJoined(ToClient::LoadStats, stats));
 }
 
 }  // namespace kuvo

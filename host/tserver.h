@@ -60,9 +60,10 @@ class TServer {
   // Must be reported once per connection. A seated player's connection lost
   // during a game keeps the seat for a while; see held().
   void connectionClosed(int slot);
-  // The table ends on purpose: every connection is told not to come back
+  // The table ends on purpose: every connection is told who closed it (the
+  // slot of the hosting player, 0 for the table itself) and not to come back,
   // before its owner closes it.
-  void closeTable();
+  void closeTable(int closer);
 
   // One message off the queue per tick; the timer runs only while messages wait.
   void socktimerTimer();
@@ -100,13 +101,23 @@ class TServer {
   void holdSeat(int slot);
   // The departure of a slot: the others are told and the seat is free.
   void depart(int slot);
+  // A seat nobody holds any more is out of the game: out of the round, its
+  // points gone, so it can neither win nor tie.
+  void dropOut(int slot);
   // Ends the holds that ran out, and every hold once no game runs.
   void releaseHolds();
   void sendSeatKey(int slot);
   // Everything a player back in its seat needs to show the table as it stands.
   void sendTableTo(int slot);
-  // A line the clients write in their own notice style and colour.
-  void sendNotice(int except, const std::string& text);
+  // Every other connected slot with its name and just-watch flag.
+  void sendExistingPlayersTo(int slot);
+  // The game as it stands: round, rounds, seconds, seconds left, every total and pulls.
+  void sendStatsTo(int slot);
+  bool roundRunning() const;
+  // News of a kept seat to everybody but its own slot: the typed message to
+  // connections that read it, the plain line to the others.
+  void sendSeatNotice(int slot, const std::string& typed, const std::string& text);
+  void extensions(int sender, std::string_view payload);
   // Closes every connection whose login is overdue.
   void closeSilentConnections();
   // False for a chat line, action or sound over the sender's relay limit.
@@ -142,6 +153,8 @@ class TServer {
   // its seat is freed at once.
   std::array<bool, kTableEntries> leaving_{};
   std::array<bool, kTableEntries> reclaimTried_{};  // one attempt per connection
+  // The connection reads the typed notices of kept seats ("CMD_extensions").
+  std::array<bool, kTableEntries> typedNotices_{};
 
   int moderator_ = 0;
   DropLog drops_;

@@ -95,9 +95,28 @@ std::string cleanNameText(std::string_view raw) {
   return out;
 }
 
+namespace {
+
+bool sameLettersIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// What the clients show in a slot nobody holds and in the computer's slot: a
+// player by either name would pass for an empty seat or for the computer.
+bool reservedName(std::string_view name) {
+  return sameLettersIgnoringCase(name, "<Waiting>") || sameLettersIgnoringCase(name, "Rovi");
+}
+
+}  // namespace
+
 std::string cleanName(std::string_view raw, int slot) {
   std::string name = cleanNameText(raw);
-  if (name.empty()) name = "Player " + std::to_string(slot);
+  if (name.empty() || reservedName(name)) name = "Player " + std::to_string(slot);
   return name;
 }
 

@@ -28,7 +28,8 @@ Utf8Step utf8StepAt(std::string_view text, std::size_t at);
 // valid UTF-8. May be empty.
 std::string cleanNameText(std::string_view raw);
 
-// cleanNameText, with "Player <slot>" for a name that is left empty.
+// cleanNameText, with "Player <slot>" for a name that is left empty or is one
+// the clients give a seat of their own ("<Waiting>", "Rovi", in any case).
 std::string cleanName(std::string_view raw, int slot);
 
 }  // namespace kuvo

@@ -675,6 +675,7 @@ void Tchat::button_startClick() {
 
 void Tchat::closeEvent(QCloseEvent* event) {
   sendLeaving();
+  if (windows_.host && state_.hostsInProcess) windows_.host->closeTable(state_.mynumber);
   if (!closing_) {
     closing_ = true;
     auto targets = settingsTargets();

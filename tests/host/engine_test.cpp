@@ -259,13 +259,92 @@ TEST_F(TwoPlayers, NobodyScoringMeansExtraRoundsToo) {
   EXPECT_EQ(h.host().roundnumber, 2);
 }
 
-TEST_F(TwoPlayers, AbsentSlotsStillCountForTheWin) {
-  start(1);
-  h.player(5).score = 50;  // a player who left keeps the lead
+// Ann (1), Bob (2), Cy (3) and a watcher (7) at a game of one round; each
+// case sets the totals and who is still there when the round ends.
+struct RaceCase {
+  const char* what;
+  std::function<void(Harness&)> arrange;
+  int winner;  // 0: the lead is tied and another round follows
+};
+
+void PrintTo(const RaceCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class OnlyHeldSeatsWin : public ::testing::TestWithParam<RaceCase> {};
+
+void quits(Harness& h, int slot) {
+  h.say(slot, "CMD_leaving+" + std::to_string(slot) + "+");
+}
+
+TEST_P(OnlyHeldSeatsWin, AfterTheLastRound) {
+  Harness h;
+  for (const char* name : {"Ann", "Bob", "Cy", "Dee", "Eve", "Fay", "Gus"}) h.join(name);
+  for (int slot = 4; slot <= 6; ++slot) quits(h, slot);
+  h.say(1, "CMD_startgame+Ann+1+0+");
+  GetParam().arrange(h);
   h.engine().endround();
   h.tick1(4);
-  EXPECT_EQ(h.inbox(1).back(), "CMD_winner+5+");
+  const auto winners = named(h.inbox(7), "CMD_winner");
+  if (GetParam().winner == 0) {
+    EXPECT_TRUE(winners.empty());
+    EXPECT_EQ(h.host().roundnumber, 2);
+  } else {
+    EXPECT_EQ(winners,
+              std::vector<std::string>{"CMD_winner+" + std::to_string(GetParam().winner) + "+"});
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, OnlyHeldSeatsWin,
+                         ::testing::Values(RaceCase{"seatNobodyHeld",
+                                                    [](Harness& h) {
+                                                      h.player(1).score = 300;
+                                                      h.player(5).score = 900;
+                                                    },
+                                                    1},
+                                           RaceCase{"leaderLeftOnPurpose",
+                                                    [](Harness& h) {
+                                                      h.player(1).score = 300;
+                                                      h.player(3).score = 900;
+                                                      quits(h, 3);
+                                                      EXPECT_EQ(h.player(3).score, 0);
+                                                    },
+                                                    1},
+                                           RaceCase{"leaderRemoved",
+                                                    [](Harness& h) {
+                                                      h.player(1).score = 300;
+                                                      h.player(3).score = 900;
+                                                      h.say(1, "CMD_kickhim+1+3+");
+                                                    },
+                                                    1},
+                                           RaceCase{"keptSeatStillRaces",
+                                                    [](Harness& h) {
+                                                      h.player(3).score = 900;
+                                                      h.leave(3);
+                                                    },
+                                                    3},
+                                           RaceCase{"tieEndsWhenOneOfItLeaves",
+                                                    [](Harness& h) {
+                                                      h.player(1).score = 700;
+                                                      h.player(2).score = 100;
+                                                      h.player(3).score = 700;
+                                                      quits(h, 3);
+                                                    },
+                                                    1},
+                                           RaceCase{"computerKeepsSlotTwosTotal",
+                                                    [](Harness& h) {
+                                                      h.player(1).score = 300;
+                                                      h.player(2).score = 900;
+                                                      quits(h, 2);
+                                                    },
+                                                    2},
+                                           RaceCase{"everyPlayerLeft",
+                                                    [](Harness& h) {
+                                                      for (int slot = 1; slot <= 3; ++slot)
+                                                        quits(h, slot);
+                                                    },
+                                                    2}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(TwoPlayers, TimedRoundIsCutFiveTicksAfterTheLimit) {
   start(3, 3);
@@ -535,16 +614,19 @@ TEST_F(Solo, TwoComputerSlotsPullInTheSameTick) {
 }
 
 TEST_F(Solo, SecondHumanTakesTheBotsSlotAndLeavingHandsItBack) {
+  h.player(2).score = 400;  // the computer's total so far
   ASSERT_EQ(h.join("Bob"), 2);
   auto& slot2 = h.player(2);
+  EXPECT_EQ(slot2.score, 400);
   const int pulls = slot2.pullsleft;
   h.tick1(6);
   EXPECT_EQ(slot2.pullsleft, pulls);  // a human holds it now
 
   h.say(2, "CMD_pullhandle+2+");
   EXPECT_EQ(slot2.pullsleft, pulls - 1);
-  h.leave(2);
-  EXPECT_EQ(slot2.pullsleft, pulls - 1);  // slot 2 keeps its pulls
+  quits(h, 2);
+  EXPECT_EQ(slot2.pullsleft, pulls - 1);  // slot 2 keeps its pulls and total
+  EXPECT_EQ(slot2.score, 400);
   const auto board = slot2.playerboard;
   h.inbox(1).clear();
   h.tick1(2);

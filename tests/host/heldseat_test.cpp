@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,8 +58,8 @@ class HeldSeatTest : public HostTest {
 
 TEST_F(HeldSeatTest, TheSeatIsKeptPlayedByTheComputerAndTakenBackWithTheTable) {
   // The others are not told Cy left: one notice line only.
-  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Cy lost the connection."));
-  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+0+Cy lost the connection."));
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+Cy lost the connection."));
+  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+Cy lost the connection."));
   EXPECT_TRUE(server.held(3));
   EXPECT_EQ(server.table().players[3].name, "Cy");
   const int pullsBefore = server.table().players[3].pullsleft;
@@ -76,8 +77,8 @@ TEST_F(HeldSeatTest, TheSeatIsKeptPlayedByTheComputerAndTakenBackWithTheTable) {
   EXPECT_FALSE(server.held(3));
   EXPECT_FALSE(server.table().isComputerPlayed(3));
   EXPECT_FALSE(server.table().players[5].connected);  // its first slot, freed without a word
-  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Cy is back in the seat."));
-  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+0+Cy is back in the seat."));
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+Cy is back in the seat."));
+  EXPECT_TRUE(startsWith(bob->take(), "CMD_action+0+Cy is back in the seat."));
 
   const auto& t = server.table();
   const auto got = back.take();
@@ -162,7 +163,8 @@ TEST_F(HeldSeatTest, LeavingOnPurposeOrOutsideAGameFreesTheSeatAtOnce) {
   // A removed player is told so before its connection closes.
   clearAll();
   say(*ann, "CMD_kickhim+1+3+");
-  EXPECT_EQ(connections.back()->take(), std::vector<std::string>{"CMD_leaving+3+"});
+  EXPECT_EQ(connections.back()->take(),
+            (std::vector<std::string>{"CMD_removed+1+3+", "CMD_leaving+3+"}));
 
   server.table().host.gameon = false;
   clearAll();
@@ -202,8 +204,88 @@ TEST_F(HeldSeatTest, AReturnBeforeTheHostSawTheDropReplacesTheOldConnection) {
   EXPECT_TRUE(bob->closed);
   EXPECT_EQ(bob->slot, 0);  // its close is not reported as a departure
   EXPECT_TRUE(server.table().players[2].connected);
-  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+0+Bob is back in the seat."));
+  EXPECT_TRUE(startsWith(ann->take(), "CMD_action+0+Bob is back in the seat."));
   EXPECT_FALSE(back.closed);
+}
+
+// Who reads the typed notices of a kept seat, by what Ann sent after her login.
+struct NoticeCase {
+  const char* what;
+  std::string sent;
+  bool typed;
+};
+
+void PrintTo(const NoticeCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class TypedNoticeTest : public HostTest, public ::testing::WithParamInterface<NoticeCase> {};
+
+TEST_P(TypedNoticeTest, GoOnlyToConnectionsThatAskedForThem) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& cy = login("Cy");
+  say(ann, GetParam().sent);
+  say(ann, "CMD_startgame+Ann+3+30+");
+  const std::string key = cy.key();
+  clearAll();
+  cy.close();
+  const std::string plainKept =
+      "CMD_action+0+Cy lost the connection. The seat is kept for 60 seconds.|";
+  const auto kept = ann.take();
+  ASSERT_EQ(kept.size(), 1u);
+  if (GetParam().typed) {
+    EXPECT_EQ(kept[0], "CMD_seatkept+3+60+");
+  } else {
+    EXPECT_TRUE(kept[0].starts_with(plainKept)) << kept[0];
+  }
+  // A peer without our additions reads a plain line, as ever.
+  const auto bobKept = bob.take();
+  ASSERT_EQ(bobKept.size(), 1u);
+  EXPECT_TRUE(bobKept[0].starts_with(plainKept)) << bobKept[0];
+
+  auto& back = connect();
+  say(back, "CMD_reclaim+" + std::to_string(back.slot) + "+" + key);
+  ASSERT_EQ(back.slot, 3);
+  const auto backAgain = ann.take();
+  ASSERT_EQ(backAgain.size(), 1u);
+  if (GetParam().typed) {
+    EXPECT_EQ(backAgain[0], "CMD_seatback+3+");
+  } else {
+    EXPECT_TRUE(backAgain[0].starts_with("CMD_action+0+Cy is back in the seat.|")) << backAgain[0];
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWord, TypedNoticeTest,
+    ::testing::Values(NoticeCase{"levelOne", "CMD_extensions+1+1+", true},
+                      NoticeCase{"aLaterLevel", "CMD_extensions+1+3+", true},
+                      NoticeCase{"nothing", "CMD_chat+1+hi|clRed", false},
+                      NoticeCase{"levelZero", "CMD_extensions+1+0+", false},
+                      NoticeCase{"levelNotANumber", "CMD_extensions+1+x+", false},
+                      NoticeCase{"noLevel", "CMD_extensions+1+", false},
+                      NoticeCase{"junkAfterTheLevel", "CMD_extensions+1+1+x", false},
+                      NoticeCase{"anotherSlot", "CMD_extensions+2+1+", false}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// The word belongs to the connection that sent it: it goes with it into a
+// kept seat taken back, and not to the next holder of a slot it left.
+TEST_F(HeldSeatTest, TheWordForTypedNoticesGoesWithItsConnection) {
+  auto& back = connect();
+  say(back, "CMD_extensions+" + std::to_string(back.slot) + "+1+");
+  say(back, "CMD_reclaim+" + std::to_string(back.slot) + "+" + cyKey);
+  ASSERT_EQ(back.slot, 3);
+  auto& dee = login("Dee");
+  say(dee, "CMD_extensions+" + std::to_string(dee.slot) + "+1+");
+  leave(dee);
+  auto& eve = login("Eve");
+  ASSERT_EQ(eve.slot, dee.slot);
+  clearAll();
+  bob->close();
+  EXPECT_EQ(back.take(), std::vector<std::string>{"CMD_seatkept+2+60+"});
+  const auto eveGot = eve.take();
+  ASSERT_EQ(eveGot.size(), 1u);
+  EXPECT_TRUE(eveGot[0].starts_with("CMD_action+0+Bob lost the connection.")) << eveGot[0];
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -172,15 +173,37 @@ TEST_F(HostTest, OnlyTheHostingPlayerRemovesPlayers) {
   auto& ann = login("Ann");
   auto& bob = login("Bob");
   auto& cy = login("Cy");
+  std::vector<std::string> lines;
+  server.setLog([&](const std::string& line) { lines.push_back(line); });
   clearAll();
   say(ann, "CMD_kickhim+1+5+");  // a free slot: nothing happens
   EXPECT_TRUE(bob.take().empty());
+  EXPECT_TRUE(lines.empty());
+  say(bob, "CMD_kickhim+2+3+");
+  EXPECT_TRUE(bob.take().empty());
   say(ann, "CMD_kickhim+1+3+");
   EXPECT_TRUE(cy.closed);
-  EXPECT_EQ(ann.take(), std::vector<std::string>{"CMD_playerdisconnected+3+Cy"});
-  EXPECT_EQ(bob.take(), std::vector<std::string>{"CMD_playerdisconnected+3+Cy"});
+  // Everyone hears who removed whom first, the removed player included.
+  EXPECT_EQ(cy.take(), (std::vector<std::string>{"CMD_removed+1+3+", "CMD_leaving+3+"}));
+  EXPECT_EQ(ann.take(),
+            (std::vector<std::string>{"CMD_removed+1+3+", "CMD_playerdisconnected+3+Cy"}));
+  EXPECT_EQ(bob.take(),
+            (std::vector<std::string>{"CMD_removed+1+3+", "CMD_playerdisconnected+3+Cy"}));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Slot 1 (Ann) removed slot 3 (Cy)");
   EXPECT_FALSE(server.table().players[3].connected);
   EXPECT_EQ(server.table().players[3].name, "");
+}
+
+TEST_F(HostTest, AClosedTableSaysWhoClosedItBeforeTheSendOff) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  auto& silent = connect();  // not logged in yet: told all the same
+  clearAll();
+  server.closeTable(1);
+  EXPECT_EQ(ann.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+1+"}));
+  EXPECT_EQ(bob.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+2+"}));
+  EXPECT_EQ(silent.take(), (std::vector<std::string>{"CMD_tableclosed+1+", "CMD_leaving+3+"}));
 }
 
 TEST_F(HostTest, JustWatchNeedsAGameToSwitchOn) {
@@ -229,6 +252,7 @@ TEST_F(HostTest, ALateComerGetsTheGameAndItsOwnBoard) {
   t.host.roundspergame = 3;
   t.host.roundtime = 60;
   t.host.turncount = 40;
+  t.host.timer1mode = kTimer1ModeComputers;
   t.players[1].score = 700;
   t.players[2].score = 1200;
   t.players[2].pullsleft = 11;
@@ -250,6 +274,58 @@ TEST_F(HostTest, ALateComerGetsTheGameAndItsOwnBoard) {
   auto& cy = login("Cy");
   const auto cyGot = cy.take();
   EXPECT_EQ(cyGot.back().substr(0, 14), "CMD_loadstats+");
+}
+
+// The seconds left that a late comer and a player back in a kept seat are
+// told: the round clock's, and none when no timed round runs.
+TEST_F(HostTest, TheSecondsLeftAreTheRunningRoundsOnly) {
+  struct Case {
+    const char* what;
+    int roundtime, turncount, timer1mode;
+    const char* secondsLeft;
+  } cases[] = {
+      {"timed round running", 60, 40, kTimer1ModeComputers, "60+36+"},
+      {"in the clock's grace", 60, 2, kTimer1ModeComputers, "60+0+"},
+      {"no limit", 0, 0, kTimer1ModeComputers, "0+0+"},
+      {"pause after a cut round", 60, -1, kTimer1ModeNextRound, "60+0+"},
+      {"pause after a round ended early", 60, 59, kTimer1ModeNextRound, "60+0+"},
+  };
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  say(ann, "CMD_startgame+Ann+3+60+");
+  // Bob's connection is lost; he comes back with his key, as a late comer
+  // logs in: both are told the same.
+  bob.close();
+  std::string key = bob.key();
+  const auto loadstats = [](const std::vector<std::string>& got) {
+    std::vector<std::string> out;
+    std::copy_if(got.begin(), got.end(), std::back_inserter(out),
+                 [](const std::string& m) { return m.starts_with("CMD_loadstats+"); });
+    return out;
+  };
+  auto& t = server.table();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    t.host.roundtime = c.roundtime;
+    t.host.turncount = c.turncount;
+    t.host.timer1mode = c.timer1mode;
+    const std::string stats = "CMD_loadstats+1+3+" + std::string(c.secondsLeft);
+    auto& late = login("Cy");
+    ASSERT_EQ(late.slot, 3);
+    const auto lateGot = loadstats(late.take());
+    ASSERT_EQ(lateGot.size(), 1u);
+    EXPECT_EQ(lateGot[0].substr(0, stats.size()), stats);
+    leave(late);
+
+    auto& back = connect();
+    say(back, "CMD_reclaim+" + std::to_string(back.slot) + "+" + key);
+    ASSERT_EQ(back.slot, 2);
+    const auto backGot = loadstats(back.take());
+    ASSERT_EQ(backGot.size(), 1u);
+    EXPECT_EQ(backGot[0], lateGot[0]);
+    key = back.key();
+    back.close();
+  }
 }
 
 TEST_F(HostTest, OneMessagePerTickTakingTheConnectionsInTurn) {
@@ -368,6 +444,12 @@ TEST_F(HostTest, NamesAreCleanedBeforeAnybodySeesThem) {
       {"\x1B[31mRed\x07", "[31mRed"},
       {"", "Player 2"},
       {" \t\r\n+|", "Player 2"},
+      // The names the clients give an empty seat and the computer's.
+      {"<Waiting>", "Player 2"},
+      {" <wAITING> ", "Player 2"},
+      {"Rovi", "Player 2"},
+      {"rOVI", "Player 2"},
+      {"Rovi2", "Rovi2"},
       {e40, e40.substr(0, 64)},                                    // 32 characters, not 32 bytes
       {std::string(31, 'a') + " xyz", std::string(31, 'a')},       // no blank left at the cut
       {"Bad\xC3(", "Bad\xEF\xBF\xBD("},                            // a cut sequence
