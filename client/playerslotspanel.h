@@ -24,10 +24,10 @@ class PlayerSlotsPanel : public QObject {
  public:
   PlayerSlotsPanel(QWidget* board, ClientServices& services, MenuActions& menu);
 
-  // `gameOn`: a game runs on this screen, so slot 2 changing hands is a takeover
-  // and an emptied seat drops out of it.
-  void newplayerinfo(std::string_view payload,
-                     bool gameOn = false);  // CMD_newplayerinfo, CMD_existingplayers
+  // Arrivals (CMD_newplayerinfo, CMD_existingplayers) and departures
+  // (CMD_playerdisconnected). `gameOn`: a game runs on this screen, so slot 2
+  // changing hands is a takeover and a seat left empty drops out of the game.
+  void newplayerinfo(std::string_view payload, bool gameOn = false);
   void playerdisconnected(std::string_view payload, bool gameOn = false);
   void seatkept(std::string_view payload);  // CMD_seatkept
   void seatback(std::string_view payload);  // CMD_seatback

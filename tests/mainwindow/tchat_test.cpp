@@ -25,6 +25,7 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "ttallylist.h"
 #include "waituntil.h"
 
 namespace kuvo {
@@ -418,6 +419,25 @@ TEST(Tchat, TheHostsTypedNoticesShowInTheChat) {
   EXPECT_EQ(lines, (QStringList{"Dee lost the connection. The seat is kept for 60 seconds.",
                                 "Dee is back in the seat.", "Bob removed Dee."}))
       << lines.join(QLatin1Char('|')).toStdString();
+}
+
+// The tally follows whoever holds a seat, never by the name it shows.
+TEST(Tchat, TheTallyListsTheOthersWhoHoldASeat) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  Window w({"Ann"}, 1);
+  Ttallylist tally(&w.chat, folder.filePath("Kuvotally.tld"));
+  w.chat.attachWindows({&tally, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
+  w.chat.state().mynumber = 3;
+  PlayerSlots& seats = w.chat.playerSlots();
+  seats.setPlayer(1, "<Waiting>");
+  seats.setComputer(2);
+  seats.setPlayer(3, "Ann");
+  seats.setPlayer(5, "addtomine");
+  tally.loadchecklist();
+  QStringList names;
+  for (const auto& entry : tally.store().checklist()) names << entry.name;
+  EXPECT_EQ(names, (QStringList{"<Waiting>", "Rovi", "addtomine"}));
 }
 
 // ---- A lost connection ----
