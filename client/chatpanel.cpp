@@ -577,10 +577,11 @@ void ChatPanel::chatrecieved(std::string_view payload) {
 }
 
 void ChatPanel::klottalk() {
+  // The computer chats only with a lone player: itself in slot 2, nobody in 3..6.
   PlayerSlots& seats = services_.playerSlots();
-  if (seats.name(2) != QLatin1String(kRovi)) return;
-  for (int n = 3; n <= PlayerSlots::kCount; ++n)
-    if (seats.name(n) != QLatin1String(kWaiting)) return;
+  if (!seats.at(kComputerSlot).computer()) return;
+  for (int n = kComputerSlot + 1; n <= PlayerSlots::kCount; ++n)
+    if (!seats.at(n).empty()) return;
   const int r = services_.random().random(static_cast<int>(kRoviPhrases.size()) + 1);
   if (r < 1 || r > static_cast<int>(kRoviPhrases.size())) return;
   services_.addlinetochat(

@@ -66,7 +66,7 @@ class ChatPanel : public QObject {
 
   void addlinetochat(const QString& line, Colour colour);
   void chatrecieved(std::string_view payload);  // CMD_chat / CMD_action (UTF-8 payload)
-  void klottalk();                              // after a CMD_chat when slot 2 is "Rovi"
+  void klottalk();                              // after a CMD_chat, when the computer holds slot 2
   void phraseTick();                            // every Timer1 tick, after the dispatcher
 
   int textSize() const { return textSize_; }

@@ -31,6 +31,9 @@ struct ClientState {
   // Back in a kept seat: the host's account of the table follows, up to its
   // figures (CMD_loadstats). The players in it were there all along.
   bool returning = false;
+  // What the host told of why it closes our connection (a removal, the
+  // table's end): shown instead of the plain word that the connection closed.
+  QString closingNotice;
 
   bool isSpectator() const { return mynumber > kPlayerSlots; }
 };

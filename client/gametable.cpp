@@ -151,8 +151,8 @@ void GameTable::startthegame(std::string_view payload) {
     chat(tr("%1 has started a game.").arg(name));
   }
 
-  if (playerSlots().name(2) == QLatin1String(kWaiting)) {
-    playerSlots().setName(2, QString::fromLatin1(kRovi));
+  if (playerSlots().at(kComputerSlot).empty()) {
+    playerSlots().setComputer(kComputerSlot);
     chat(tr("I am Rovi the bot. Good Luck!"));
   }
 
@@ -440,9 +440,20 @@ void GameTable::loadstats(std::string_view payload) {
   state_.roundspergame = *rounds;
   setStatus(tr("Please Wait for Next Round!"));
 
+  // The clock runs only in a timed round under way: between rounds the host
+  // says 0, and whatever it says, the clock never starts below 0 nor above a
+  // whole round.
+  stopClock();
   state_.roundtime = groups.intField().value_or(0);
-  state_.secondsleft = groups.intField().value_or(0);
+  const int left = groups.intField().value_or(0);
+  state_.secondsleft = state_.roundtime >= 1 ? std::clamp(left, 0, state_.roundtime) : 0;
   state_.timerstep = state_.roundtime >= 1 ? kClockBarWidth / state_.roundtime : 0;
+  if (state_.roundtime < 1) {
+    model_.setClockText(tr("No Time Limit"));
+    model_.setClockBarWidth(0);
+  } else {
+    showClock(state_.secondsleft);
+  }
 
   while (groups.moreGroups()) {
     const auto slot = groups.intField();
@@ -469,15 +480,20 @@ bool GameTable::winner(std::string_view payload) {
   state_.roundopen = false;
   endPull();
   const int me = client().mynumber;
-  const QString line = w == me ? tr("You have Won the Game!")
-                               : tr("%1 has Won the Game!").arg(playerSlots().name(w));
+  const bool iWon = w == me;
+  // An empty seat wins nothing: the game ends without a winner's name or fanfare.
+  const bool named = iWon || !playerSlots().at(w).empty();
+  const QString winnerName = iWon || !named ? QString() : playerSlots().name(w);
+  const QString line = iWon    ? tr("You have Won the Game!")
+                       : named ? tr("%1 has Won the Game!").arg(winnerName)
+                               : tr("The Game is Over!");
 
-  services_.playsounds(QStringLiteral("winner"));
+  if (named) services_.playsounds(QStringLiteral("winner"));
   const bool seated = isPlayerSeat(me);
-  if (seated) services_.tally().addgame(w == me ? kWinnerIsMe : playerSlots().name(w));
+  if (seated) services_.tally().addgame(winnerName, iWon);
 
   setStatus(line);
-  model_.setWinner(line);
+  model_.setWinner(named ? line : QString());
   chat(line);
   updateStartButton();
   return seated;
@@ -628,19 +644,22 @@ void GameTable::Timer2Timer() {
 void GameTable::turntimeTimer() {
   // Counting down from a clock that already shows 0 stays at 0.
   state_.secondsleft = state_.secondsleft > 0 ? state_.secondsleft - 1 : 0;
-  if (state_.secondsleft < 1) {
-    state_.secondsleft = 0;
+  const int s = state_.secondsleft;
+  if (s >= 1 && (s == 20 || s == 15 || s <= 10)) services_.playsounds(QStringLiteral("tick"));
+  showClock(s);
+}
+
+void GameTable::showClock(int seconds) {
+  if (seconds < 1) {
     model_.setClockText(tr("Time: 0:00"));
     model_.setClockBarWidth(0);
     return;
   }
-  const long long width = static_cast<long long>(state_.timerstep) * state_.secondsleft;
+  const long long width = static_cast<long long>(state_.timerstep) * seconds;
   model_.setClockBarWidth(static_cast<int>(std::min<long long>(width, kClockBarWidth)));
-  model_.setClockColour(state_.secondsleft >= kPaleClockFrom ? QColor(Qt::black)
-                                                             : colourFromBgr(kPaleClockColour));
-  const int s = state_.secondsleft;
-  if (s == 20 || s == 15 || s <= 10) services_.playsounds(QStringLiteral("tick"));
-  model_.setClockText(clockText(s));
+  model_.setClockColour(seconds >= kPaleClockFrom ? QColor(Qt::black)
+                                                  : colourFromBgr(kPaleClockColour));
+  model_.setClockText(clockText(seconds));
 }
 
 // ---- what the user sees ----

@@ -113,6 +113,8 @@ class GameTable : public QObject {
   void clearDice();
   void chat(const QString& text);
   void stopClock();
+  // The clock's text and bar for this many seconds left.
+  void showClock(int seconds);
   bool mayPull() const;
   void startShuffle();
   void endPull();

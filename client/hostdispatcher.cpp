@@ -66,14 +66,14 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       break;
     case ToClient::ChatRelay:
       chat_.chatrecieved(payload);
-      if (services_.playerSlots().name(kComputerSlot) == QLatin1String(kRovi)) chat_.klottalk();
+      chat_.klottalk();
       break;
     case ToClient::ActionRelay:
       chat_.chatrecieved(payload);
       break;
     case ToClient::NewPlayerInfo:
     case ToClient::ExistingPlayers:
-      slotsPanel_.newplayerinfo(payload);
+      slotsPanel_.newplayerinfo(payload, table_.gameRunning());
       break;
     case ToClient::HaveWrongVersion:
       services_.addlinetochat(
@@ -91,7 +91,7 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
           state.systemcolor);
       break;
     case ToClient::PlayerDisconnected:
-      slotsPanel_.playerdisconnected(payload);
+      slotsPanel_.playerdisconnected(payload, table_.gameRunning());
       break;
     case ToClient::StartGameAll:
       table_.startthegame(payload);
@@ -149,9 +149,16 @@ void HostDispatcher::handle(ToClient id, std::string_view payload) {
       table_.outtime(payload);
       break;
     case ToClient::SeatKept:
+      slotsPanel_.seatkept(payload);
+      break;
     case ToClient::SeatBack:
+      slotsPanel_.seatback(payload);
+      break;
     case ToClient::Removed:
+      slotsPanel_.removed(payload);
+      break;
     case ToClient::TableClosed:
+      tableclosed(payload);
       break;
   }
 }
@@ -173,6 +180,8 @@ void HostDispatcher::sendloginfo(std::string_view payload) {
   // The login name carries a terminator of its own, so the login is followed
   // by an empty message, as it always was.
   services_.sendToHost(build(ToHost::LoginInfo, {*number, kVersion, state.loginname}));
+  // We read the typed notices of kept seats, removals and a closed table.
+  services_.sendToHost(build(ToHost::Extensions, {*number, 1, ""}));
 }
 
 void HostDispatcher::moderator(std::string_view payload) {
@@ -190,6 +199,21 @@ void HostDispatcher::moderator(std::string_view payload) {
     // The seat went to another player; a table run by this instance stays ours.
     window_.setModerating(false);
   }
+}
+
+void HostDispatcher::tableclosed(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto slot = reader.intField();
+  if (!slot) {
+    refused("closed table", payload);
+    return;
+  }
+  const PlayerSlot& closer = services_.playerSlots().at(*slot);
+  // Shown when the connection ends, which the host's closing brings next.
+  services_.state().closingNotice =
+      closer.player()
+          ? QCoreApplication::translate("kuvo::Tchat", "%1 closed the table.").arg(closer.name)
+          : QCoreApplication::translate("kuvo::Tchat", "The table was closed.");
 }
 
 void HostDispatcher::seatkey(std::string_view payload) {

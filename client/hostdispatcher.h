@@ -57,6 +57,7 @@ class HostDispatcher {
   void handle(ToClient id, std::string_view payload);
   void sendloginfo(std::string_view payload);
   void moderator(std::string_view payload);
+  void tableclosed(std::string_view payload);
   void seatkey(std::string_view payload);
   void refused(std::string_view what, std::string_view payload);
 

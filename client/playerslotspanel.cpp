@@ -1,5 +1,7 @@
 #include "playerslotspanel.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -33,6 +35,8 @@ constexpr int kCurrentWidth = 52;
 constexpr int kHeadingTop = 34;
 constexpr int kFirstSpectator = 7;
 constexpr int kLastNumber = 9;
+// No table keeps a seat longer than this; a larger figure is not a kept seat.
+constexpr int kMaxKeptSeconds = 3600;
 
 QFont boldPixels(int pixels) {
   QFont font(QStringLiteral("Arial"));
@@ -161,8 +165,7 @@ void PlayerSlotsPanel::showSlot(int n) {
   const Row* r = row(n);
   if (!r) return;
   const PlayerSlot& slot = services_.playerSlots().at(n);
-  // The empty seat's mark is a name to the program, but words to the player.
-  const QString shownName = slot.name == QLatin1String(kWaiting) ? tr(kWaiting) : slot.name;
+  const QString shownName = slot.empty() ? tr("<Waiting>") : slot.name;
   r->name->setText(shownName);
   r->pulls->setText(slot.pulls);
   r->total->setText(slot.total);
@@ -179,7 +182,18 @@ void PlayerSlotsPanel::showSlot(int n) {
   if (r->name->accessibleDescription() != watching) r->name->setAccessibleDescription(watching);
 }
 
-void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
+void PlayerSlotsPanel::systemLine(const QString& text) {
+  services_.addlinetochat(QStringLiteral("0+") + text, services_.state().systemcolor);
+}
+
+std::optional<QString> PlayerSlotsPanel::playerName(std::optional<int> n) const {
+  if (!n) return std::nullopt;
+  const PlayerSlot& seat = services_.playerSlots().at(*n);
+  if (!seat.player()) return std::nullopt;
+  return seat.name;
+}
+
+void PlayerSlotsPanel::newplayerinfo(std::string_view payload, bool gameOn) {
   ClientState& state = services_.state();
   PlayerSlots& seats = services_.playerSlots();
   const Colour colour = state.systemcolor;
@@ -212,16 +226,23 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload) {
                                     : QStringLiteral("0+") + tr("%1 is spying.").arg(name),
                                 colour);
     } else {
-      seats.setName(n, name);
+      // A newcomer in the computer's seat plays on with its board, pulls and total.
+      const bool takeover =
+          gameOn && !state.returning && n == kComputerSlot && seats.at(n).computer();
+      seats.setPlayer(n, name);
+      removalTold_[static_cast<size_t>(n - 1)] = false;
       rows_[static_cast<size_t>(n - 1)].name->setVisible(true);
       rows_[static_cast<size_t>(n - 1)].total->setVisible(true);
       if (flag == "1") seats.setWatching(n, true);
+      if (takeover)
+        systemLine(tr("%1 takes over %2's seat (%3 points).")
+                       .arg(name, QString::fromLatin1(kComputerName), seats.at(n).total));
     }
   }
   if (!state.returning) services_.playsounds(QStringLiteral("entered"));
 }
 
-void PlayerSlotsPanel::playerdisconnected(std::string_view payload) {
+void PlayerSlotsPanel::playerdisconnected(std::string_view payload, bool gameOn) {
   FieldReader reader(payload);
   const auto number = reader.intField();
   if (!number) return;
@@ -237,20 +258,66 @@ void PlayerSlotsPanel::playerdisconnected(std::string_view payload) {
   }
   if (!PlayerSlots::valid(n)) return;
   PlayerSlots& seats = services_.playerSlots();
-  const QString current = seats.name(n);
-  if (current != QLatin1String(kWaiting) && current != QLatin1String(kRovi))
-    services_.addlinetochat(QStringLiteral("0+") + tr("%1 disconnected.").arg(current), colour);
-  seats.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
+  const bool wasPlayer = seats.at(n).player();
+  const QString leaver = seats.name(n);
+  const bool removalTold = std::exchange(removalTold_[static_cast<size_t>(n - 1)], false);
+  if (wasPlayer && !removalTold)
+    services_.addlinetochat(QStringLiteral("0+") + tr("%1 disconnected.").arg(leaver), colour);
+  if (n == kComputerSlot) {
+    // The computer plays on with the leaver's board, pulls and total.
+    seats.setComputer(n);
+    if (gameOn && wasPlayer)
+      systemLine(tr("%1 takes over %2's seat (%3 points).")
+                     .arg(QString::fromLatin1(kComputerName), leaver, seats.at(n).total));
+  } else {
+    seats.setEmpty(n);
+    // Nobody plays this seat any more: its figures leave the game.
+    if (gameOn) {
+      seats.setTotal(n, QString());
+      seats.setPulls(n, QString());
+      seats.setCurrent(n, QString());
+    }
+  }
   seats.setWatching(n, false);
+}
+
+void PlayerSlotsPanel::seatkept(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto name = playerName(reader.intField());
+  const auto seconds = reader.intField();
+  if (!name || !seconds || *seconds < 1 || *seconds > kMaxKeptSeconds) return;
+  systemLine(
+      tr("%1 lost the connection. The seat is kept for %2 seconds.").arg(*name).arg(*seconds));
+}
+
+void PlayerSlotsPanel::seatback(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto name = playerName(reader.intField());
+  if (name) systemLine(tr("%1 is back in the seat.").arg(*name));
+}
+
+void PlayerSlotsPanel::removed(std::string_view payload) {
+  FieldReader reader(payload);
+  const auto moderator = playerName(reader.intField());
+  const auto target = reader.intField();
+  if (!moderator || !target) return;
+  ClientState& state = services_.state();
+  if (state.loggedin && *target == state.mynumber) {
+    // Our connection closes next; its end says why.
+    state.closingNotice = tr("%1 removed you from the table.").arg(*moderator);
+    return;
+  }
+  const auto name = playerName(target);
+  if (!name) return;
+  systemLine(tr("%1 removed %2.").arg(*moderator, *name));
+  removalTold_[static_cast<size_t>(*target - 1)] = true;
 }
 
 void PlayerSlotsPanel::label_playername1ContextPopup(int slot) {
   const bool host = services_.state().amhost;
-  removeFromGame_->setEnabled(host);
+  removeFromGame_->setEnabled(host && !services_.playerSlots().at(slot).empty());
   setToJustWatch_->setEnabled(host);
   unsetJustWatch_->setEnabled(host);
-  if (services_.playerSlots().name(slot) == QLatin1String(kWaiting))
-    removeFromGame_->setEnabled(false);
   target_ = slot;
 }
 
@@ -261,6 +328,10 @@ void PlayerSlotsPanel::kicking(int number) {
 }
 
 void PlayerSlotsPanel::RemoveFromGame1Click() {
+  const PlayerSlot& seat = services_.playerSlots().at(target_);
+  if (!services_.state().amhost || seat.empty()) return;
+  auto* parent = qobject_cast<QWidget*>(this->parent());
+  if (!services_.prompts().askYesNo(parent, tr("Remove %1 from the table?").arg(seat.name))) return;
   kicking(target_);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include <QObject>
@@ -23,8 +24,14 @@ class PlayerSlotsPanel : public QObject {
  public:
   PlayerSlotsPanel(QWidget* board, ClientServices& services, MenuActions& menu);
 
-  void newplayerinfo(std::string_view payload);       // CMD_newplayerinfo, CMD_existingplayers
-  void playerdisconnected(std::string_view payload);  // CMD_playerdisconnected
+  // Arrivals (CMD_newplayerinfo, CMD_existingplayers) and departures
+  // (CMD_playerdisconnected). `gameOn`: a game runs on this screen, so slot 2
+  // changing hands is a takeover and a seat left empty drops out of the game.
+  void newplayerinfo(std::string_view payload, bool gameOn = false);
+  void playerdisconnected(std::string_view payload, bool gameOn = false);
+  void seatkept(std::string_view payload);  // CMD_seatkept
+  void seatback(std::string_view payload);  // CMD_seatback
+  void removed(std::string_view payload);   // CMD_removed
   void kicking(int number);
   void label_playername1ContextPopup(int slot);  // prepares popup_kick for that slot
 
@@ -59,6 +66,9 @@ class PlayerSlotsPanel : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showSlot(int n);
+  void systemLine(const QString& text);
+  // The name of a seat held by a player, or nothing (out of range, empty, the computer).
+  std::optional<QString> playerName(std::optional<int> n) const;
   void sendJustWatch(int n, int mode);
   const Row* row(int n) const;
 
@@ -70,6 +80,8 @@ class PlayerSlotsPanel : public QObject {
   QAction* setToJustWatch_ = nullptr;
   QAction* unsetJustWatch_ = nullptr;
   int target_ = 0;
+  // Seats whose removal the chat has told: their departure says nothing more.
+  std::array<bool, 6> removalTold_{};
 };
 
 }  // namespace kuvo

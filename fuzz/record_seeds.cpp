@@ -213,9 +213,9 @@ int main(int argc, char** argv) {
   // A real tally: the own row and three followed players after a few games.
   kuvo::TallyStore store;
   for (const char* name : {"Bob", "Cy", "Rovi"}) store.follow(QString::fromLatin1(name));
-  store.loadchecklist({"Ann", "Bob", "Cy", "Rovi", "", ""}, 1);
-  store.addgame(QStringLiteral("Bob"));
-  store.addgame(QStringLiteral("addtomine"));
+  store.loadchecklist({"Bob", "Cy", "Rovi"});
+  store.addgame(QStringLiteral("Bob"), false);
+  store.addgame(QString(), true);
   store.addtomineset(3, QStringLiteral("2450"));
   const QByteArray text = store.toText();
   const std::string plain(text.constData(), static_cast<std::size_t>(text.size()));

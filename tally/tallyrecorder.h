@@ -13,13 +13,12 @@ inline constexpr int kBestRoundScore = 3;
 inline constexpr int kClearedBoards = 4;  // "Black Outs"
 }  // namespace OwnColumn
 
-// The winner of a game as the tally takes it when it is this player.
-inline const QString kWinnerIsMe = QStringLiteral("addtomine");
-
 class TallyRecorder {
  public:
   virtual ~TallyRecorder() = default;
-  virtual void addgame(const QString& text) = 0;   // kWinnerIsMe or the winner's name
+  // One finished game: whether this player won it, else the winner's name
+  // (empty when the table named no seated winner).
+  virtual void addgame(const QString& winnerName, bool iWon) = 0;
   virtual void addtomineincrease(int column) = 0;  // an OwnColumn
   virtual void addtomineset(int column, const QString& text) = 0;
   // The own highest round score as the tally holds it ("0" in a fresh tally).

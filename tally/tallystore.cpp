@@ -68,14 +68,10 @@ int TallyStore::findFollowed(const QString& name) const {
   return -1;
 }
 
-void TallyStore::loadchecklist(const QStringList& slotNames, int mynumber) {
+void TallyStore::loadchecklist(const QStringList& seatedNames) {
   checklist_.clear();
-  for (int slot = 1; slot <= kMaxSlot && slot <= slotNames.size(); ++slot) {
-    if (slot == mynumber) continue;
-    const QString& name = slotNames[slot - 1];
-    if (name == kWaiting) continue;
+  for (const QString& name : seatedNames.mid(0, kMaxSlot))
     checklist_.push_back({name, findFollowed(name) >= 0});
-  }
 }
 
 qint64 TallyStore::addit(int column, int row) {
@@ -105,10 +101,10 @@ void TallyStore::addtomineset(int column, const QString& text) {
   setCell(column, 0, text);
 }
 
-void TallyStore::addgame(const QString& text) {
+void TallyStore::addgame(const QString& winnerName, bool iWon) {
   using namespace FollowedColumn;
   addtomineincrease(OwnColumn::kGames);
-  if (text == kAddToMine) addtomineincrease(OwnColumn::kWins);
+  if (iWon) addtomineincrease(OwnColumn::kWins);
   for (const CheckEntry& entry : checklist_) {
     const int index = findFollowed(entry.name);
     if (index < 0) continue;
@@ -121,10 +117,10 @@ void TallyStore::addgame(const QString& text) {
       addit(column + kSession, row);
     };
     count(kGames);
-    if (cell(0, row) == text) {
-      count(kTheirWins);
-    } else if (text == kAddToMine) {
+    if (iWon) {
       count(kMyWins);
+    } else if (!winnerName.isEmpty() && cell(0, row) == winnerName) {
+      count(kTheirWins);
     } else {
       count(kNeitherWon);
     }

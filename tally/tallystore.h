@@ -41,8 +41,6 @@ class TallyStore {
   static constexpr int kColumns = 9;
   static constexpr int kMaxRows = 100000;  // a sane bound for a text read from disk
   static constexpr int kMaxSlot = kPlayerSlots;
-  inline static const QString& kAddToMine = kWinnerIsMe;
-  inline static const QString kWaiting = QStringLiteral("<Waiting>");
 
   struct CheckEntry {
     QString name;
@@ -62,18 +60,19 @@ class TallyStore {
   int findFollowed(const QString& name) const;
 
   const std::vector<CheckEntry>& checklist() const { return checklist_; }
-  // Rebuilds checklist from the six slot names (index 0 = slot 1): skips the own slot and
-  // empty ones, marks followed players.
-  void loadchecklist(const QStringList& slotNames, int mynumber);
+  // Rebuilds checklist from the names of the others seated now (players and the
+  // computer, never an empty seat), marking followed players.
+  void loadchecklist(const QStringList& seatedNames);
 
   // Adds one to a cell and returns the new value. An empty cell counts from 0; any other
   // text that is not a decimal integer raises TallyError and leaves the cell alone.
   qint64 addit(int column, int row);
   void addtomineincrease(int column);
   void addtomineset(int column, const QString& text);
-  // Records one finished game against the current checklist. On a TallyError the part of
-  // the update made before it stays.
-  void addgame(const QString& text);
+  // Records one finished game against the current checklist: won by this player, or
+  // else by `winnerName` (empty: by nobody seated). On a TallyError the part of the
+  // update made before it stays.
+  void addgame(const QString& winnerName, bool iWon);
 
   // Starts following name (a new row of "0"); false when already followed.
   bool follow(const QString& name);

@@ -190,16 +190,12 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
   connect(button_done, &QPushButton::clicked, this, [this] { button_okClick(); });
 }
 
-void Ttallylist::setSlotSource(std::function<QStringList()> slotNames,
-                               std::function<int()> mynumber) {
-  slotNames_ = std::move(slotNames);
-  mynumber_ = std::move(mynumber);
+void Ttallylist::setSlotSource(std::function<QStringList()> seatedNames) {
+  seatedNames_ = std::move(seatedNames);
 }
 
 void Ttallylist::loadchecklist() {
-  const QStringList names = slotNames_ ? slotNames_() : QStringList();
-  const int mynumber = mynumber_ ? mynumber_() : 0;
-  store_.loadchecklist(names, mynumber);
+  store_.loadchecklist(seatedNames_ ? seatedNames_() : QStringList());
   fillChecklist();
 }
 
@@ -218,9 +214,9 @@ void Ttallylist::guarded(Update update) {
   }
 }
 
-void Ttallylist::addgame(const QString& text) {
+void Ttallylist::addgame(const QString& winnerName, bool iWon) {
   loadchecklist();
-  guarded([&] { store_.addgame(text); });
+  guarded([&] { store_.addgame(winnerName, iWon); });
   showOwnRow();
   if (listbox_tally->currentRow() >= 0) listbox_tallyClick();
 }

@@ -32,16 +32,16 @@ class Ttallylist : public QDialog, public TallyRecorder {
   Ttallylist(QWidget* mainWindow, const QString& tallyFilePath);
   ~Ttallylist() override;  // saves
 
-  // loadchecklist's source: the names of the slots 1..6 as the main window shows them,
-  // and the local player's number; loadchecklist skips the own slot and "<Waiting>".
-  void setSlotSource(std::function<QStringList()> slotNames, std::function<int()> mynumber);
+  // loadchecklist's source: the names of the others seated now, in slot order, as the
+  // main window knows them; empty seats and the own seat are not among them.
+  void setSlotSource(std::function<QStringList()> seatedNames);
   void loadchecklist();
   // Writes the file now (whole or not at all); false on failure, and always false after
   // an unreadable tally could not be moved aside.
   bool save();
 
   // TallyRecorder
-  void addgame(const QString& text) override;
+  void addgame(const QString& winnerName, bool iWon) override;
   void addtomineincrease(int column) override;
   void addtomineset(int column, const QString& text) override;
   QString bestRoundScore() const override;
@@ -84,8 +84,7 @@ class Ttallylist : public QDialog, public TallyRecorder {
   QString loadNotice_;
   bool mayWrite_ = true;  // false while an unreadable file still sits at the tally's path
   Prompts* prompts_ = &desktopPrompts();
-  std::function<QStringList()> slotNames_;
-  std::function<int()> mynumber_;
+  std::function<QStringList()> seatedNames_;
   bool filling_ = false;  // true while lists are rebuilt, so check changes are not clicks
 
  public:

@@ -46,7 +46,7 @@ constexpr char kConnectionClosed[] =
 // game results have nowhere to go.
 class NoTally : public TallyRecorder {
  public:
-  void addgame(const QString&) override {}
+  void addgame(const QString&, bool) override {}
   void addtomineincrease(int) override {}
   void addtomineset(int, const QString&) override {}
   QString bestRoundScore() const override { return QStringLiteral("0"); }
@@ -148,13 +148,12 @@ Tchat::~Tchat() {
 void Tchat::attachWindows(const SecondaryWindows& windows) {
   windows_ = windows;
   if (windows_.tally) {
-    windows_.tally->setSlotSource(
-        [this] {
-          QStringList names;
-          for (int n = 1; n <= PlayerSlots::kCount; ++n) names << slots_.name(n);
-          return names;
-        },
-        [this] { return state_.mynumber; });
+    windows_.tally->setSlotSource([this] {
+      QStringList names;
+      for (int n = 1; n <= PlayerSlots::kCount; ++n)
+        if (n != state_.mynumber && !slots_.at(n).empty()) names << slots_.name(n);
+      return names;
+    });
   }
   // The game start dialog holds two of the options; its start values are
   // built-in ones too.
@@ -469,7 +468,9 @@ bool Tchat::answersLoginRequest(int slot) {
   // Coming back: the key instead of a login, once per connection.
   if (reclaimSent_ || seatKey_.empty()) return true;
   reclaimSent_ = true;
-  const std::string reclaim = build(ToHost::Reclaim, {slot, seatKey_});
+  // The host learns again that we read its typed notices: this is a new connection.
+  const std::string reclaim =
+      build(ToHost::Reclaim, {slot, seatKey_}) + build(ToHost::Extensions, {slot, 1, ""});
   sock_.write(reclaim.data(), static_cast<qint64>(reclaim.size()));
   return true;
 }
@@ -593,7 +594,8 @@ void Tchat::connectionLost() {
   if (mayReconnect()) {
     startReconnecting();
   } else {
-    endWith(tr(kConnectionClosed));
+    // The host may have said why it closed: a removal, or the table's end.
+    endWith(state_.closingNotice.isEmpty() ? tr(kConnectionClosed) : state_.closingNotice);
   }
 }
 
@@ -636,7 +638,10 @@ void Tchat::backInSeat(int slot) {
   // was never announced to us.
   for (int n = 1; n <= PlayerSlots::kCount; ++n) {
     if (n == slot) continue;
-    slots_.setName(n, QString::fromLatin1(n == 2 ? kRovi : kWaiting));
+    if (n == kComputerSlot)
+      slots_.setComputer(n);
+    else
+      slots_.setEmpty(n);
     slots_.setWatching(n, false);
   }
   if (windows_.spylist) {

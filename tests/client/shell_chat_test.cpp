@@ -468,8 +468,8 @@ TEST_F(ChatTest, PhraseButtonsAreRateLimited) {
 }
 
 TEST_F(ChatTest, RoviChattersOnlyWithoutOtherPlayers) {
-  services.seats.setName(1, QStringLiteral("Al"));
-  services.seats.setName(2, QStringLiteral("Rovi"));
+  services.seats.setPlayer(1, QStringLiteral("Al"));
+  services.seats.setComputer(2);
   constexpr int kLines = 250;
   for (int i = 0; i < kLines; ++i) chat.klottalk();
   EXPECT_GT(services.chat.size(), 200);
@@ -478,10 +478,22 @@ TEST_F(ChatTest, RoviChattersOnlyWithoutOtherPlayers) {
     EXPECT_TRUE(line.startsWith(QStringLiteral("0+Rovi the bot says: "))) << line.toStdString();
   for (Colour c : services.chatColours) EXPECT_EQ(c, kSystemColour);
 
-  services.chat.clear();
-  services.seats.setName(5, QStringLiteral("Cy"));
-  for (int i = 0; i < kLines; ++i) chat.klottalk();
-  EXPECT_TRUE(services.chat.isEmpty());
+  // Another player, whatever its name: a human called Rovi in the computer's
+  // seat, or one called "<Waiting>" beside it.
+  const auto seatings = std::vector<std::function<void()>>{
+      [&] { services.seats.setPlayer(5, QStringLiteral("Cy")); },
+      [&] { services.seats.setPlayer(2, QStringLiteral("Rovi")); },
+      [&] { services.seats.setPlayer(4, QStringLiteral("<Waiting>")); },
+  };
+  for (std::size_t i = 0; i < seatings.size(); ++i) {
+    SCOPED_TRACE(i);
+    for (int n = 2; n <= 6; ++n) services.seats.setEmpty(n);
+    services.seats.setComputer(2);
+    seatings[i]();
+    services.chat.clear();
+    for (int line = 0; line < kLines; ++line) chat.klottalk();
+    EXPECT_TRUE(services.chat.isEmpty());
+  }
 }
 
 TEST_F(ChatTest, TextSizeMovesTheCheckMarkAndSaves) {

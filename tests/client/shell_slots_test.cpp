@@ -75,7 +75,7 @@ TEST_F(SlotsTest, SpectatorEntries) {
     EXPECT_EQ(fresh.spectators, QStringList{QStringLiteral("8: Dee")});
     EXPECT_EQ(fresh.chat, c.lines);
     EXPECT_EQ(fresh.settingsLoads, c.loads);
-    for (int n = 1; n <= 6; ++n) EXPECT_EQ(fresh.seats.name(n), QStringLiteral("<Waiting>"));
+    for (int n = 1; n <= 6; ++n) EXPECT_TRUE(fresh.seats.at(n).empty());
   }
 }
 
@@ -92,10 +92,12 @@ TEST_F(SlotsTest, Departures) {
   services.chat.clear();
 
   panel.playerdisconnected("2+Bob");
-  EXPECT_EQ(services.seats.name(2), QStringLiteral("Rovi"));
+  EXPECT_TRUE(services.seats.at(2).computer());
+  EXPECT_EQ(panel.nameLabel(2)->text(), QStringLiteral("Rovi"));
   EXPECT_FALSE(services.seats.at(2).watching);
   panel.playerdisconnected("5+Eve");
-  EXPECT_EQ(services.seats.name(5), QStringLiteral("<Waiting>"));
+  EXPECT_TRUE(services.seats.at(5).empty());
+  EXPECT_EQ(panel.nameLabel(5)->text(), QStringLiteral("<Waiting>"));
   panel.playerdisconnected("2+Rovi");  // the computer leaving says nothing
   panel.playerdisconnected("7+Zed");
   panel.playerdisconnected("8+Nobody");  // not in the list: silently ignored
@@ -128,10 +130,12 @@ TEST_F(SlotsTest, ModerationMenuEnabling) {
     int slot;
     bool remove, set, unset;
   };
-  services.seats.setName(3, QStringLiteral("Cy"));
+  services.seats.setPlayer(3, QStringLiteral("Cy"));
+  services.seats.setPlayer(5, QStringLiteral("<Waiting>"));
   const Case cases[] = {
       {true, 4, false, true, true},     // host, empty slot
       {true, 3, true, true, true},      // host, occupied slot
+      {true, 5, true, true, true},      // a player is a player whatever it is called
       {false, 3, false, false, false},  // joined player
       {false, 4, false, false, false},
   };
@@ -148,7 +152,7 @@ TEST_F(SlotsTest, ModerationMenuEnabling) {
 }
 
 TEST_F(SlotsTest, ModerationRequests) {
-  services.seats.setName(4, QStringLiteral("Cy"));
+  services.seats.setPlayer(4, QStringLiteral("Cy"));
   panel.label_playername1ContextPopup(4);
   panel.removeFromGame()->trigger();
   panel.setToJustWatch()->trigger();
@@ -156,7 +160,11 @@ TEST_F(SlotsTest, ModerationRequests) {
   EXPECT_EQ(services.sent.at(0), std::string("CMD_kickhim+1+4+\xFF"));
   EXPECT_EQ(services.sentText(), (std::vector<std::string>{"CMD_kickhim+1+4+", "CMD_justwatch+4+1",
                                                            "CMD_justwatch+4+2"}));
+  EXPECT_EQ(services.dialogs.questions, QStringList{QStringLiteral("Remove Cy from the table?")});
   services.sent.clear();
+  services.dialogs.answerYes = false;
+  panel.removeFromGame()->trigger();
+  EXPECT_TRUE(services.sent.empty());
   services.clientState.amhost = false;
   panel.kicking(4);
   services.clientState.amhost = true;
@@ -164,6 +172,106 @@ TEST_F(SlotsTest, ModerationRequests) {
   panel.kicking(4);
   panel.SettoJustWatch1Click();
   EXPECT_TRUE(services.sent.empty());
+}
+
+// Slot 2 changes hands during a game: the newcomer or the computer plays on
+// with the seat's total, and everybody is told; before a game, or for a
+// returning player's view of the table, nobody takes anything over.
+TEST_F(SlotsTest, TakeoversOfTheComputersSeat) {
+  struct Case {
+    bool gameOn;
+    bool returning;
+    QStringList lines;
+  };
+  const Case cases[] = {
+      {true,
+       false,
+       {QStringLiteral("0+Bob is Connected."),
+        QStringLiteral("0+Bob takes over Rovi's seat (800 points)."),
+        QStringLiteral("0+Bob disconnected."),
+        QStringLiteral("0+Rovi takes over Bob's seat (1200 points).")}},
+      {false,
+       false,
+       {QStringLiteral("0+Bob is Connected."), QStringLiteral("0+Bob disconnected.")}},
+      {true,
+       true,
+       {QStringLiteral("0+Bob disconnected."),
+        QStringLiteral("0+Rovi takes over Bob's seat (1200 points).")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.gameOn << c.returning);
+    services.chat.clear();
+    services.chatColours.clear();
+    services.seats.setComputer(2);
+    services.seats.setTotal(2, QStringLiteral("800"));
+    services.clientState.returning = c.returning;
+    panel.newplayerinfo("2+Bob+0", c.gameOn);
+    services.clientState.returning = false;
+    services.seats.setTotal(2, QStringLiteral("1200"));
+    panel.playerdisconnected("2+Bob", c.gameOn);
+    EXPECT_TRUE(services.seats.at(2).computer());
+    EXPECT_EQ(services.seats.at(2).total, QStringLiteral("1200"));
+    EXPECT_EQ(services.chat, c.lines);
+    for (Colour colour : services.chatColours) EXPECT_EQ(colour, services.clientState.systemcolor);
+  }
+}
+
+TEST_F(SlotsTest, AnEmptiedSeatDropsOutOfTheGame) {
+  for (const bool gameOn : {true, false}) {
+    SCOPED_TRACE(gameOn);
+    services.seats.setPlayer(4, QStringLiteral("Dee"));
+    services.seats.setTotal(4, QStringLiteral("12000"));
+    services.seats.setPulls(4, QStringLiteral("7"));
+    panel.playerdisconnected("4+Dee", gameOn);
+    EXPECT_TRUE(services.seats.at(4).empty());
+    EXPECT_EQ(panel.totalLabel(4)->text(), gameOn ? QString() : QStringLiteral("12000"));
+    EXPECT_EQ(panel.pullsLabel(4)->text(), gameOn ? QString() : QStringLiteral("7"));
+  }
+}
+
+TEST_F(SlotsTest, KeptSeatsAndReturns) {
+  panel.newplayerinfo("4+Dee+0+5+Eve+0");
+  services.chat.clear();
+  services.chatColours.clear();
+  panel.seatkept("4+60+");
+  panel.seatback("4+");
+  panel.seatkept("5+45+");
+  // Out of range, an empty seat, the computer, or no sane number of seconds: nothing.
+  for (const char* payload : {"9+60+", "0+60+", "6+60+", "2+60+", "4+x+", "4+-1+", "4+86400+", "x"})
+    panel.seatkept(payload);
+  for (const char* payload : {"9+", "6+", "2+", "", "-1+"}) panel.seatback(payload);
+  EXPECT_EQ(
+      services.chat,
+      (QStringList{QStringLiteral("0+Dee lost the connection. The seat is kept for 60 seconds."),
+                   QStringLiteral("0+Dee is back in the seat."),
+                   QStringLiteral("0+Eve lost the connection. The seat is kept for 45 seconds.")}));
+  for (Colour colour : services.chatColours) EXPECT_EQ(colour, services.clientState.systemcolor);
+  // A kept seat is still held: nothing changes hands.
+  EXPECT_EQ(services.seats.name(4), QStringLiteral("Dee"));
+}
+
+TEST_F(SlotsTest, ARemovalIsToldOnce) {
+  panel.newplayerinfo("1+Ann+0+3+Cid+0+4+Dee+0");
+  services.chat.clear();
+  panel.removed("1+3+");
+  panel.playerdisconnected("3+Cid");
+  panel.playerdisconnected("4+Dee");
+  // The seat's next player leaves as anybody does.
+  panel.newplayerinfo("3+Eve+0");
+  panel.playerdisconnected("3+Eve");
+  EXPECT_EQ(
+      services.chat,
+      (QStringList{QStringLiteral("0+Ann removed Cid."), QStringLiteral("0+Dee disconnected."),
+                   QStringLiteral("0+Eve is Connected."), QStringLiteral("0+Eve disconnected.")}));
+  EXPECT_TRUE(services.clientState.closingNotice.isEmpty());
+
+  // Our own removal is told when the connection ends, not in the chat.
+  services.chat.clear();
+  for (const char* payload : {"9+1+", "x+1+", "1+", "3+1+"}) panel.removed(payload);
+  EXPECT_TRUE(services.clientState.closingNotice.isEmpty());
+  panel.removed("1+1+");
+  EXPECT_EQ(services.clientState.closingNotice, QStringLiteral("Ann removed you from the table."));
+  EXPECT_TRUE(services.chat.isEmpty());
 }
 
 TEST_F(SlotsTest, TheWatchingMarkCoversNeitherPullsNorNameNorTotal) {
@@ -185,7 +293,7 @@ TEST_F(SlotsTest, TheModeratorsRoleIsReadAtTheClick) {
     bool enabled;
     std::size_t sends;
   };
-  services.seats.setName(4, QStringLiteral("Cy"));
+  services.seats.setPlayer(4, QStringLiteral("Cy"));
   for (const Case c : {Case{false, true, false, 3}, Case{true, false, true, 0},
                        Case{true, true, true, 3}, Case{false, false, false, 0}}) {
     SCOPED_TRACE(::testing::Message() << c.atOpening << c.atClick);

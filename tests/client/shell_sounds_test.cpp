@@ -18,7 +18,7 @@ class SoundsTest : public ::testing::Test {
   SoundsTest() : button(new QPushButton), sounds(services, menu.menu, button.get()) {
     services.clientState.loggedin = true;
     services.clientState.mynumber = 2;
-    services.seats.setName(3, QStringLiteral("Ann"));
+    services.seats.setPlayer(3, QStringLiteral("Ann"));
   }
 
   FakeServices services;

@@ -100,7 +100,7 @@ TEST_F(Flow, ALatecomerSeesNoStartButtonUntilTheWinner) {
       EXPECT_TRUE(late.startButton()->isHidden());
       EXPECT_TRUE(late.winner("1+"));
       EXPECT_FALSE(late.startButton()->isHidden());
-      EXPECT_EQ(fresh.fakeTally.calls.count("addgame:addtomine"), 1);
+      EXPECT_EQ(fresh.fakeTally.calls.count("addgame:I won"), 1);
     }
   }
 }

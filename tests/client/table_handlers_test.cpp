@@ -283,6 +283,39 @@ TEST_F(Handlers, LoadStatsForATimedGameRunsTheClock) {
   EXPECT_EQ(table->timerText(), "Time: 0:30");
 }
 
+// A latecomer's clock runs only in a timed round under way, whatever the host
+// says is left; a clock still running from before stops when none runs now.
+TEST_F(Handlers, LoadStatsRunsTheClockOnlyInATimedRound) {
+  struct Case {
+    const char* stats;
+    bool runs;
+    int secondsleft;
+    const char* clock;
+  };
+  const Case cases[] = {
+      {"2+3+30+12+1+500+12", true, 12, "Time: 0:12"},
+      {"2+3+30+0+1+500+-1", false, 0, "Time: 0:00"},   // between rounds
+      {"2+3+30+-4+1+500+-1", false, 0, "Time: 0:00"},  // between rounds, as older hosts say it
+      {"2+3+30+99+1+500+12", true, 30, "Time: 0:30"},
+      {"2+3+0+25+1+500+12", false, 0, "No Time Limit"},
+      {"2+3+-5+25+1+500+12", false, 0, "No Time Limit"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stats);
+    turntime.start();
+    services.sounds.clear();
+    table->loadstats(c.stats);
+    EXPECT_EQ(turntime.isActive(), c.runs);
+    EXPECT_EQ(table->state().secondsleft, c.secondsleft);
+    EXPECT_EQ(table->timerText(), c.clock);
+    for (int tick = 0; tick < 3; ++tick) table->turntimeTimer();
+    EXPECT_GE(table->state().secondsleft, 0);
+    if (!c.runs) {
+      EXPECT_TRUE(services.sounds.isEmpty());
+    }
+  }
+}
+
 TEST_F(Handlers, LoadStatsFallsBackToNoClockOnBadSeconds) {
   table->loadstats("2+3+abc+xyz+1+500+12");
   EXPECT_EQ(table->state().roundtime, 0);
@@ -292,7 +325,7 @@ TEST_F(Handlers, LoadStatsFallsBackToNoClockOnBadSeconds) {
 }
 
 TEST_F(Handlers, WinnerSeenByAPlayer) {
-  services.seats.setName(3, "Ann");
+  services.seats.setPlayer(3, "Ann");
   table->startthegame("Bob+3+0+");
   services.chat.clear();
   services.sounds.clear();
@@ -307,9 +340,40 @@ TEST_F(Handlers, WinnerSeenByAPlayer) {
   EXPECT_TRUE(table->startButton()->isHidden());
 }
 
+// Names are only names; an empty seat named the winner shows no name.
+TEST_F(Handlers, WinnerIsTheSeatNotItsName) {
+  struct Case {
+    int slot;
+    const char* line;
+    const char* tally;
+    bool fanfare;
+  };
+  const Case cases[] = {
+      {3, "addtomine has Won the Game!", "addgame:addtomine", true},
+      {4, "<Waiting> has Won the Game!", "addgame:<Waiting>", true},
+      {5, "The Game is Over!", "addgame:", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.slot);
+    services.seats.setPlayer(3, "addtomine");
+    services.seats.setPlayer(4, "<Waiting>");
+    services.seats.setEmpty(5);
+    table->startthegame("Bob+3+0+");
+    services.chat.clear();
+    services.sounds.clear();
+    services.fakeTally.calls.clear();
+    EXPECT_TRUE(table->winner(std::to_string(c.slot) + "+"));
+    EXPECT_EQ(table->statusText(), c.line);
+    EXPECT_EQ(services.chat, QStringList{QStringLiteral("0+") + c.line});
+    EXPECT_EQ(services.fakeTally.calls, QStringList{c.tally});
+    EXPECT_EQ(table->winnerVisible(), c.fanfare);
+    EXPECT_EQ(services.sounds.contains("winner"), c.fanfare);
+  }
+}
+
 TEST_F(Handlers, WinnerSeenByASpectatorRecordsNothing) {
   services.clientState.mynumber = 8;
-  services.seats.setName(3, "Ann");
+  services.seats.setPlayer(3, "Ann");
   table->startthegame("Bob+3+0+");
   services.chat.clear();
   EXPECT_FALSE(table->winner("3+"));
@@ -325,7 +389,7 @@ TEST_F(Handlers, OwnWinOnTheHostOffersTheNextGame) {
   EXPECT_TRUE(table->startButton()->isHidden());
   table->winner("1+");
   EXPECT_EQ(table->winnerText(), "You have Won the Game!");
-  EXPECT_EQ(services.fakeTally.calls, QStringList{"addgame:addtomine"});
+  EXPECT_EQ(services.fakeTally.calls, QStringList{"addgame:I won"});
   EXPECT_FALSE(table->startButton()->isHidden());
   table->startthegame("You+3+0+");
   EXPECT_FALSE(table->winnerVisible());
@@ -333,7 +397,7 @@ TEST_F(Handlers, OwnWinOnTheHostOffersTheNextGame) {
 }
 
 TEST_F(Handlers, StartGameLinesAndTheBot) {
-  services.seats.setName(1, "Bob");
+  services.seats.setPlayer(1, "Bob");
   table->startthegame("Bob+3+60+");
   EXPECT_EQ(services.chat,
             (QStringList{"0+You have started a game.", "0+I am Rovi the bot. Good Luck!"}));
@@ -341,15 +405,22 @@ TEST_F(Handlers, StartGameLinesAndTheBot) {
   for (Colour c : services.chatColours) EXPECT_EQ(c, services.clientState.systemcolor);
 
   services.chat.clear();
-  services.seats.setName(2, "Cy");
+  services.seats.setPlayer(2, "Cy");
   table->startthegame("Cy+3+60+");
   EXPECT_EQ(services.chat, QStringList{"0+Cy has started a game."});
   EXPECT_EQ(services.seats.name(2), "Cy");
+
+  // A player is a player whatever it is called.
+  services.chat.clear();
+  services.seats.setPlayer(2, "<Waiting>");
+  table->startthegame("Cy+3+60+");
+  EXPECT_EQ(services.chat, QStringList{"0+Cy has started a game."});
+  EXPECT_TRUE(services.seats.at(2).player());
 }
 
 TEST_F(Handlers, StartGameSeenByASpectator) {
   services.clientState.mynumber = 7;
-  services.seats.setName(2, "Bob");
+  services.seats.setPlayer(2, "Bob");
   table->startthegame("Bob+3+60+");
   EXPECT_EQ(services.chat, QStringList{"0+Bob has started a game."});
 }
@@ -451,8 +522,8 @@ INSTANTIATE_TEST_SUITE_P(Table, CellCodes,
 
 TEST_F(Handlers, JustWatchingTogglesTheMenuAndTheMark) {
   services.clientState.mynumber = 3;
-  services.seats.setName(3, "Ann");
-  services.seats.setName(4, "Bob");
+  services.seats.setPlayer(3, "Ann");
+  services.seats.setPlayer(4, "Bob");
   table->justwatching("3+1");
   EXPECT_TRUE(justWatch->isChecked());
   EXPECT_TRUE(services.seats.at(3).watching);
@@ -468,7 +539,7 @@ TEST_F(Handlers, JustWatchingTogglesTheMenuAndTheMark) {
 }
 
 TEST_F(Handlers, ClearAllResetsEverySlotButTheNames) {
-  services.seats.setName(2, "Bob");
+  services.seats.setPlayer(2, "Bob");
   services.seats.setTotal(2, "700");
   services.seats.setCurrent(2, "+50");
   services.seats.setPulls(2, "3");

@@ -317,9 +317,8 @@ TEST_F(Input, GarbageNeverCrashes) {
 TEST_F(Input, HugeSecondsDoNotOverflowTheClock) {
   table->loadstats("1+3+1+2147483647+1+0+3");
   EXPECT_EQ(table->state().timerstep, 171);
-  table->turntimeTimer();
   EXPECT_EQ(table->timerBarWidth(), 171);
-  EXPECT_EQ(table->state().secondsleft, 2147483646);
+  EXPECT_EQ(table->state().secondsleft, 1);  // never more than a whole round
   table->loadstats("1+3+1+-2147483648+1+0+3");
   table->turntimeTimer();
   EXPECT_EQ(table->state().secondsleft, 0);

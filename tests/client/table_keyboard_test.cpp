@@ -136,7 +136,7 @@ TEST_F(Accessible, CellsDiceAndPlayerRowsHaveNames) {
 
   PlayerSlotsPanel rows(panel, services, menu);
   // A name that looks like a placeholder stays the name.
-  services.seats.setName(3, QStringLiteral("Ann %3"));
+  services.seats.setPlayer(3, QStringLiteral("Ann %3"));
   services.seats.setTotal(3, QStringLiteral("1500"));
   services.seats.setPulls(3, QStringLiteral("12"));
   services.seats.setCurrent(3, QStringLiteral("+250"));

@@ -25,6 +25,7 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "ttallylist.h"
 #include "waituntil.h"
 
 namespace kuvo {
@@ -79,8 +80,10 @@ TEST(Tchat, JoiningLogsInWithTheAssignedNumber) {
   EXPECT_TRUE(w.chatText().contains("Loading Multi-player Game.. Please Wait."));
   EXPECT_FALSE(w.chat.state().amhost);
   host.send("CMD_sendlogininfo+3" + FF);
-  const std::string login = "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF;
-  EXPECT_EQ(host.receive(login.size()), login);
+  // The login, then the word that this client reads the typed notices.
+  const std::string expected =
+      "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF + "CMD_extensions+3+1+" + FF;
+  EXPECT_EQ(host.receive(expected.size()), expected);
   EXPECT_TRUE(w.chat.state().loggedin);
   EXPECT_EQ(w.chat.state().mynumber, 3);
 }
@@ -108,7 +111,8 @@ TEST(Tchat, PhraseButtonsRestAfterEachPhrase) {
   w.chat.show();
   ASSERT_TRUE(host.accept());
   host.send("CMD_sendlogininfo+3" + FF);
-  const std::string login = "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF;
+  const std::string login =
+      "CMD_logininfo+3+" + std::string(kVersion) + "+Ann" + FF + FF + "CMD_extensions+3+1+" + FF;
   ASSERT_EQ(host.receive(login.size()), login);
   auto* button = qobject_cast<QAbstractButton*>(w.chat.chat().phraseButton(1));
   ASSERT_NE(button, nullptr);
@@ -396,6 +400,48 @@ TEST(Tchat, AFloodingHostIsCutOff) {
   EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
 }
 
+TEST(Tchat, TheHostsTypedNoticesShowInTheChat) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_existingplayers+1+Bob+0+4+Dee+0" + FF +
+            "CMD_seatkept+4+60+" + FF + "CMD_seatback+4+" + FF + "CMD_removed+1+4+" + FF +
+            "CMD_playerdisconnected+4+Dee" + FF);
+  // Bob seated and Dee gone: the last message is handled.
+  ASSERT_TRUE(waitUntil([&] {
+    return w.chat.playerSlots().name(1) == "Bob" && w.chat.playerSlots().at(4).empty() &&
+           w.chat.queueEmpty();
+  }));
+  const QString text = w.chatText();
+  QStringList lines;
+  for (const QString& line : text.section(QStringLiteral("Dee is Connected."), 1)
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    if (!line.simplified().isEmpty()) lines << line.simplified();
+  EXPECT_EQ(lines, (QStringList{"Dee lost the connection. The seat is kept for 60 seconds.",
+                                "Dee is back in the seat.", "Bob removed Dee."}))
+      << lines.join(QLatin1Char('|')).toStdString();
+}
+
+// The tally follows whoever holds a seat, never by the name it shows.
+TEST(Tchat, TheTallyListsTheOthersWhoHoldASeat) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  Window w({"Ann"}, 1);
+  Ttallylist tally(&w.chat, folder.filePath("Kuvotally.tld"));
+  w.chat.attachWindows({&tally, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
+  w.chat.state().mynumber = 3;
+  PlayerSlots& seats = w.chat.playerSlots();
+  seats.setPlayer(1, "<Waiting>");
+  seats.setComputer(2);
+  seats.setPlayer(3, "Ann");
+  seats.setPlayer(5, "addtomine");
+  tally.loadchecklist();
+  QStringList names;
+  for (const auto& entry : tally.store().checklist()) names << entry.name;
+  EXPECT_EQ(names, (QStringList{"<Waiting>", "Rovi", "addtomine"}));
+}
+
 // ---- A lost connection ----
 
 TEST(Tchat, ALostConnectionDuringAGameComesBackToTheSameSeat) {
@@ -473,24 +519,41 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   ASSERT_TRUE(host.accept());
   host.received.clear();
   host.send("CMD_sendlogininfo+5" + FF);
-  const std::string reclaim = "CMD_reclaim+5+" + key;
+  // The key, then the word that this client reads the typed notices: a new
+  // connection knows nothing of the old one's.
+  const std::string reclaim = "CMD_reclaim+5+" + key + FF + "CMD_extensions+5+1+" + FF;
   EXPECT_EQ(host.receive(reclaim.size()).substr(0, reclaim.size()), reclaim);
 }
 
+// Sent off, the player does not come back; the box says why when the host told.
 TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
-  ScriptedHost host;
-  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
-  w.chat.show();
-  ASSERT_TRUE(host.accept());
-  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF +
-            "CMD_seatkey+3+0123456789abcdef0123456789abcdef" + FF + "CMD_startgame+Bob+3+0+" + FF +
-            "CMD_leaving+3+" + FF);
-  ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
-  host.peer->disconnectFromHost();
-  ASSERT_TRUE(waitUntil([&] { return !w.boxes.isEmpty(); }));
-  EXPECT_FALSE(w.chat.reconnecting());
-  EXPECT_EQ(w.boxes, QStringList{"The connection to the table was closed."});
-  EXPECT_FALSE(host.server.hasPendingConnections());
+  struct Case {
+    std::string why;
+    QString box;
+  };
+  const Case cases[] = {
+      {"", "The connection to the table was closed."},
+      {"CMD_removed+1+3+" + FF, "Bob removed you from the table."},
+      {"CMD_tableclosed+1+" + FF, "Bob closed the table."},
+      {"CMD_tableclosed+0+" + FF, "The table was closed."},
+      {"CMD_tableclosed+4+" + FF, "The table was closed."},  // nobody sits there
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    ScriptedHost host;
+    Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF +
+              "CMD_newplayerinfo+1+Bob+0" + FF + "CMD_seatkey+3+0123456789abcdef0123456789abcdef" +
+              FF + "CMD_startgame+Bob+3+0+" + FF + c.why + "CMD_leaving+3+" + FF);
+    ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
+    host.peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return !w.boxes.isEmpty(); }));
+    EXPECT_FALSE(w.chat.reconnecting());
+    EXPECT_EQ(w.boxes, QStringList{c.box});
+    EXPECT_FALSE(host.server.hasPendingConnections());
+  }
 }
 
 }  // namespace

@@ -15,7 +15,10 @@ namespace kuvo::testing {
 
 class FakeTally : public TallyRecorder {
  public:
-  void addgame(const QString& text) override { calls << "addgame:" + text; }
+  // "addgame:I won" for the own win, else "addgame:" and the winner's name.
+  void addgame(const QString& winnerName, bool iWon) override {
+    calls << (iWon ? QStringLiteral("addgame:I won") : "addgame:" + winnerName);
+  }
   void addtomineincrease(int column) override {
     calls << QStringLiteral("increase:%1").arg(column);
   }

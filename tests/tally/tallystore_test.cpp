@@ -17,19 +17,20 @@ QStringList cells(std::initializer_list<const char*> values) {
   return out;
 }
 
-// The user (slot 1) sits with Ann, Bob and Cy; Ann and Bob are followed, Dee is followed
-// but not seated.
+// The user sits with Ann, Bob and Cy; Ann and Bob are followed, Dee is followed but not
+// seated.
 TallyStore seatedStore() {
   TallyStore store;
   store.follow("Ann");
   store.follow("Bob");
   store.follow("Dee");
-  store.loadchecklist({"Me", "Ann", "Bob", "<Waiting>", "Cy", "<Waiting>"}, 1);
+  store.loadchecklist({"Ann", "Bob", "Cy"});
   return store;
 }
 
 struct WinnerCase {
   const char* winner;
+  bool iWon;
   const char* ownWins;
   QStringList ann;
   QStringList bob;
@@ -37,17 +38,20 @@ struct WinnerCase {
 
 TEST(TallyStore, TheThreeKindsOfWinner) {
   const std::vector<WinnerCase> cases = {
-      {"Ann", "0", cells({"Ann", "1", "1", "0", "0", "1", "1", "0", "0"}),
+      {"Ann", false, "0", cells({"Ann", "1", "1", "0", "0", "1", "1", "0", "0"}),
        cells({"Bob", "1", "0", "0", "1", "1", "0", "0", "1"})},
-      {"addtomine", "1", cells({"Ann", "1", "0", "1", "0", "1", "0", "1", "0"}),
+      {"", true, "1", cells({"Ann", "1", "0", "1", "0", "1", "0", "1", "0"}),
        cells({"Bob", "1", "0", "1", "0", "1", "0", "1", "0"})},
-      {"Cy", "0", cells({"Ann", "1", "0", "0", "1", "1", "0", "0", "1"}),
+      {"Cy", false, "0", cells({"Ann", "1", "0", "0", "1", "1", "0", "0", "1"}),
+       cells({"Bob", "1", "0", "0", "1", "1", "0", "0", "1"})},
+      // No seated winner: nobody's win.
+      {"", false, "0", cells({"Ann", "1", "0", "0", "1", "1", "0", "0", "1"}),
        cells({"Bob", "1", "0", "0", "1", "1", "0", "0", "1"})},
   };
   for (const WinnerCase& c : cases) {
     SCOPED_TRACE(c.winner);
     TallyStore store = seatedStore();
-    store.addgame(c.winner);
+    store.addgame(c.winner, c.iWon);
     EXPECT_EQ(store.cell(1, 0), "1");
     EXPECT_EQ(store.cell(2, 0), c.ownWins);
     EXPECT_EQ(row(store, 1), c.ann);
@@ -60,26 +64,25 @@ TEST(TallyStore, LookupIgnoresCaseButWinnerComparisonIsExact) {
   TallyStore store;
   store.follow("ann");
   EXPECT_FALSE(store.follow("ANN"));
-  store.loadchecklist({"Me", "Ann", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>"}, 1);
+  store.loadchecklist({"Ann"});
   ASSERT_EQ(store.checklist().size(), 1u);
   EXPECT_TRUE(store.checklist()[0].checked);
-  store.addgame("Ann");
+  store.addgame("Ann", false);
   EXPECT_EQ(row(store, 1), cells({"ann", "1", "0", "0", "1", "1", "0", "0", "1"}));
 }
 
-TEST(TallyStore, ChecklistSkipsOwnSlotAndEmptySlots) {
+// Players may call themselves anything; the own win is a flag, never a name.
+TEST(TallyStore, NamesAreOnlyNames) {
   TallyStore store;
-  store.follow("Rovi");
-  store.loadchecklist({"Ann", "Rovi", "Me", "<Waiting>", "Bob", "<Waiting>"}, 3);
-  ASSERT_EQ(store.checklist().size(), 3u);
-  EXPECT_EQ(store.checklist()[0].name, "Ann");
-  EXPECT_FALSE(store.checklist()[0].checked);
-  EXPECT_EQ(store.checklist()[1].name, "Rovi");
+  store.follow("addtomine");
+  store.follow("<Waiting>");
+  store.loadchecklist({"addtomine", "<Waiting>"});
+  ASSERT_EQ(store.checklist().size(), 2u);
   EXPECT_TRUE(store.checklist()[1].checked);
-  EXPECT_EQ(store.checklist()[2].name, "Bob");
-  // A short slot list is read as far as it goes.
-  store.loadchecklist({"Ann"}, 2);
-  EXPECT_EQ(store.checklist().size(), 1u);
+  store.addgame("addtomine", false);
+  EXPECT_EQ(store.cell(OwnColumn::kWins, 0), "0");
+  EXPECT_EQ(row(store, 1), cells({"addtomine", "1", "1", "0", "0", "1", "1", "0", "0"}));
+  EXPECT_EQ(row(store, 2), cells({"<Waiting>", "1", "0", "0", "1", "1", "0", "0", "1"}));
 }
 
 TEST(TallyStore, ExampleTableText) {
@@ -122,7 +125,7 @@ TEST(TallyStore, RemovingTheOnlyOpponentLeavesTheOwnRow) {
 
 TEST(TallyStore, RemovingAMiddleRowKeepsRowsAndNamesTogether) {
   TallyStore store = seatedStore();
-  store.addgame("Bob");
+  store.addgame("Bob", false);
   store.unfollow(1);  // Bob
   EXPECT_EQ(store.followed(), (QStringList{"Ann", "Dee"}));
   EXPECT_EQ(row(store, 1), cells({"Ann", "1", "0", "0", "1", "1", "0", "0", "1"}));
@@ -131,11 +134,11 @@ TEST(TallyStore, RemovingAMiddleRowKeepsRowsAndNamesTogether) {
 
 TEST(TallyStore, ResetClearsEverything) {
   TallyStore store = seatedStore();
-  store.addgame("addtomine");
+  store.addgame(QString(), true);
   store.addtomineset(3, "900");
   store.reset();
   EXPECT_EQ(store.toText(), TallyStore().toText());
-  store.addgame("addtomine");  // counts from zero again
+  store.addgame(QString(), true);  // counts from zero again
   EXPECT_EQ(store.cell(1, 0), "1");
 }
 
@@ -144,8 +147,8 @@ TEST(TallyStore, ShortTextReadsMissingCellsAsEmptyAndCountsFromZero) {
   EXPECT_EQ(store.followed(), QStringList{"Ann"});
   EXPECT_EQ(store.cell(1, 0), "7");
   EXPECT_EQ(store.cell(1, 1), "");
-  store.loadchecklist({"Me", "Ann", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>"}, 1);
-  store.addgame("Ann");
+  store.loadchecklist({"Ann"});
+  store.addgame("Ann", false);
   EXPECT_EQ(row(store, 0).mid(1, 2), cells({"8", ""}));  // no win: still missing
   EXPECT_EQ(row(store, 1), cells({"Ann", "1", "1", "0", "0", "1", "1", "0", "0"}));
 }
@@ -195,7 +198,7 @@ TEST(TallyStore, BadCountsAreErrors) {
 TEST(TallyStore, ANonNumberCellStopsTheUpdate) {
   TallyStore store = seatedStore();
   store.setCell(1, 0, "many");
-  EXPECT_THROW(store.addgame("Ann"), TallyError);
+  EXPECT_THROW(store.addgame("Ann", false), TallyError);
   EXPECT_EQ(store.cell(1, 0), "many");
   EXPECT_EQ(store.cell(1, 1), "0");  // the rest was not carried out
   store.setCell(1, 0, "9223372036854775807");

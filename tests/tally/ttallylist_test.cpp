@@ -29,7 +29,7 @@ class TallyWindowTest : public ::testing::Test {
   std::unique_ptr<Ttallylist> open() {
     auto window = std::make_unique<Ttallylist>(nullptr, path());
     window->setPrompts(prompts);
-    window->setSlotSource([this] { return slotNames; }, [this] { return mynumber; });
+    window->setSlotSource([this] { return seatedNames; });
     return window;
   }
 
@@ -61,8 +61,7 @@ class TallyWindowTest : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  QStringList slotNames = {"Me", "Ann", "Bob", "<Waiting>", "<Waiting>", "<Waiting>"};
-  int mynumber = 1;
+  QStringList seatedNames = {"Ann", "Bob"};
   testing::FakePrompts prompts;
   const QStringList& questions = prompts.questions;
   const QStringList& errors = prompts.errors;
@@ -111,7 +110,7 @@ TEST_F(TallyWindowTest, StopFollowingAnsweredYesRemovesEntryAndRow) {
   w->loadchecklist();
   toggle(w->checklist, 0);
   toggle(w->checklist, 1);
-  w->addgame("Bob");
+  w->addgame("Bob", false);
   toggle(w->listbox_tally, 0);
   EXPECT_EQ(questions.size(), 1);
   EXPECT_EQ(listTexts(w->listbox_tally), QStringList{"Bob"});
@@ -126,7 +125,7 @@ TEST_F(TallyWindowTest, ResetAnsweredNoChangesNothingYesWipes) {
   auto w = open();
   w->loadchecklist();
   toggle(w->checklist, 0);
-  w->addgame("addtomine");
+  w->addgame(QString(), true);
   w->listbox_tally->setCurrentRow(0);
   prompts.answerYes = false;
   QTest::mouseClick(w->button_reset, Qt::LeftButton);
@@ -142,7 +141,7 @@ TEST_F(TallyWindowTest, ResetAnsweredNoChangesNothingYesWipes) {
   EXPECT_EQ(labels(*w), QStringList(8, "0"));
   EXPECT_EQ(w->label_hisnametop->text(), "Ann's Tally");  // captions keep their text
   EXPECT_EQ(w->store().rowCount(), 1);
-  w->addgame("addtomine");
+  w->addgame(QString(), true);
   EXPECT_EQ(w->mylabel[1]->text(), "1");
 }
 
@@ -154,7 +153,7 @@ TEST_F(TallyWindowTest, RecorderCallsShowAtOnce) {
   EXPECT_EQ(w->mylabel[3]->text(), "1500");
   EXPECT_EQ(w->bestRoundScore(), "1500");
   TallyRecorder& recorder = *w;
-  recorder.addgame("Ann");
+  recorder.addgame("Ann", false);
   EXPECT_EQ(w->mylabel[1]->text(), "1");
   EXPECT_EQ(w->mylabel[2]->text(), "0");
 }
@@ -171,8 +170,8 @@ TEST_F(TallyWindowTest, SavedWhenDestroyedAndSessionStartsAtZero) {
     auto w = open();
     w->loadchecklist();
     toggle(w->checklist, 0);
-    w->addgame("Ann");
-    w->addgame("addtomine");
+    w->addgame("Ann", false);
+    w->addgame(QString(), true);
   }
   ASSERT_TRUE(QFile::exists(path()));
   EXPECT_FALSE(QFile::exists(folder.filePath("temp.txt")));
@@ -212,7 +211,7 @@ TEST_F(TallyWindowTest, UnreadableFilesAreMovedAsideUntouchedAndANewTallyStarts)
       EXPECT_TRUE(notice.contains(QDir::toNativeSeparators(aside))) << notice.toStdString();
       EXPECT_TRUE(w->takeLoadNotice().isEmpty());  // said once
       EXPECT_TRUE(errors.isEmpty());               // no box at start-up
-      w->addgame("addtomine");
+      w->addgame(QString(), true);
     }
     // The new tally is written where the old one was; the copy keeps its bytes.
     EXPECT_EQ(TallyStore::fromText(readContainerFile(path())).cell(1, 0), "1");
@@ -233,7 +232,7 @@ TEST_F(TallyWindowTest, AnUnreadableFileThatCannotBeMovedIsNeverWritten) {
     auto w = open();
     EXPECT_FALSE(w->loadError().isEmpty());
     EXPECT_TRUE(w->takeLoadNotice().contains("could not be moved aside"));
-    w->addgame("addtomine");
+    w->addgame(QString(), true);
     EXPECT_FALSE(w->save());
   }
   QFile file(path());
@@ -250,10 +249,10 @@ TEST_F(TallyWindowTest, AMissingFileIsNoNotice) {
 // Names come from other players and from the file; markup in them is shown as typed.
 TEST_F(TallyWindowTest, NamesAreShownAsPlainTextEverywhere) {
   const QString name = "<h1>Ann</h1>";
-  slotNames[1] = name;
+  seatedNames[0] = name;
   // The window's own question box, not the test's recorder.
   auto w = std::make_unique<Ttallylist>(nullptr, path());
-  w->setSlotSource([this] { return slotNames; }, [this] { return mynumber; });
+  w->setSlotSource([this] { return seatedNames; });
   w->loadchecklist();
   EXPECT_EQ(listTexts(w->checklist), (QStringList{name, "Bob"}));
   toggle(w->checklist, 0);
@@ -300,7 +299,7 @@ TEST_F(TallyWindowTest, AConversionErrorIsShownAndTheProgramGoesOn) {
   bad.setCell(1, 0, "lots");
   writeContainerFile(path(), bad.toText());
   auto w = open();
-  w->addgame("addtomine");
+  w->addgame(QString(), true);
   EXPECT_EQ(errors, QStringList{"'lots' is not a valid integer value"});
   EXPECT_EQ(w->mylabel[1]->text(), "lots");
   EXPECT_EQ(w->mylabel[2]->text(), "0");
