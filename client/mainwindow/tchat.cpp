@@ -127,9 +127,21 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       sockInfo(QStringLiteral("Socket Closed"));
     } else if (!closing_) {
       // Without a table there is nothing this window can do.
-      QString reason = sock_.errorString();
-      if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-      endWith(tr("Could not connect to the table at %1: %2.").arg(connectAddress_, reason));
+      qCInfo(logClient).noquote() << "no connection to the table:" << sock_.errorString();
+      // An IPv6 address in brackets, as the address field takes it.
+      const QString table = (connectAddress_.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2")
+                                                                        : QStringLiteral("%1:%2"))
+                                .arg(connectAddress_)
+                                .arg(connectPort_);
+      if (sock_.error() == QAbstractSocket::HostNotFoundError) {
+        endWith(tr("No computer called %1 was found, so the table at %2 could not be reached. "
+                   "Check the spelling of the address.")
+                    .arg(connectAddress_, table));
+      } else {
+        endWith(tr("Could not reach the table at %1. Check the address, and that the table is "
+                   "running and lets players in through its firewall.")
+                    .arg(table));
+      }
     }
   });
   sock_.setReadBufferSize(64 * 1024);
@@ -394,10 +406,11 @@ bool Tchat::hostpress() {
       prompts_->tell(this, tr("Listen - Error Binding Socket"));
       // Whoever holds the port runs a table of their own; connecting to it
       // would join that table instead of opening ours.
-      addlinetochat(
-          QStringLiteral("0+") +
-              tr("The table could not be opened because port %1 is already in use.").arg(gamePort_),
-          state_.systemcolor);
+      addlinetochat(QStringLiteral("0+") +
+                        tr("No table could be opened: port %1 of this computer is in use, most "
+                           "likely by another table. Close that program, or join its table.")
+                            .arg(gamePort_),
+                    state_.systemcolor);
       return false;
     }
     port = windows_.host->port();

@@ -271,8 +271,10 @@ TEST(Tchat, AFailedJoinSaysWhyAndLeavesTheSettingsAlone) {
     w.chat.show();
     w.chat.move(300, 200);
     EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
-    EXPECT_EQ(w.boxes,
-              QStringList{"Could not connect to the table at 127.0.0.1: Connection refused."});
+    EXPECT_EQ(w.boxes, QStringList{QString("Could not reach the table at 127.0.0.1:%1. Check the "
+                                           "address, and that the table is running and lets "
+                                           "players in through its firewall.")
+                                       .arg(port)});
   }
   QFile file(ini);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -289,9 +291,9 @@ TEST(Tchat, HostingOnATakenPortConnectsNowhere) {
   w.chat.attachWindows({nullptr, nullptr, nullptr, nullptr, nullptr, &host, nullptr, nullptr});
   w.chat.show();
   EXPECT_EQ(w.boxes, QStringList{"Listen - Error Binding Socket"});
-  EXPECT_TRUE(w.chatText().contains(
-      QString("The table could not be opened because port %1 is already in use.")
-          .arg(holder.serverPort())));
+  EXPECT_TRUE(w.chatText().contains(QString("port %1 of this computer is in use, most likely by "
+                                            "another table. Close that program, or join its table.")
+                                        .arg(holder.serverPort())));
   QTest::qWait(50);
   EXPECT_FALSE(holder.hasPendingConnections());
   EXPECT_EQ(w.chat.socket().state(), QAbstractSocket::UnconnectedState);
