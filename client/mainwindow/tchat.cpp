@@ -613,6 +613,9 @@ void Tchat::connectionLost() {
 void Tchat::startReconnecting() {
   reconnecting_ = true;
   table_->showStatus(tr("Connection lost - reconnecting…"));
+  addlinetochat(
+      QStringLiteral("0+") + tr("The connection to the table was lost. Trying to get back in…"),
+      state_.systemcolor);
   stopReconnecting_->setVisible(true);
   const auto retry = std::max<long long>(intervals_.reconnectRetry.count(), 1);
   reconnectTriesLeft_ = static_cast<int>(intervals_.reconnectFor.count() / retry);
@@ -655,6 +658,7 @@ void Tchat::backInSeat(int slot) {
   if (windows_.spylist) {
     for (const QString& entry : windows_.spylist->entries()) windows_.spylist->removeEntry(entry);
   }
+  table_->releaseStatus();
   addlinetochat(QStringLiteral("0+") + tr("You are back in your seat; the game goes on."),
                 state_.systemcolor);
 }

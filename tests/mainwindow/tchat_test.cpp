@@ -469,6 +469,12 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   QTest::qWait(300);
   EXPECT_TRUE(w.chat.reconnecting());
   EXPECT_TRUE(w.boxes.isEmpty());
+  EXPECT_TRUE(w.chatText().contains("The connection to the table was lost."));
+  // A click meanwhile has its say, but the line keeps telling what goes on.
+  const QString lost = "Connection lost - reconnecting…";
+  EXPECT_EQ(w.chat.table().statusText(), lost);
+  w.chat.table().chooseCell(0, 0);
+  EXPECT_EQ(w.chat.table().statusText(), lost);
 
   ASSERT_TRUE(host.server.listen(QHostAddress::LocalHost, port));
   ASSERT_TRUE(host.accept());
@@ -476,6 +482,9 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   host.send("CMD_sendlogininfo+5" + FF);
   const std::string reclaim = "CMD_reclaim+5+" + key;
   EXPECT_EQ(host.receive(reclaim.size()).substr(0, reclaim.size()), reclaim);
+  host.send("CMD_seatkey+3+" + key + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are back in your seat"); }));
+  EXPECT_NE(w.chat.table().statusText(), lost);
 }
 
 TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
