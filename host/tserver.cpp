@@ -455,7 +455,7 @@ void TServer::sendOff(int slot) {
   p.conn->close();
 }
 
-void TServer::closeTable() {
+void TServer::closeTable(int /*closer*/) {
   for (int slot = 1; slot <= kReclaimEntry; ++slot) {
     auto& p = table_.players[slot];
     if (!p.connected || !p.conn) continue;

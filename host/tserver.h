@@ -58,8 +58,8 @@ class TServer {
   // during a game keeps the seat for a while; see held().
   void connectionClosed(int slot);
   // The table ends on purpose: every connection is told not to come back
-  // before its owner closes it.
-  void closeTable();
+  // before its owner closes it. `closer`: the slot of the player who closes it.
+  void closeTable(int closer = 0);
 
   // One message off the queue per tick; the timer runs only while messages wait.
   void socktimerTimer();

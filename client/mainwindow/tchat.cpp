@@ -198,6 +198,7 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
             &Tchat::openPlayWithOthers);
   }
   if (windows_.playWithOthers) {
+    windows_.playWithOthers->setLeaveCheck([this] { return mayCloseTable(); });
     connect(
         windows_.playWithOthers, &PlayWithOthers::joinRequested, this,
         [this](const QString& name, const QString& address) { relaunchAs(name, address, false); });
@@ -690,10 +691,43 @@ void Tchat::button_startClick() {
 
 // ---- Window ----
 
+int Tchat::othersAtOurTable() const {
+  if (!state_.hostsInProcess || !windows_.host) return 0;
+  const PlayerTable& table = windows_.host->server().table();
+  int others = 0;
+  for (int slot = 1; slot <= kMaxConnections; ++slot) {
+    const tplayer& p = table.players[slot];
+    if (slot == state_.mynumber || !p.connected) continue;
+    // A player counts once logged in (a kept seat too); a watcher from its connection on.
+    if (!PlayerTable::isPlayerSlot(slot) || !p.name.empty()) ++others;
+  }
+  return others;
+}
+
+bool Tchat::mayCloseTable() {
+  if (tableCloseAgreed_) return true;
+  const int others = othersAtOurTable();
+  if (others == 0) return true;
+  const QString question =
+      others == 1
+          ? tr("%n player is at your table. Closing it ends their game. Close it?", nullptr, others)
+          : tr("%n players are at your table. Closing it ends their game. Close it?", nullptr,
+               others);
+  if (!prompts_->askYesNo(this, question)) return false;
+  tableCloseAgreed_ = true;
+  return true;
+}
+
 void Tchat::closeEvent(QCloseEvent* event) {
+  // A window that closes because its connection ended asks nothing.
+  if (!closing_ && !ending_ && !mayCloseTable()) {
+    event->ignore();
+    return;
+  }
   sendLeaving();
   if (!closing_) {
     closing_ = true;
+    if (state_.hostsInProcess && windows_.host) windows_.host->server().closeTable(state_.mynumber);
     auto targets = settingsTargets();
     const QRect workArea = screen() ? screen()->availableGeometry() : QRect();
     FormClose(settingsPath(), targets, workArea);

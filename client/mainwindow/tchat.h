@@ -155,6 +155,10 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   void backInSeat(int slot);
   // Tells the host the player leaves on purpose, so the seat is not kept.
   void sendLeaving();
+  // Players and watchers at the table this instance runs, but for us and the computer.
+  int othersAtOurTable() const;
+  // False when the player would rather keep the table running for the others.
+  bool mayCloseTable();
   void phraseTick();
   SettingsTargets settingsTargets();
   QString settingsPath() const;
@@ -185,6 +189,7 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   quint16 connectPort_ = 0;
   // The key that takes the seat back after a lost connection; in memory only.
   std::string seatKey_;
+  bool tableCloseAgreed_ = false;
   bool sentOff_ = false;  // the host closes on purpose: removed, or the table ended
   bool leavingSent_ = false;
   bool reconnecting_ = false;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +24,7 @@
 #include "fakeprompts.h"
 #include "gametable.h"
 #include "messages.h"
+#include "playwithothers.h"
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
@@ -501,6 +504,70 @@ TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
   EXPECT_FALSE(w.chat.reconnecting());
   EXPECT_EQ(w.boxes, QStringList{"The connection to the table was closed."});
   EXPECT_FALSE(host.server.hasPendingConnections());
+}
+
+// ---- Leaving a table this instance runs ----
+
+TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
+  struct Case {
+    const char* how;
+    std::function<void(Tchat&, PlayWithOthers&)> leave;
+    bool relaunches;
+  };
+  const Case cases[] = {
+      {"window closed", [](Tchat& chat, PlayWithOthers&) { chat.close(); }, false},
+      {"File > Exit", [](Tchat& chat, PlayWithOthers&) { chat.menu().exit->trigger(); }, false},
+      {"Join", [](Tchat&, PlayWithOthers& pwo) { pwo.joinClicked(); }, true},
+      {"Host a Table", [](Tchat&, PlayWithOthers& pwo) { pwo.hostClicked(); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    Random hostRandom(9);
+    TcpHost host(hostRandom, {});
+    Window w({"Ann", "127.0.0.1", "true"}, 0);
+    PlayWithOthers pwo(&w.chat, {});
+    pwo.setPlayerName("Ann");
+    pwo.addressField()->setText("127.0.0.1");
+    w.chat.attachWindows(
+        {nullptr, nullptr, nullptr, nullptr, nullptr, &host, nullptr, nullptr, &pwo});
+    int relaunches = 0;
+    QObject::connect(&w.chat, &Tchat::relaunchRequested, [&] { ++relaunches; });
+    w.chat.show();
+    ASSERT_TRUE(waitUntil([&] { return w.chat.state().mynumber == 1; }));
+
+    QTcpSocket bob;
+    bob.connectToHost(QHostAddress::LocalHost, host.port());
+    std::string toBob;
+    const auto bobHas = [&](const std::string& text) {
+      return waitUntil([&] {
+        toBob += bob.readAll().toStdString();
+        return toBob.find(text) != std::string::npos;
+      });
+    };
+    ASSERT_TRUE(bobHas("CMD_sendlogininfo+"));
+    const std::string slot = toBob.substr(18, 1);
+    const std::string login = "CMD_logininfo+" + slot + "+2.0.4+Bob" + FF;
+    bob.write(login.data(), static_cast<qint64>(login.size()));
+    ASSERT_TRUE(waitUntil([&] { return host.summary().seated == 2; }));
+
+    w.prompts.answerYes = false;
+    c.leave(w.chat, pwo);
+    EXPECT_EQ(w.prompts.questions,
+              QStringList{"1 player is at your table. Closing it ends their game. Close it?"});
+    EXPECT_TRUE(w.chat.isVisible());
+    EXPECT_EQ(relaunches, 0);
+    QTest::qWait(50);
+    EXPECT_EQ(bob.state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(toBob.find("CMD_leaving"), std::string::npos);
+
+    w.prompts.answerYes = true;
+    c.leave(w.chat, pwo);
+    EXPECT_EQ(relaunches, c.relaunches ? 1 : 0);
+    if (c.relaunches) w.chat.close();  // as the program does for a relaunch
+    EXPECT_EQ(w.prompts.questions.size(), 2);
+    EXPECT_FALSE(w.chat.isVisible());
+    EXPECT_TRUE(bobHas("CMD_leaving+" + slot + "+"));
+  }
 }
 
 }  // namespace
