@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -70,7 +71,8 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       timer1_(intervals.dispatcher, [this] { processsocktimer(); }),
       phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }),
       intervals_(intervals),
-      reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }) {
+      reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }),
+      seatFileTimer_(intervals.seatFileRefresh, [this] { keepSeatFile(); }) {
   setWindowTitle(QStringLiteral("Kuvo"));
 
   clientArea_ = new QWidget(this);
@@ -445,6 +447,11 @@ void Tchat::joinpress() {
   }
   connectAddress_ = host;
   connectPort_ = port;
+  if (auto kept = seatFile_.read(host, port, QDateTime::currentMSecsSinceEpoch())) {
+    seatKey_ = std::move(kept->key);
+    reclaimAtStart_ = true;
+    seatFileOurs_ = true;
+  }
   sock_.connectToHost(host, port);
   table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
@@ -479,7 +486,7 @@ void Tchat::setModerating(bool on) {
 }
 
 bool Tchat::answersLoginRequest(int slot) {
-  if (!reconnecting_) return false;
+  if (!reconnecting_ && !reclaimAtStart_) return false;
   // Coming back: the key instead of a login, once per connection.
   if (reclaimSent_ || seatKey_.empty()) return true;
   reclaimSent_ = true;
@@ -499,6 +506,7 @@ void Tchat::sentOff() {
   // The host closes on purpose; there is nothing to come back to.
   sentOff_ = true;
   seatKey_.clear();
+  forgetSeatFile();
 }
 
 void Tchat::gameRecorded() {
@@ -578,13 +586,44 @@ void Tchat::sockInfo(const QString& text) {
 // ---- Keeping the seat ----
 
 void Tchat::seatKeyReceived(int slot, std::string_view key) {
-  if (reconnecting_) {
+  if (reconnecting_ || reclaimAtStart_) {
     if (!reclaimSent_) return;
     seatKey_ = key;
     backInSeat(slot);
   } else if (slot == state_.mynumber) {
     seatKey_ = key;
+    keepSeatFile();
   }
+}
+
+void Tchat::keepSeatFile() {
+  // A table of our own ends with a crash of ours: nothing to come back to.
+  if (seatKey_.empty() || state_.hostsInProcess || reconnecting_ || closing_) return;
+  const qint64 expires = QDateTime::currentMSecsSinceEpoch() + kSeatKeptFor.count();
+  seatFile_.write({connectAddress_, connectPort_, state_.mynumber, seatKey_, expires});
+  seatFileOurs_ = true;
+  if (!seatFileTimer_.isActive()) seatFileTimer_.start();
+}
+
+void Tchat::forgetSeatFile() {
+  seatFileTimer_.stop();
+  // A file of another table stays for the Kuvo that goes back there.
+  if (seatFileOurs_) seatFile_.remove();
+  seatFileOurs_ = false;
+}
+
+void Tchat::joinAfresh() {
+  if (ending_ || closing_) return;
+  reclaimAtStart_ = false;
+  reclaimSent_ = false;
+  seatKey_.clear();
+  sentOff_ = false;
+  forgetSeatFile();
+  sock_.abort();
+  splitter_ = FrameSplitter();
+  sockWasConnected_ = false;
+  connectionEnded_ = false;
+  sock_.connectToHost(connectAddress_, connectPort_);
 }
 
 bool Tchat::mayReconnect() const {
@@ -595,6 +634,12 @@ bool Tchat::mayReconnect() const {
 }
 
 void Tchat::connectionLost() {
+  if (reclaimAtStart_ && !ending_ && !closing_) {
+    // The table did not give the kept seat back (or closed before it did).
+    // Once the old connection has told all it has to tell.
+    QTimer::singleShot(0, this, &Tchat::joinAfresh);
+    return;
+  }
   if (reconnecting_) {
     // One try ended; the next comes with the clock, unless the host said no.
     connectionEnded_ = false;
@@ -613,6 +658,8 @@ void Tchat::connectionLost() {
 
 void Tchat::startReconnecting() {
   reconnecting_ = true;
+  // The seat file keeps the expiry it has: the host keeps the seat no longer.
+  seatFileTimer_.stop();
   table_->showStatus(tr("Connection lost - reconnecting…"));
   addlinetochat(
       QStringLiteral("0+") + tr("The connection to the table was lost. Trying to get back in…"),
@@ -645,6 +692,13 @@ void Tchat::reconnectTick() {
 void Tchat::backInSeat(int slot) {
   reconnecting_ = false;
   reclaimSent_ = false;
+  if (reclaimAtStart_) {
+    // Started again: the seat's login happened in the run before.
+    reclaimAtStart_ = false;
+    state_.loggedin = true;
+    loadinifile();
+    if (slot == 1 && !state_.amhost) setModerating(true);
+  }
   reconnectTimer_.stop();
   stopReconnecting_->setVisible(false);
   state_.mynumber = slot;
@@ -662,10 +716,11 @@ void Tchat::backInSeat(int slot) {
   table_->releaseStatus();
   addlinetochat(QStringLiteral("0+") + tr("You are back in your seat; the game goes on."),
                 state_.systemcolor);
+  keepSeatFile();
 }
 
 void Tchat::sendLeaving() {
-  if (leavingSent_ || seatKey_.empty() || reconnecting_ ||
+  if (leavingSent_ || seatKey_.empty() || reconnecting_ || reclaimAtStart_ ||
       sock_.state() != QAbstractSocket::ConnectedState)
     return;
   leavingSent_ = true;
@@ -727,6 +782,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
   sendLeaving();
   if (!closing_) {
     closing_ = true;
+    forgetSeatFile();
     if (state_.hostsInProcess && windows_.host) windows_.host->server().closeTable(state_.mynumber);
     auto targets = settingsTargets();
     const QRect workArea = screen() ? screen()->availableGeometry() : QRect();

@@ -1,6 +1,7 @@
 // The main window's start-up paths, login and dispatcher, against a real host
 // or a scripted one on loopback.
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include "gametable.h"
 #include "messages.h"
 #include "playwithothers.h"
+#include "seatkeyfile.h"
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
@@ -568,6 +570,93 @@ TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
     EXPECT_FALSE(w.chat.isVisible());
     EXPECT_TRUE(bobHas("CMD_leaving+" + slot + "+"));
   }
+}
+
+// ---- The seat key on disk ----
+
+TEST(Tchat, TheSeatKeyIsKeptFreshOnDiskWhileSeatedAndGoneOnExit) {
+  ScriptedHost host;
+  const quint16 port = host.server.serverPort();
+  ClientIntervals often;
+  often.seatFileRefresh = std::chrono::milliseconds(20);
+  Window w({"Ann", "127.0.0.1", "false"}, port, 1, often);
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  const std::string key = "0123456789abcdef0123456789abcdef";
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF + "CMD_seatkey+3+" + key +
+            FF);
+  const SeatKeyFile file(SeatKeyFile::defaultPath());
+  ASSERT_FALSE(file.path().isEmpty());
+  const auto kept = [&] {
+    return file.read("127.0.0.1", port, QDateTime::currentMSecsSinceEpoch());
+  };
+  ASSERT_TRUE(waitUntil([&] { return kept().has_value(); }));
+  EXPECT_EQ(kept()->slot, 3);
+  EXPECT_EQ(kept()->key, key);
+  EXPECT_EQ(QFile::permissions(file.path()), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser);
+  const qint64 first = kept()->expires;
+  EXPECT_TRUE(waitUntil([&] { return kept() && kept()->expires > first; }));
+  w.chat.close();
+  EXPECT_FALSE(QFile::exists(file.path()));
+}
+
+TEST(Tchat, ARestartedKuvoAsksForItsKeptSeatAndElseJoinsAsNew) {
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "refused" : "given back");
+    ScriptedHost host;
+    const quint16 port = host.server.serverPort();
+    const std::string key = "00112233445566778899aabbccddeeff";
+    const SeatKeyFile file(SeatKeyFile::defaultPath());
+    ASSERT_TRUE(
+        file.write({"127.0.0.1", port, 3, key, QDateTime::currentMSecsSinceEpoch() + 50'000}));
+    Window w({"Ann", "127.0.0.1", "false"}, port);
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    host.send("CMD_sendlogininfo+5" + FF);
+    const std::string reclaim = "CMD_reclaim+5+" + key + FF;
+    ASSERT_EQ(host.receive(reclaim.size()), reclaim);
+
+    if (!refused) {
+      const std::string next = "ffeeddccbbaa99887766554433221100";
+      host.send("CMD_seatkey+3+" + next + FF);
+      ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are back in your seat"); }));
+      EXPECT_TRUE(w.chat.state().loggedin);
+      EXPECT_EQ(w.chat.state().mynumber, 3);
+      const auto kept = file.read("127.0.0.1", port, QDateTime::currentMSecsSinceEpoch());
+      ASSERT_TRUE(kept);
+      EXPECT_EQ(kept->key, next);
+    } else {
+      host.send("CMD_leaving+5+" + FF);
+      host.peer->disconnectFromHost();
+      ASSERT_TRUE(host.accept());
+      host.received.clear();
+      host.send("CMD_sendlogininfo+4" + FF);
+      const std::string login = "CMD_logininfo+4+2.0.4+Ann" + FF + FF;
+      EXPECT_EQ(host.receive(login.size()), login);
+      EXPECT_TRUE(w.chat.state().loggedin);
+      EXPECT_EQ(w.chat.state().mynumber, 4);
+      EXPECT_FALSE(QFile::exists(file.path()));
+    }
+    EXPECT_TRUE(w.boxes.isEmpty());
+    EXPECT_TRUE(w.chat.isVisible());
+    w.chat.close();
+  }
+}
+
+TEST(Tchat, ASeatKeptAtAnotherTableIsLeftForIt) {
+  const SeatKeyFile file(SeatKeyFile::defaultPath());
+  const std::string key = "00112233445566778899aabbccddeeff";
+  ASSERT_TRUE(file.write({"10.0.0.5", 7772, 3, key, QDateTime::currentMSecsSinceEpoch() + 50'000}));
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+4" + FF);
+  const std::string login = "CMD_logininfo+4+2.0.4+Ann" + FF + FF;
+  EXPECT_EQ(host.receive(login.size()), login);
+  w.chat.close();
+  EXPECT_TRUE(file.read("10.0.0.5", 7772, QDateTime::currentMSecsSinceEpoch()));
 }
 
 }  // namespace
