@@ -667,12 +667,33 @@ void ChatPanel::sendit() {
     if (!text.startsWith(QLatin1Char('/'))) {
       services_.sendToHost(
           build(ToHost::Chat, {state.mynumber, text.toStdString() + '|' + colour}));
-    } else if (text.left(3) == QLatin1String("/me") && !text.mid(4).trimmed().isEmpty()) {
-      services_.sendToHost(
-          build(ToHost::Action, {state.mynumber, text.mid(4).toStdString() + '|' + colour}));
+    } else {
+      runCommand(text);
     }
   }
   mychat_->clear();
+}
+
+void ChatPanel::runCommand(const QString& text) {
+  // The command is the first word; "/meow" is not "/me" with "ow" after it.
+  const QString command = text.section(QLatin1Char(' '), 0, 0);
+  if (command == QLatin1String("/me")) {
+    // An action without words would show only the name: nothing goes out.
+    const QString action = text.mid(4);
+    if (action.trimmed().isEmpty()) return;
+    services_.sendToHost(build(
+        ToHost::Action,
+        {services_.state().mynumber, action.toStdString() + '|' + colourToText(chatColour_)}));
+  } else if (command == QLatin1String("/help")) {
+    note(tr("/me TEXT shows TEXT as something you do, as in \"/me waves\"."));
+    note(tr("/help lists these commands."));
+  } else {
+    note(tr("Unknown command %1. /help lists them.").arg(command));
+  }
+}
+
+void ChatPanel::note(const QString& text) {
+  services_.addlinetochat(QStringLiteral("0+") + text, services_.state().systemcolor);
 }
 
 void ChatPanel::b_phrase1Click(int n) {

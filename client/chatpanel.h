@@ -129,6 +129,10 @@ class ChatPanel : public QObject {
   void addWords(QTextCursor& cursor, const QString& text, const QTextCharFormat& format);
   void addLink(QTextCursor& cursor, const QString& word);
   void sendPhrase(const QString& text);
+  // A line of the input that starts with "/": answered here, or sent as an action.
+  void runCommand(const QString& text);
+  // One of the chat's own lines, seen only here.
+  void note(const QString& text);
   void clearPlaceholder();
   // Appends as much of `text` as the input still takes, whole characters only.
   void appendToInput(const QString& text);

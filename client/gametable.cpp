@@ -78,7 +78,20 @@ GameTable::~GameTable() = default;
 // ---- small helpers ----
 
 void GameTable::setStatus(const QString& text) {
+  tableStatus_ = text;
+  if (!statusHeld_) model_.setStatus(text);
+}
+
+void GameTable::showStatus(const QString& text) {
+  if (!statusHeld_) tableStatus_ = model_.status();
+  statusHeld_ = true;
   model_.setStatus(text);
+}
+
+void GameTable::releaseStatus() {
+  if (!statusHeld_) return;
+  statusHeld_ = false;
+  model_.setStatus(tableStatus_);
 }
 
 void GameTable::chat(const QString& text) {

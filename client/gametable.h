@@ -86,7 +86,10 @@ class GameTable : public QObject {
   void setStartDialogOpen(bool open);
   QString statusText() const;
   // The main window's own word in the status line (the connection's state).
-  void showStatus(const QString& text) { setStatus(text); }
+  // It stays until released, whatever the table or a click says meanwhile;
+  // the table's latest word shows again then.
+  void showStatus(const QString& text);
+  void releaseStatus();
 
   // What the user sees, for the main window's tests and ours.
   QString headingText() const;
@@ -129,7 +132,9 @@ class GameTable : public QObject {
   Timer& timer2_;
   Timer& turntime_;
   TableState state_;
-  TableModel model_;  // before view_, which follows it
+  TableModel model_;     // before view_, which follows it
+  QString tableStatus_;  // the table's own word, hidden while the main window's shows
+  bool statusHeld_ = false;
   std::unique_ptr<BoardView> view_;
   bool gameRunning_ = false;
   int lastChoicePoints_ = 0;  // what the own last choice scored, for the clearing

@@ -127,12 +127,14 @@ void PlayWithOthers::setPlayerName(const QString& name) {
 void PlayWithOthers::joinClicked() {
   const QString address = address_->text().trimmed();
   if (playerName().isEmpty() || address.isEmpty()) return;
+  if (leaveCheck_ && !leaveCheck_()) return;
   hide();
   emit joinRequested(playerName(), address);
 }
 
 void PlayWithOthers::hostClicked() {
   if (playerName().isEmpty()) return;
+  if (leaveCheck_ && !leaveCheck_()) return;
   hide();
   emit hostRequested(playerName());
 }

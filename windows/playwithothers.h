@@ -4,6 +4,8 @@
 // as the command line.
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QString>
 
@@ -27,6 +29,10 @@ class PlayWithOthers : public QDialog {
   QTreeWidget* tableList() const { return tables_; }
   QLineEdit* addressField() const { return address_; }
   TableFinder& finder() { return finder_; }
+
+  // Asked before the window goes to join or host: false keeps everything as
+  // it is (the player would rather not leave the current table).
+  void setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
 
   // The names and the join/host buttons' work, callable directly.
   void joinClicked();
@@ -52,6 +58,7 @@ class PlayWithOthers : public QDialog {
   QLabel* status_ = nullptr;
   QPushButton* join_ = nullptr;
   QPushButton* host_ = nullptr;
+  std::function<bool()> leaveCheck_;
 };
 
 }  // namespace kuvo

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -70,7 +71,8 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       timer1_(intervals.dispatcher, [this] { processsocktimer(); }),
       phraseTimer_(intervals.phraseCooldown, [this] { phraseTick(); }),
       intervals_(intervals),
-      reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }) {
+      reconnectTimer_(intervals.reconnectRetry, [this] { reconnectTick(); }),
+      seatFileTimer_(intervals.seatFileRefresh, [this] { keepSeatFile(); }) {
   setWindowTitle(QStringLiteral("Kuvo"));
 
   clientArea_ = new QWidget(this);
@@ -127,9 +129,21 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
       sockInfo(QStringLiteral("Socket Closed"));
     } else if (!closing_) {
       // Without a table there is nothing this window can do.
-      QString reason = sock_.errorString();
-      if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-      endWith(tr("Could not connect to the table at %1: %2.").arg(connectAddress_, reason));
+      qCInfo(logClient).noquote() << "no connection to the table:" << sock_.errorString();
+      // An IPv6 address in brackets, as the address field takes it.
+      const QString table = (connectAddress_.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2")
+                                                                        : QStringLiteral("%1:%2"))
+                                .arg(connectAddress_)
+                                .arg(connectPort_);
+      if (sock_.error() == QAbstractSocket::HostNotFoundError) {
+        endWith(tr("No computer called %1 was found, so the table at %2 could not be reached. "
+                   "Check the spelling of the address.")
+                    .arg(connectAddress_, table));
+      } else {
+        endWith(tr("Could not reach the table at %1. Check the address, and that the table is "
+                   "running and lets players in through its firewall.")
+                    .arg(table));
+      }
     }
   });
   sock_.setReadBufferSize(64 * 1024);
@@ -185,6 +199,7 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
             &Tchat::openPlayWithOthers);
   }
   if (windows_.playWithOthers) {
+    windows_.playWithOthers->setLeaveCheck([this] { return mayCloseTable(); });
     connect(
         windows_.playWithOthers, &PlayWithOthers::joinRequested, this,
         [this](const QString& name, const QString& address) { relaunchAs(name, address, false); });
@@ -393,10 +408,11 @@ bool Tchat::hostpress() {
       prompts_->tell(this, tr("Listen - Error Binding Socket"));
       // Whoever holds the port runs a table of their own; connecting to it
       // would join that table instead of opening ours.
-      addlinetochat(
-          QStringLiteral("0+") +
-              tr("The table could not be opened because port %1 is already in use.").arg(gamePort_),
-          state_.systemcolor);
+      addlinetochat(QStringLiteral("0+") +
+                        tr("No table could be opened: port %1 of this computer is in use, most "
+                           "likely by another table. Close that program, or join its table.")
+                            .arg(gamePort_),
+                    state_.systemcolor);
       return false;
     }
     port = windows_.host->port();
@@ -430,6 +446,11 @@ void Tchat::joinpress() {
   }
   connectAddress_ = host;
   connectPort_ = port;
+  if (auto kept = seatFile_.read(host, port, QDateTime::currentMSecsSinceEpoch())) {
+    seatKey_ = std::move(kept->key);
+    reclaimAtStart_ = true;
+    seatFileOurs_ = true;
+  }
   sock_.connectToHost(host, port);
   table_->setMayStart(false);
   menu_.startGame->setEnabled(false);
@@ -464,7 +485,7 @@ void Tchat::setModerating(bool on) {
 }
 
 bool Tchat::answersLoginRequest(int slot) {
-  if (!reconnecting_) return false;
+  if (!reconnecting_ && !reclaimAtStart_) return false;
   // Coming back: the key instead of a login, once per connection.
   if (reclaimSent_ || seatKey_.empty()) return true;
   reclaimSent_ = true;
@@ -486,6 +507,7 @@ void Tchat::sentOff() {
   // The host closes on purpose; there is nothing to come back to.
   sentOff_ = true;
   seatKey_.clear();
+  forgetSeatFile();
 }
 
 void Tchat::gameRecorded() {
@@ -565,13 +587,44 @@ void Tchat::sockInfo(const QString& text) {
 // ---- Keeping the seat ----
 
 void Tchat::seatKeyReceived(int slot, std::string_view key) {
-  if (reconnecting_) {
+  if (reconnecting_ || reclaimAtStart_) {
     if (!reclaimSent_) return;
     seatKey_ = key;
     backInSeat(slot);
   } else if (slot == state_.mynumber) {
     seatKey_ = key;
+    keepSeatFile();
   }
+}
+
+void Tchat::keepSeatFile() {
+  // A table of our own ends with a crash of ours: nothing to come back to.
+  if (seatKey_.empty() || state_.hostsInProcess || reconnecting_ || closing_) return;
+  const qint64 expires = QDateTime::currentMSecsSinceEpoch() + kSeatKeptFor.count();
+  seatFile_.write({connectAddress_, connectPort_, state_.mynumber, seatKey_, expires});
+  seatFileOurs_ = true;
+  if (!seatFileTimer_.isActive()) seatFileTimer_.start();
+}
+
+void Tchat::forgetSeatFile() {
+  seatFileTimer_.stop();
+  // A file of another table stays for the Kuvo that goes back there.
+  if (seatFileOurs_) seatFile_.remove();
+  seatFileOurs_ = false;
+}
+
+void Tchat::joinAfresh() {
+  if (ending_ || closing_) return;
+  reclaimAtStart_ = false;
+  reclaimSent_ = false;
+  seatKey_.clear();
+  sentOff_ = false;
+  forgetSeatFile();
+  sock_.abort();
+  splitter_ = FrameSplitter();
+  sockWasConnected_ = false;
+  connectionEnded_ = false;
+  sock_.connectToHost(connectAddress_, connectPort_);
 }
 
 bool Tchat::mayReconnect() const {
@@ -582,6 +635,12 @@ bool Tchat::mayReconnect() const {
 }
 
 void Tchat::connectionLost() {
+  if (reclaimAtStart_ && !ending_ && !closing_) {
+    // The table did not give the kept seat back (or closed before it did).
+    // Once the old connection has told all it has to tell.
+    QTimer::singleShot(0, this, &Tchat::joinAfresh);
+    return;
+  }
   if (reconnecting_) {
     // One try ended; the next comes with the clock, unless the host said no.
     connectionEnded_ = false;
@@ -601,7 +660,12 @@ void Tchat::connectionLost() {
 
 void Tchat::startReconnecting() {
   reconnecting_ = true;
+  // The seat file keeps the expiry it has: the host keeps the seat no longer.
+  seatFileTimer_.stop();
   table_->showStatus(tr("Connection lost - reconnecting…"));
+  addlinetochat(
+      QStringLiteral("0+") + tr("The connection to the table was lost. Trying to get back in…"),
+      state_.systemcolor);
   stopReconnecting_->setVisible(true);
   const auto retry = std::max<long long>(intervals_.reconnectRetry.count(), 1);
   reconnectTriesLeft_ = static_cast<int>(intervals_.reconnectFor.count() / retry);
@@ -630,6 +694,13 @@ void Tchat::reconnectTick() {
 void Tchat::backInSeat(int slot) {
   reconnecting_ = false;
   reclaimSent_ = false;
+  if (reclaimAtStart_) {
+    // Started again: the seat's login happened in the run before.
+    reclaimAtStart_ = false;
+    state_.loggedin = true;
+    loadinifile();
+    if (slot == 1 && !state_.amhost) setModerating(true);
+  }
   reconnectTimer_.stop();
   stopReconnecting_->setVisible(false);
   state_.mynumber = slot;
@@ -647,12 +718,14 @@ void Tchat::backInSeat(int slot) {
   if (windows_.spylist) {
     for (const QString& entry : windows_.spylist->entries()) windows_.spylist->removeEntry(entry);
   }
+  table_->releaseStatus();
   addlinetochat(QStringLiteral("0+") + tr("You are back in your seat; the game goes on."),
                 state_.systemcolor);
+  keepSeatFile();
 }
 
 void Tchat::sendLeaving() {
-  if (leavingSent_ || seatKey_.empty() || reconnecting_ ||
+  if (leavingSent_ || seatKey_.empty() || reconnecting_ || reclaimAtStart_ ||
       sock_.state() != QAbstractSocket::ConnectedState)
     return;
   leavingSent_ = true;
@@ -678,11 +751,44 @@ void Tchat::button_startClick() {
 
 // ---- Window ----
 
+int Tchat::othersAtOurTable() const {
+  if (!state_.hostsInProcess || !windows_.host) return 0;
+  const PlayerTable& table = windows_.host->server().table();
+  int others = 0;
+  for (int slot = 1; slot <= kMaxConnections; ++slot) {
+    const tplayer& p = table.players[slot];
+    if (slot == state_.mynumber || !p.connected) continue;
+    // A player counts once logged in (a kept seat too); a watcher from its connection on.
+    if (!PlayerTable::isPlayerSlot(slot) || !p.name.empty()) ++others;
+  }
+  return others;
+}
+
+bool Tchat::mayCloseTable() {
+  if (tableCloseAgreed_) return true;
+  const int others = othersAtOurTable();
+  if (others == 0) return true;
+  const QString question =
+      others == 1
+          ? tr("%n player is at your table. Closing it ends their game. Close it?", nullptr, others)
+          : tr("%n players are at your table. Closing it ends their game. Close it?", nullptr,
+               others);
+  if (!prompts_->askYesNo(this, question)) return false;
+  tableCloseAgreed_ = true;
+  return true;
+}
+
 void Tchat::closeEvent(QCloseEvent* event) {
+  // A window that closes because its connection ended asks nothing.
+  if (!closing_ && !ending_ && !mayCloseTable()) {
+    event->ignore();
+    return;
+  }
   sendLeaving();
   if (windows_.host && state_.hostsInProcess) windows_.host->closeTable(state_.mynumber);
   if (!closing_) {
     closing_ = true;
+    forgetSeatFile();
     auto targets = settingsTargets();
     const QRect workArea = screen() ? screen()->availableGeometry() : QRect();
     FormClose(settingsPath(), targets, workArea);

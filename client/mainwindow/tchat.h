@@ -23,6 +23,7 @@
 #include "playerslots.h"
 #include "random.h"
 #include "receivequeue.h"
+#include "seatkeyfile.h"
 #include "timer.h"
 
 class QAction;
@@ -54,6 +55,9 @@ struct ClientIntervals {
   // After a connection lost during a game: a new try this often, for this long.
   std::chrono::milliseconds reconnectRetry{2000};
   std::chrono::milliseconds reconnectFor{60'000};
+  // The seat key on disk is written again this often while seated, each time
+  // good for as long as the host keeps a seat: a crash leaves it fresh.
+  std::chrono::milliseconds seatFileRefresh{15'000};
 };
 
 // The other windows of the program, created after the main window.
@@ -155,6 +159,15 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   void backInSeat(int slot);
   // Tells the host the player leaves on purpose, so the seat is not kept.
   void sendLeaving();
+  // The seat key on disk, good for as long as the host would keep the seat.
+  void keepSeatFile();
+  void forgetSeatFile();
+  // A seat kept from before a restart was not given back: in as a newcomer.
+  void joinAfresh();
+  // Players and watchers at the table this instance runs, but for us and the computer.
+  int othersAtOurTable() const;
+  // False when the player would rather keep the table running for the others.
+  bool mayCloseTable();
   void phraseTick();
   SettingsTargets settingsTargets();
   QString settingsPath() const;
@@ -183,8 +196,14 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   bool sockWasConnected_ = false;
   QString connectAddress_;
   quint16 connectPort_ = 0;
-  // The key that takes the seat back after a lost connection; in memory only.
+  // The key that takes the seat back after a lost connection or a restart.
   std::string seatKey_;
+  SeatKeyFile seatFile_{SeatKeyFile::defaultPath()};
+  // Started again while the file kept a seat for this table: the login
+  // request is answered with the kept key.
+  bool reclaimAtStart_ = false;
+  bool seatFileOurs_ = false;  // the file holds this window's seat
+  bool tableCloseAgreed_ = false;
   bool sentOff_ = false;  // the host closes on purpose: removed, or the table ended
   bool leavingSent_ = false;
   bool reconnecting_ = false;
@@ -201,6 +220,7 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   QtTimer phraseTimer_;
   ClientIntervals intervals_;
   QtTimer reconnectTimer_;
+  QtTimer seatFileTimer_;
 
   SecondaryWindows windows_;
   bool shown_ = false;

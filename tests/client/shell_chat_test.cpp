@@ -326,24 +326,38 @@ TEST_F(ChatTest, InputLineRules) {
   struct Case {
     const char* input;
     std::vector<std::string> sent;
+    const char* shown;  // the chat's own answer, in the system colour
   };
   const Case cases[] = {
-      {"hello", {"CMD_chat+3+hello|$000080FF"}},
-      {"/me waves", {"CMD_action+3+waves|$000080FF"}},
-      {"/mewaves", {"CMD_action+3+aves|$000080FF"}},
-      {"/help", {}},
-      {"", {}},
-      {"   ", {}},
-      {"/me   ", {}},
-      {" x ", {"CMD_chat+3+ x |$000080FF"}},
+      {"hello", {"CMD_chat+3+hello|$000080FF"}, ""},
+      {"/me waves", {"CMD_action+3+waves|$000080FF"}, ""},
+      {"/me", {}, ""},
+      {"/me   ", {}, ""},
+      {"/meow", {}, "Unknown command /meow. /help lists them."},
+      {"/mewaves hi", {}, "Unknown command /mewaves. /help lists them."},
+      {"/ME waves", {}, "Unknown command /ME. /help lists them."},
+      {"/", {}, "Unknown command /. /help lists them."},
+      {"/help", {}, "/help lists these commands."},
+      {"", {}, ""},
+      {"   ", {}, ""},
+      {" x ", {"CMD_chat+3+ x |$000080FF"}, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.input);
     services.sent.clear();
+    services.chat.clear();
+    services.chatColours.clear();
     chat.mychat()->setText(QString::fromUtf8(c.input));
     press(chat.mychat(), Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_EQ(services.sentText(), c.sent);
     EXPECT_EQ(chat.mychat()->text(), QString());
+    if (*c.shown == 0) {
+      EXPECT_TRUE(services.chat.isEmpty());
+    } else {
+      ASSERT_FALSE(services.chat.isEmpty());
+      EXPECT_EQ(services.chat.last(), QStringLiteral("0+") + QString::fromUtf8(c.shown));
+      EXPECT_EQ(services.chatColours.back(), services.clientState.systemcolor);
+    }
   }
 }
 

@@ -1,8 +1,10 @@
 // The main window's start-up paths, login and dispatcher, against a real host
 // or a scripted one on loopback.
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +25,8 @@
 #include "fakeprompts.h"
 #include "gametable.h"
 #include "messages.h"
+#include "playwithothers.h"
+#include "seatkeyfile.h"
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
@@ -276,8 +281,10 @@ TEST(Tchat, AFailedJoinSaysWhyAndLeavesTheSettingsAlone) {
     w.chat.show();
     w.chat.move(300, 200);
     EXPECT_TRUE(waitUntil([&] { return !w.chat.isVisible(); }));
-    EXPECT_EQ(w.boxes,
-              QStringList{"Could not connect to the table at 127.0.0.1: Connection refused."});
+    EXPECT_EQ(w.boxes, QStringList{QString("Could not reach the table at 127.0.0.1:%1. Check the "
+                                           "address, and that the table is running and lets "
+                                           "players in through its firewall.")
+                                       .arg(port)});
   }
   QFile file(ini);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -294,9 +301,9 @@ TEST(Tchat, HostingOnATakenPortConnectsNowhere) {
   w.chat.attachWindows({nullptr, nullptr, nullptr, nullptr, nullptr, &host, nullptr, nullptr});
   w.chat.show();
   EXPECT_EQ(w.boxes, QStringList{"Listen - Error Binding Socket"});
-  EXPECT_TRUE(w.chatText().contains(
-      QString("The table could not be opened because port %1 is already in use.")
-          .arg(holder.serverPort())));
+  EXPECT_TRUE(w.chatText().contains(QString("port %1 of this computer is in use, most likely by "
+                                            "another table. Close that program, or join its table.")
+                                        .arg(holder.serverPort())));
   QTest::qWait(50);
   EXPECT_FALSE(holder.hasPendingConnections());
   EXPECT_EQ(w.chat.socket().state(), QAbstractSocket::UnconnectedState);
@@ -514,6 +521,12 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   QTest::qWait(300);
   EXPECT_TRUE(w.chat.reconnecting());
   EXPECT_TRUE(w.boxes.isEmpty());
+  EXPECT_TRUE(w.chatText().contains("The connection to the table was lost."));
+  // A click meanwhile has its say, but the line keeps telling what goes on.
+  const QString lost = "Connection lost - reconnecting…";
+  EXPECT_EQ(w.chat.table().statusText(), lost);
+  w.chat.table().chooseCell(0, 0);
+  EXPECT_EQ(w.chat.table().statusText(), lost);
 
   ASSERT_TRUE(host.server.listen(QHostAddress::LocalHost, port));
   ASSERT_TRUE(host.accept());
@@ -523,6 +536,9 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   // connection knows nothing of the old one's.
   const std::string reclaim = "CMD_reclaim+5+" + key + FF + "CMD_extensions+5+1+" + FF;
   EXPECT_EQ(host.receive(reclaim.size()).substr(0, reclaim.size()), reclaim);
+  host.send("CMD_seatkey+3+" + key + FF);
+  ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are back in your seat"); }));
+  EXPECT_NE(w.chat.table().statusText(), lost);
 }
 
 // Sent off, the player does not come back; the box says why when the host told.
@@ -554,6 +570,157 @@ TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
     EXPECT_EQ(w.boxes, QStringList{c.box});
     EXPECT_FALSE(host.server.hasPendingConnections());
   }
+}
+
+// ---- Leaving a table this instance runs ----
+
+TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
+  struct Case {
+    const char* how;
+    std::function<void(Tchat&, PlayWithOthers&)> leave;
+    bool relaunches;
+  };
+  const Case cases[] = {
+      {"window closed", [](Tchat& chat, PlayWithOthers&) { chat.close(); }, false},
+      {"File > Exit", [](Tchat& chat, PlayWithOthers&) { chat.menu().exit->trigger(); }, false},
+      {"Join", [](Tchat&, PlayWithOthers& pwo) { pwo.joinClicked(); }, true},
+      {"Host a Table", [](Tchat&, PlayWithOthers& pwo) { pwo.hostClicked(); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    Random hostRandom(9);
+    TcpHost host(hostRandom, {});
+    Window w({"Ann", "127.0.0.1", "true"}, 0);
+    PlayWithOthers pwo(&w.chat, {});
+    pwo.setPlayerName("Ann");
+    pwo.addressField()->setText("127.0.0.1");
+    w.chat.attachWindows(
+        {nullptr, nullptr, nullptr, nullptr, nullptr, &host, nullptr, nullptr, &pwo});
+    int relaunches = 0;
+    QObject::connect(&w.chat, &Tchat::relaunchRequested, [&] { ++relaunches; });
+    w.chat.show();
+    ASSERT_TRUE(waitUntil([&] { return w.chat.state().mynumber == 1; }));
+
+    QTcpSocket bob;
+    bob.connectToHost(QHostAddress::LocalHost, host.port());
+    std::string toBob;
+    const auto bobHas = [&](const std::string& text) {
+      return waitUntil([&] {
+        toBob += bob.readAll().toStdString();
+        return toBob.find(text) != std::string::npos;
+      });
+    };
+    ASSERT_TRUE(bobHas("CMD_sendlogininfo+"));
+    const std::string slot = toBob.substr(18, 1);
+    const std::string login = "CMD_logininfo+" + slot + "+2.0.4+Bob" + FF;
+    bob.write(login.data(), static_cast<qint64>(login.size()));
+    ASSERT_TRUE(waitUntil([&] { return host.summary().seated == 2; }));
+
+    w.prompts.answerYes = false;
+    c.leave(w.chat, pwo);
+    EXPECT_EQ(w.prompts.questions,
+              QStringList{"1 player is at your table. Closing it ends their game. Close it?"});
+    EXPECT_TRUE(w.chat.isVisible());
+    EXPECT_EQ(relaunches, 0);
+    QTest::qWait(50);
+    EXPECT_EQ(bob.state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(toBob.find("CMD_leaving"), std::string::npos);
+
+    w.prompts.answerYes = true;
+    c.leave(w.chat, pwo);
+    EXPECT_EQ(relaunches, c.relaunches ? 1 : 0);
+    if (c.relaunches) w.chat.close();  // as the program does for a relaunch
+    EXPECT_EQ(w.prompts.questions.size(), 2);
+    EXPECT_FALSE(w.chat.isVisible());
+    EXPECT_TRUE(bobHas("CMD_leaving+" + slot + "+"));
+  }
+}
+
+// ---- The seat key on disk ----
+
+TEST(Tchat, TheSeatKeyIsKeptFreshOnDiskWhileSeatedAndGoneOnExit) {
+  ScriptedHost host;
+  const quint16 port = host.server.serverPort();
+  ClientIntervals often;
+  often.seatFileRefresh = std::chrono::milliseconds(20);
+  Window w({"Ann", "127.0.0.1", "false"}, port, 1, often);
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  const std::string key = "0123456789abcdef0123456789abcdef";
+  host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF + "CMD_seatkey+3+" + key +
+            FF);
+  const SeatKeyFile file(SeatKeyFile::defaultPath());
+  ASSERT_FALSE(file.path().isEmpty());
+  const auto kept = [&] {
+    return file.read("127.0.0.1", port, QDateTime::currentMSecsSinceEpoch());
+  };
+  ASSERT_TRUE(waitUntil([&] { return kept().has_value(); }));
+  EXPECT_EQ(kept()->slot, 3);
+  EXPECT_EQ(kept()->key, key);
+  EXPECT_EQ(QFile::permissions(file.path()), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadUser | QFileDevice::WriteUser);
+  const qint64 first = kept()->expires;
+  EXPECT_TRUE(waitUntil([&] { return kept() && kept()->expires > first; }));
+  w.chat.close();
+  EXPECT_FALSE(QFile::exists(file.path()));
+}
+
+TEST(Tchat, ARestartedKuvoAsksForItsKeptSeatAndElseJoinsAsNew) {
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "refused" : "given back");
+    ScriptedHost host;
+    const quint16 port = host.server.serverPort();
+    const std::string key = "00112233445566778899aabbccddeeff";
+    const SeatKeyFile file(SeatKeyFile::defaultPath());
+    ASSERT_TRUE(
+        file.write({"127.0.0.1", port, 3, key, QDateTime::currentMSecsSinceEpoch() + 50'000}));
+    Window w({"Ann", "127.0.0.1", "false"}, port);
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    host.send("CMD_sendlogininfo+5" + FF);
+    const std::string reclaim = "CMD_reclaim+5+" + key + FF;
+    ASSERT_EQ(host.receive(reclaim.size()), reclaim);
+
+    if (!refused) {
+      const std::string next = "ffeeddccbbaa99887766554433221100";
+      host.send("CMD_seatkey+3+" + next + FF);
+      ASSERT_TRUE(waitUntil([&] { return w.chatText().contains("You are back in your seat"); }));
+      EXPECT_TRUE(w.chat.state().loggedin);
+      EXPECT_EQ(w.chat.state().mynumber, 3);
+      const auto kept = file.read("127.0.0.1", port, QDateTime::currentMSecsSinceEpoch());
+      ASSERT_TRUE(kept);
+      EXPECT_EQ(kept->key, next);
+    } else {
+      host.send("CMD_leaving+5+" + FF);
+      host.peer->disconnectFromHost();
+      ASSERT_TRUE(host.accept());
+      host.received.clear();
+      host.send("CMD_sendlogininfo+4" + FF);
+      const std::string login = "CMD_logininfo+4+2.0.4+Ann" + FF + FF;
+      EXPECT_EQ(host.receive(login.size()), login);
+      EXPECT_TRUE(w.chat.state().loggedin);
+      EXPECT_EQ(w.chat.state().mynumber, 4);
+      EXPECT_FALSE(QFile::exists(file.path()));
+    }
+    EXPECT_TRUE(w.boxes.isEmpty());
+    EXPECT_TRUE(w.chat.isVisible());
+    w.chat.close();
+  }
+}
+
+TEST(Tchat, ASeatKeptAtAnotherTableIsLeftForIt) {
+  const SeatKeyFile file(SeatKeyFile::defaultPath());
+  const std::string key = "00112233445566778899aabbccddeeff";
+  ASSERT_TRUE(file.write({"10.0.0.5", 7772, 3, key, QDateTime::currentMSecsSinceEpoch() + 50'000}));
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+4" + FF);
+  const std::string login = "CMD_logininfo+4+2.0.4+Ann" + FF + FF;
+  EXPECT_EQ(host.receive(login.size()), login);
+  w.chat.close();
+  EXPECT_TRUE(file.read("10.0.0.5", 7772, QDateTime::currentMSecsSinceEpoch()));
 }
 
 }  // namespace
