@@ -179,7 +179,7 @@ void HostDispatcher::moderator(std::string_view payload) {
   FieldReader reader(payload);
   const auto slot = reader.intField();
   auto& state = services_.state();
-  if (!slot) {
+  if (!slot || !PlayerSlots::valid(*slot)) {
     refused("moderator", payload);
     return;
   }
@@ -190,6 +190,8 @@ void HostDispatcher::moderator(std::string_view payload) {
     // The seat went to another player; a table run by this instance stays ours.
     window_.setModerating(false);
   }
+  // After the role: the table's texts depend on whether the games are ours.
+  table_.moderatorNamed(*slot);
 }
 
 void HostDispatcher::seatkey(std::string_view payload) {
