@@ -36,6 +36,11 @@ struct ClientState {
   QString closingNotice;
 
   bool isSpectator() const { return mynumber > kPlayerSlots; }
+
+  // The seat that starts the games as the host last named it; 0 until it does.
+  int moderator = 0;
+  // A host that never names one leaves the games to slot 1.
+  int moderatorSlot() const { return moderator != 0 ? moderator : 1; }
 };
 
 }  // namespace kuvo

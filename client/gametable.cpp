@@ -1,6 +1,7 @@
 #include "gametable.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QStringList>
 
 #include "fields.h"
 #include "messages.h"
@@ -139,6 +141,9 @@ bool GameTable::mustchoose() const {
 
 void GameTable::startthegame(std::string_view payload) {
   model_.setWinner(QString());
+  // The last game's word (its winner, who would start the next) is over now;
+  // a watcher gets no round texts that would replace it.
+  setStatus(QString());
   gameStarts();
   endPull();
   state_.roundopen = false;
@@ -205,6 +210,9 @@ void GameTable::startround(std::string_view payload) {
   // A pull left over from the last round will get no dice any more.
   endPull();
   const int me = client().mynumber;
+  // Rounds past the game's own are played only while the lead is tied.
+  if (state_.roundspergame > 0 && *round > state_.roundspergame && *round != state_.roundnumber)
+    chat(tr("Tie! An extra round decides."));
   state_.roundnumber = *round;
   state_.roundopen = isPlayerSeat(me);
   state_.filledcounted = false;
@@ -335,6 +343,9 @@ void GameTable::choosedice(std::string_view payload) {
       break;
     case kDieBonusExtraPull:
       mark(kTakenExtraPull);
+      // The count already holds the extra pull: show the pull it gives at once.
+      model_.setPulls(QString::number(state_.mypulls));
+      playerSlots().setPulls(s, QString::number(state_.mypulls));
       setStatus(tr("You received an Extra Pull!"));
       services_.playsounds(QStringLiteral("extra"));
       break;
@@ -410,6 +421,8 @@ void GameTable::endround(std::string_view payload) {
   endPull();
   for (int s = 1; s <= PlayerSlots::kCount; ++s) playerSlots().setCurrent(s, QString());
 
+  // Each seat's part of the round's summary line, by slot.
+  std::array<QString, PlayerSlots::kCount + 1> summary;
   GroupReader groups(payload);
   while (groups.moreGroups()) {
     const auto slot = groups.intField();
@@ -422,10 +435,15 @@ void GameTable::endround(std::string_view payload) {
     // every screen, whatever a lost or partial message showed before.
     const auto sum = parseInt(total);
     if (sum) playerSlots().setTotal(*slot, QString::number(*sum));
+    const auto roundScore = parseInt(score);
+    const QString name = playerSlots().name(*slot);
+    // One pass of arg(): a name with "%1" in it stays the name.
+    if (sum && roundScore && name != QLatin1String(kWaiting))
+      summary[*slot] =
+          tr("%1 %2 (total %3)").arg(name, QString::number(*roundScore), QString::number(*sum));
     if (*slot != client().mynumber) continue;
     // A total or tally label that shows no number simply records nothing, and
     // neither does a total that the rounds played so far cannot have given.
-    const auto roundScore = parseInt(score);
     const bool possible = gameRunning_ && sum && roundScore && *roundScore >= 0 &&
                           *roundScore <= kMaxRoundScore && *sum >= *roundScore &&
                           *sum <= static_cast<long long>(state_.roundnumber) * kMaxRoundScore;
@@ -433,6 +451,15 @@ void GameTable::endround(std::string_view payload) {
     const int best = services_.tally().bestRoundScore().toInt(&isNumber);
     if (possible && isNumber && *sum > best)
       services_.tally().addtomineset(OwnColumn::kBestRoundScore, QString::number(*sum));
+  }
+
+  QStringList seats;
+  for (const QString& seat : summary) {
+    if (!seat.isEmpty()) seats << seat;
+  }
+  if (!seats.isEmpty()) {
+    chat(tr("Round %1: %2.")
+             .arg(QString::number(state_.roundnumber), seats.join(QStringLiteral(", "))));
   }
 }
 
@@ -468,6 +495,7 @@ void GameTable::loadstats(std::string_view payload) {
     showClock(state_.secondsleft);
   }
 
+  QString ownPulls;
   while (groups.moreGroups()) {
     const auto slot = groups.intField();
     if (!slot) return;
@@ -477,7 +505,11 @@ void GameTable::loadstats(std::string_view payload) {
     if (!validSlot(*slot)) continue;
     playerSlots().setTotal(*slot, fromUtf8(total));
     playerSlots().setPulls(*slot, *pulls >= 1 ? QString::number(*pulls) : QString());
+    if (*slot == me) ownPulls = *pulls >= 1 ? QString::number(*pulls) : QString();
   }
+  // What this seat has left of the round, as its own row shows it; a
+  // newcomer waiting for the next round has none.
+  model_.setPulls(ownPulls);
 
   if (state_.secondsleft > 0) turntime_.start();
 }
@@ -509,6 +541,7 @@ bool GameTable::winner(std::string_view payload) {
   model_.setWinner(named ? line : QString());
   chat(line);
   updateStartButton();
+  showWhoStarts();
   return seated;
 }
 
@@ -522,6 +555,35 @@ void GameTable::justwatching(std::string_view payload) {
   chat((watching ? tr("%1 is just watching") : tr("%1 is now playing again"))
            .arg(playerSlots().name(s)));
   playerSlots().setWatching(s, watching);
+}
+
+void GameTable::moderatorNamed(int slot) {
+  if (!validSlot(slot)) return;
+  ClientState& state = client();
+  const int before = state.moderator;
+  state.moderator = slot;
+  // The first word comes with the login and is no news; a change later is.
+  if (before != 0 && before != slot) {
+    chat(slot == state.mynumber ? tr("You now start the games.")
+                                : tr("%1 now starts the games.").arg(playerSlots().name(slot)));
+  }
+  showWhoStarts();
+}
+
+void GameTable::showWhoStarts() {
+  if (gameRunning_) return;
+  const ClientState& state = client();
+  const int moderator = state.moderatorSlot();
+  if (state.amhost || moderator == state.mynumber) {
+    // Our own wait is over: the start button is ours now.
+    if (!waitingText_.isEmpty() && model_.status() == waitingText_) setStatus(QString());
+    waitingText_.clear();
+    return;
+  }
+  const QString name = playerSlots().name(moderator);
+  if (name.isEmpty() || name == QLatin1String(kWaiting)) return;
+  waitingText_ = tr("Waiting for %1 to start the game.").arg(name);
+  setStatus(waitingText_);
 }
 
 void GameTable::clearall() {

@@ -51,6 +51,8 @@ class GameTable : public QObject {
   // first winner of a running game): only then has the tally changed.
   bool winner(std::string_view payload);
   void justwatching(std::string_view payload);
+  // The host named the seat that starts the games.
+  void moderatorNamed(int slot);
   void clearall();
   void fillspace(int column, int row);
 
@@ -123,6 +125,8 @@ class GameTable : public QObject {
   void endPull();
   void gameStarts();
   void updateStartButton();
+  // Between games, tells a seat that cannot start one who can.
+  void showWhoStarts();
   PlayerSlots& playerSlots() { return services_.playerSlots(); }
   ClientState& client() { return services_.state(); }
   const ClientState& client() const { return services_.state(); }
@@ -140,6 +144,7 @@ class GameTable : public QObject {
   int lastChoicePoints_ = 0;  // what the own last choice scored, for the clearing
   bool mayStart_ = false;
   bool startDialogOpen_ = false;
+  QString waitingText_;  // the last "waiting for" status shown
 };
 
 }  // namespace kuvo

@@ -188,7 +188,7 @@ void HostDispatcher::moderator(std::string_view payload) {
   FieldReader reader(payload);
   const auto slot = reader.intField();
   auto& state = services_.state();
-  if (!slot) {
+  if (!slot || !PlayerSlots::valid(*slot)) {
     refused("moderator", payload);
     return;
   }
@@ -199,6 +199,8 @@ void HostDispatcher::moderator(std::string_view payload) {
     // The seat went to another player; a table run by this instance stays ours.
     window_.setModerating(false);
   }
+  // After the role: the table's texts depend on whether the games are ours.
+  table_.moderatorNamed(*slot);
 }
 
 void HostDispatcher::tableclosed(std::string_view payload) {

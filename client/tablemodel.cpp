@@ -19,7 +19,8 @@ const QColor kClockStartColour(0xE2, 0xE4, 0xB6);
 TableModel::TableModel()
     : status_(QCoreApplication::translate("kuvo::BoardView", "Welcome to Kuvo!")),
       heading_(QCoreApplication::translate("kuvo::BoardView", "Round: 0 of 0")),
-      pulls_(QStringLiteral("25")),
+      // Before any round: the pulls a round gives, as the player rows show them.
+      pulls_(QString::number(kPullsPerRound)),
       clockText_(QCoreApplication::translate("kuvo::BoardView", "Time: 0:00")),
       clockColour_(kClockStartColour),
       clockBarWidth_(kClockBarWidth) {}

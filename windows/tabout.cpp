@@ -64,9 +64,6 @@ Tabout::Tabout(QWidget* mainWindow)
       new QLabel(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())), this);
   version_->setObjectName(QStringLiteral("version"));
   bottom->addWidget(version_);
-  auto* build = new QLabel(QStringLiteral(".2"), this);
-  build->setObjectName(QStringLiteral("label_build"));
-  bottom->addWidget(build);
   bottom->addStretch();
   auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName(QStringLiteral("button_done"));

@@ -168,16 +168,18 @@ Tdownload::Tdownload(QWidget* mainWindow)
                  "your FIREWALL to allow the game to access the internet components."),
               solo, QRect(10, 118, 237, 96));
 
-  // Lower right: the lobby is already there.
+  // Lower right: playing with others, through the lobby where it is installed
+  // and through the game's own table finder everywhere else.
   QFrame* others = whitePanel(this, QRect(461, 236, 257, 257));
-  wrappedText(tr("If you already have The Orvel Lobby and you wish to play with others "
-                 "then click the button below to close this game and open The Orvel "
-                 "Lobby."),
-              others, QRect(10, 12, 237, 90));
+  wrappedText(tr("To play with others, click the button below: it lists the tables on "
+                 "your network, where you can join one or host your own. If The Orvel "
+                 "Lobby is installed, it closes this game and opens The Orvel Lobby "
+                 "instead."),
+              others, QRect(10, 12, 237, 100));
   auto* Button2 = new QPushButton(tr("Play with Others"), others);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
-  Button2->setGeometry(58, 112, 141, 30);
+  Button2->setGeometry(58, 118, 141, 30);
   connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
 }
 

@@ -1,6 +1,7 @@
 // The round flow where a wrong step costs a pull, a game or a record: pulls in
 // flight, latecomers and the start button, the total after a cleared board,
-// and what reaches the tally.
+// and what reaches the tally; and what the table tells between its steps: who
+// starts the games, a tie, each round's result.
 #include <functional>
 
 #include <QTest>
@@ -189,6 +190,164 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Flow, NoBestOutsideAGame) {
   table->endround("1+1500+300");
   EXPECT_TRUE(services.fakeTally.calls.isEmpty());
+}
+
+TEST_F(Flow, ThoseWhoCannotStartAGameAreToldWhoCan) {
+  struct Case {
+    const char* what;
+    int mynumber;
+    bool amhost;
+    std::function<void(GameTable&)> events;
+    const char* status;
+  };
+  const Case cases[] = {
+      {"a player at login", 3, false, [](GameTable& t) { t.moderatorNamed(4); },
+       "Waiting for Bob to start the game."},
+      {"a watcher at login", 8, false, [](GameTable& t) { t.moderatorNamed(4); },
+       "Waiting for Bob to start the game."},
+      {"the moderator itself", 4, true, [](GameTable& t) { t.moderatorNamed(4); },
+       "Welcome to Kuvo!"},
+      {"a name of no player", 3, false, [](GameTable& t) { t.moderatorNamed(5); },
+       "Welcome to Kuvo!"},
+      {"while a game runs", 3, false,
+       [](GameTable& t) {
+         t.startthegame("Ann+3+0+");
+         t.startround("1+1+20+3+20");
+         t.moderatorNamed(4);
+       },
+       "It's time to Kuvo!"},
+      {"after a game, from a host that never named one", 3, false,
+       [](GameTable& t) {
+         t.startthegame("Ann+3+0+");
+         t.winner("4+");
+       },
+       "Waiting for Ann to start the game."},
+      {"after a game, the moderator", 1, true,
+       [](GameTable& t) {
+         t.startthegame("Ann+3+0+");
+         t.winner("4+");
+       },
+       "Bob has Won the Game!"},
+      {"our own wait ends when the games become ours", 3, false,
+       [](GameTable& t) {
+         t.moderatorNamed(4);
+         t.moderatorNamed(3);
+       },
+       ""},
+      {"a watcher's next game forgets the last one's winner", 8, false,
+       [](GameTable& t) {
+         t.startthegame("Ann+3+0+");
+         t.winner("4+");
+         t.startthegame("Ann+3+0+");
+         t.startround("1+1+20");
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeServices fresh;
+    fresh.clientState.mynumber = c.mynumber;
+    fresh.clientState.amhost = c.amhost;
+    fresh.clientState.loggedin = true;
+    fresh.seats.setName(1, "Ann");
+    fresh.seats.setName(4, "Bob");
+    QWidget area;
+    GameTable t(new QWidget(&area), &area, fresh, menu, timer2, turntime);
+    c.events(t);
+    EXPECT_EQ(t.statusText(), c.status);
+  }
+}
+
+TEST_F(Flow, ANewModeratorIsAnnouncedButNotTheFirst) {
+  services.clientState.mynumber = 3;
+  services.seats.setName(1, "Ann");
+  services.seats.setName(4, "Bob");
+  table->moderatorNamed(1);  // told at the login
+  table->moderatorNamed(1);
+  table->moderatorNamed(0);  // no seat: ignored
+  table->moderatorNamed(7);
+  EXPECT_TRUE(services.chat.isEmpty());
+  EXPECT_EQ(services.clientState.moderator, 1);
+  table->moderatorNamed(4);
+  table->moderatorNamed(3);
+  EXPECT_EQ(services.chat,
+            (QStringList{"0+Bob now starts the games.", "0+You now start the games."}));
+  for (Colour c : services.chatColours) EXPECT_EQ(c, services.clientState.systemcolor);
+  EXPECT_EQ(services.clientState.moderator, 3);
+}
+
+TEST_F(Flow, EachExtraRoundOfATieIsAnnouncedOnce) {
+  const QString tie = QStringLiteral("0+Tie! An extra round decides.");
+  table->startthegame("Ann+2+0+");
+  table->startround("1+1+20");
+  table->startround("2+1+20");
+  EXPECT_EQ(services.chat.count(tie), 0);
+  table->startround("3+1+20");
+  table->startround("3+1+20");
+  EXPECT_EQ(services.chat.count(tie), 1);
+  EXPECT_EQ(table->headingText(), "Round: 3 of 2");
+  table->startround("4+1+20");
+  EXPECT_EQ(services.chat.count(tie), 2);
+
+  // A latecomer who came in during the last regular round.
+  FakeServices fresh;
+  fresh.clientState.mynumber = 3;
+  fresh.clientState.loggedin = true;
+  QWidget area;
+  GameTable late(new QWidget(&area), &area, fresh, menu, timer2, turntime);
+  late.loadstats("2+2+0+0+1+500+-1");
+  late.startround("3+1+20+3+20");
+  EXPECT_EQ(fresh.chat.count(tie), 1);
+}
+
+TEST_F(Flow, EachRoundEndsWithItsScoresInTheChat) {
+  services.seats.setName(1, "Ann");
+  services.seats.setName(5, "%2 <b>Cy</b>");
+  table->startthegame("Ann+3+0+");  // slot 2 becomes Rovi
+  table->startround("2+1+20");
+  services.chat.clear();
+  services.chatColours.clear();
+  // Slots out of order, an empty seat, a slot there is not, a score that is no number.
+  table->endround("5+50+0+2+2100+800+3+0+0+9+1+1+1+3400+1200+4+x+y+6+0+0");
+  EXPECT_EQ(services.chat, QStringList{"0+Round 2: Ann 1200 (total 3400), Rovi 800 (total 2100), "
+                                       "%2 <b>Cy</b> 0 (total 50)."});
+  ASSERT_EQ(services.chatColours.size(), 1u);
+  EXPECT_EQ(services.chatColours[0], services.clientState.systemcolor);
+}
+
+TEST_F(Flow, ThePullCounterShowsWhatIsTrue) {
+  struct Case {
+    const char* what;
+    int mynumber;
+    std::function<void(GameTable&)> events;
+    const char* pulls;
+  };
+  const Case cases[] = {
+      {"before any game: what a round gives", 1, [](GameTable&) {}, "20"},
+      {"a latecomer waiting for the next round", 1,
+       [](GameTable& t) { t.loadstats("2+3+0+0+1+500+-1+2+300+9"); }, ""},
+      {"a latecomer between rounds", 1, [](GameTable& t) { t.loadstats("2+3+0+0+1+500+0"); }, ""},
+      {"a latecomer in a seat with pulls", 1, [](GameTable& t) { t.loadstats("2+3+0+0+1+500+12"); },
+       "12"},
+      {"a watcher coming in", 8, [](GameTable& t) { t.loadstats("2+3+0+0+1+500+12"); }, ""},
+      {"an extra pull at once", 1,
+       [](GameTable& t) {
+         t.startround("1+1+1");
+         t.yourdice("1+0+0+3+9+1+6+0+2+6+0+3+6+0+4+6+0");
+         t.choosedice("1+500+0+0+2+1+9+");
+       },
+       "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeServices fresh;
+    fresh.clientState.mynumber = c.mynumber;
+    fresh.clientState.loggedin = true;
+    QWidget area;
+    GameTable t(new QWidget(&area), &area, fresh, menu, timer2, turntime);
+    c.events(t);
+    EXPECT_EQ(t.numrollsText(), c.pulls);
+  }
 }
 
 }  // namespace

@@ -149,15 +149,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{8, 133, "You received 200 bonus points!", "extra"},
                       ChoiceCase{9, 143, "You received an Extra Pull!", "extra"}));
 
-TEST_F(Handlers, ExtraPullKeepsTheOldCountShownButAllowsAPull) {
+TEST_F(Handlers, AnExtraPullShowsAtOnceAndAllowsAPull) {
   loadStandardBoard();
   table->startround("1+1+1");
   table->yourdice("1+0+0+3+9+1+6+0+2+6+0+3+6+0+4+6+0");
   ASSERT_EQ(table->statusText(), "CHOOSE A NUMBER!");
   table->choosedice("1+500+0+0+2+1+9+");
   EXPECT_EQ(table->statusText(), "You received an Extra Pull!");
-  EXPECT_EQ(table->numrollsText(), "0");
-  EXPECT_EQ(services.seats.at(1).pulls, "0");
+  EXPECT_EQ(table->numrollsText(), "1");
+  EXPECT_EQ(services.seats.at(1).pulls, "1");
   EXPECT_EQ(services.seats.at(1).current, "");
   EXPECT_EQ(table->state().mypulls, 1);
   // The cell shows its numeral under the extra-pull mark.

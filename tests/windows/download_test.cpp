@@ -215,6 +215,11 @@ TEST_F(DownloadTest, WindowAsDesigned) {
   EXPECT_EQ(button("Button1")->text(), "Play Solo Game");
   EXPECT_TRUE(button("Button1")->isDefault());
   EXPECT_EQ(button("Button2")->text(), "Play with Others");
+  // Its text tells what the button does where no lobby is installed too.
+  bool toldOfTheFinder = false;
+  for (const QLabel* text : window.findChildren<QLabel*>())
+    toldOfTheFinder |= text->text().contains(QStringLiteral("lists the tables on your network"));
+  EXPECT_TRUE(toldOfTheFinder);
   EXPECT_TRUE(button("getbutton")->isEnabled());
   EXPECT_FALSE(button("abortbutton")->isEnabled());
   EXPECT_EQ(label("infolabel"), "");
