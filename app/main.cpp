@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
       chat.raise();
       chat.activateWindow();
     });
-    kuvo::onTerminationRequest([&chat] { chat.close(); });
+    kuvo::onTerminationRequest([&chat] { chat.closeWithoutAsking(); });
 
     QObject::connect(&chat, &kuvo::Tchat::relaunchRequested, &chat,
                      [&](const QStringList& arguments) {

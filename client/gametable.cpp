@@ -438,7 +438,7 @@ void GameTable::endround(std::string_view payload) {
     const auto roundScore = parseInt(score);
     const QString name = playerSlots().name(*slot);
     // One pass of arg(): a name with "%1" in it stays the name.
-    if (sum && roundScore && name != QLatin1String(kWaiting))
+    if (sum && roundScore && !playerSlots().at(*slot).empty())
       summary[*slot] =
           tr("%1 %2 (total %3)").arg(name, QString::number(*roundScore), QString::number(*sum));
     if (*slot != client().mynumber) continue;
@@ -580,9 +580,8 @@ void GameTable::showWhoStarts() {
     waitingText_.clear();
     return;
   }
-  const QString name = playerSlots().name(moderator);
-  if (name.isEmpty() || name == QLatin1String(kWaiting)) return;
-  waitingText_ = tr("Waiting for %1 to start the game.").arg(name);
+  if (!playerSlots().at(moderator).player()) return;
+  waitingText_ = tr("Waiting for %1 to start the game.").arg(playerSlots().name(moderator));
   setStatus(waitingText_);
 }
 

@@ -315,7 +315,7 @@ void PlayerSlotsPanel::removed(std::string_view payload) {
 
 void PlayerSlotsPanel::label_playername1ContextPopup(int slot) {
   const bool host = services_.state().amhost;
-  removeFromGame_->setEnabled(host && !services_.playerSlots().at(slot).empty());
+  removeFromGame_->setEnabled(host && services_.playerSlots().at(slot).player());
   setToJustWatch_->setEnabled(host);
   unsetJustWatch_->setEnabled(host);
   target_ = slot;
@@ -329,7 +329,7 @@ void PlayerSlotsPanel::kicking(int number) {
 
 void PlayerSlotsPanel::RemoveFromGame1Click() {
   const PlayerSlot& seat = services_.playerSlots().at(target_);
-  if (!services_.state().amhost || seat.empty()) return;
+  if (!services_.state().amhost || !seat.player()) return;
   auto* parent = qobject_cast<QWidget*>(this->parent());
   if (!services_.prompts().askYesNo(parent, tr("Remove %1 from the table?").arg(seat.name))) return;
   kicking(target_);

@@ -122,6 +122,9 @@ TcpHost::TcpHost(Random& random, HostIntervals intervals, QObject* parent)
 }
 
 TcpHost::~TcpHost() {
+  // Whoever listened to the log may be gone before us; a table that ends on
+  // purpose was closed, and logged, before.
+  log_ = nullptr;
   closeTable(0);
   // Connections die with us; the departures they would report do not matter any more.
   for (auto* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) delete child;

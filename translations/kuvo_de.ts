@@ -241,6 +241,18 @@
         <source>&lt;Enter Chat Here&gt;</source>
         <translation>&lt;Chat hier eingeben&gt;</translation>
     </message>
+    <message>
+        <source>/me TEXT shows TEXT as something you do, as in &quot;/me waves&quot;.</source>
+        <translation>/me TEXT zeigt TEXT als etwas, das du tust, etwa &quot;/me winkt&quot;.</translation>
+    </message>
+    <message>
+        <source>/help lists these commands.</source>
+        <translation>/help listet diese Befehle auf.</translation>
+    </message>
+    <message>
+        <source>Unknown command %1. /help lists them.</source>
+        <translation>Unbekannter Befehl %1. /help listet die Befehle auf.</translation>
+    </message>
 </context>
 <context>
     <name>kuvo::GameTable</name>
@@ -347,6 +359,34 @@
     <message>
         <source>Time: 0:00</source>
         <translation>Zeit: 0:00</translation>
+    </message>
+    <message>
+        <source>Tie! An extra round decides.</source>
+        <translation>Gleichstand! Eine Extrarunde entscheidet.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (total %3)</source>
+        <translation>%1 %2 (gesamt %3)</translation>
+    </message>
+    <message>
+        <source>Round %1: %2.</source>
+        <translation>Runde %1: %2.</translation>
+    </message>
+    <message>
+        <source>The Game is Over!</source>
+        <translation>Das Spiel ist vorbei!</translation>
+    </message>
+    <message>
+        <source>You now start the games.</source>
+        <translation>Du startest jetzt die Spiele.</translation>
+    </message>
+    <message>
+        <source>%1 now starts the games.</source>
+        <translation>%1 startet jetzt die Spiele.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to start the game.</source>
+        <translation>Warte darauf, dass %1 das Spiel startet.</translation>
     </message>
 </context>
 <context>
@@ -486,6 +526,30 @@
         <source>%1 disconnected.</source>
         <translation>%1 hat die Verbindung verloren.</translation>
     </message>
+    <message>
+        <source>%1 takes over %2&apos;s seat (%3 points).</source>
+        <translation>%1 übernimmt den Platz von %2 (%3 Punkte).</translation>
+    </message>
+    <message>
+        <source>%1 lost the connection. The seat is kept for %2 seconds.</source>
+        <translation>%1 hat die Verbindung verloren. Der Platz wird %2 Sekunden lang freigehalten.</translation>
+    </message>
+    <message>
+        <source>%1 is back in the seat.</source>
+        <translation>%1 ist zurück am Platz.</translation>
+    </message>
+    <message>
+        <source>%1 removed you from the table.</source>
+        <translation>%1 hat dich vom Tisch entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 removed %2.</source>
+        <translation>%1 hat %2 entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the table?</source>
+        <translation>%1 vom Tisch entfernen?</translation>
+    </message>
 </context>
 <context>
     <name>kuvo::SoundBoard</name>
@@ -608,10 +672,6 @@
         <translation>Die Verbindung zum Tisch wurde getrennt.</translation>
     </message>
     <message>
-        <source>Could not connect to the table at %1: %2.</source>
-        <translation>Keine Verbindung zum Tisch unter %1: %2.</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -720,10 +780,6 @@
         <translation>Fehler: Der Port für den Tisch lässt sich nicht öffnen</translation>
     </message>
     <message>
-        <source>The table could not be opened because port %1 is already in use.</source>
-        <translation>Der Tisch konnte nicht eröffnet werden, weil Port %1 schon belegt ist.</translation>
-    </message>
-    <message>
         <source>The table sent more than this program can take. The connection to the table was closed.</source>
         <translation>Der Tisch hat mehr geschickt, als dieses Programm verarbeiten kann. Die Verbindung zum Tisch wurde getrennt.</translation>
     </message>
@@ -754,6 +810,44 @@
     <message>
         <source>A game is running. Start a new game? The running game ends for every player and its scores are lost.</source>
         <translation>Gerade läuft ein Spiel. Ein neues Spiel starten? Das laufende Spiel endet dann für alle, und seine Punkte gehen verloren.</translation>
+    </message>
+    <message>
+        <source>%1 closed the table.</source>
+        <translation>%1 hat den Tisch geschlossen.</translation>
+    </message>
+    <message>
+        <source>The table was closed.</source>
+        <translation>Der Tisch wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>No computer called %1 was found, so the table at %2 could not be reached. Check the spelling of the address.</source>
+        <translation>Kein Rechner namens %1 gefunden, daher war der Tisch unter %2 nicht erreichbar. Prüfe die Schreibweise der Adresse.</translation>
+    </message>
+    <message>
+        <source>Could not reach the table at %1. Check the address, and that the table is running and lets players in through its firewall.</source>
+        <translation>Der Tisch unter %1 war nicht erreichbar. Prüfe die Adresse, und ob der Tisch läuft und Spieler durch seine Firewall lässt.</translation>
+    </message>
+    <message>
+        <source>No table could be opened: port %1 of this computer is in use, most likely by another table. Close that program, or join its table.</source>
+        <translation>Es konnte kein Tisch eröffnet werden: Port %1 dieses Rechners ist belegt, wahrscheinlich von einem anderen Tisch. Beende dieses Programm oder tritt seinem Tisch bei.</translation>
+    </message>
+    <message>
+        <source>The connection to the table was lost. Trying to get back in…</source>
+        <translation>Die Verbindung zum Tisch ist abgebrochen. Versuche, wieder hineinzukommen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player is at your table. Closing it ends their game. Close it?</source>
+        <translation>
+            <numerusform>%n Spieler sitzt an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
+            <numerusform>%n Spieler sitzen an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players are at your table. Closing it ends their game. Close it?</source>
+        <translation>
+            <numerusform>%n Spieler sitzt an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
+            <numerusform>%n Spieler sitzen an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -789,10 +883,6 @@
     <message>
         <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
         <translation>Hinweis: Auch wenn du offline spielst, musst du deine FIREWALL so einstellen, dass das Spiel auf die Internet-Komponenten zugreifen darf.</translation>
-    </message>
-    <message>
-        <source>If you already have The Orvel Lobby and you wish to play with others then click the button below to close this game and open The Orvel Lobby.</source>
-        <translation>Wenn du die Orvel-Lobby schon hast und mit anderen spielen möchtest, klicke auf die Schaltfläche unten: Dann wird dieses Spiel geschlossen und die Orvel-Lobby geöffnet.</translation>
     </message>
     <message>
         <source>Play with Others</source>
@@ -833,6 +923,10 @@
     <message>
         <source>%1 bytes</source>
         <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>To play with others, click the button below: it lists the tables on your network, where you can join one or host your own. If The Orvel Lobby is installed, it closes this game and opens The Orvel Lobby instead.</source>
+        <translation>Um mit anderen zu spielen, klicke auf die Schaltfläche unten: Sie zeigt die Tische in deinem Netzwerk, an denen du mitspielen oder einen eigenen Tisch eröffnen kannst. Ist die Orvel-Lobby installiert, schließt sie stattdessen dieses Spiel und öffnet die Orvel-Lobby.</translation>
     </message>
 </context>
 <context>

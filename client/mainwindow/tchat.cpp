@@ -489,9 +489,7 @@ bool Tchat::answersLoginRequest(int slot) {
   // Coming back: the key instead of a login, once per connection.
   if (reclaimSent_ || seatKey_.empty()) return true;
   reclaimSent_ = true;
-  // The host learns again that we read its typed notices: this is a new connection.
-  const std::string reclaim =
-      build(ToHost::Reclaim, {slot, seatKey_}) + build(ToHost::Extensions, {slot, 1, ""});
+  const std::string reclaim = build(ToHost::Reclaim, {slot, seatKey_});
   sock_.write(reclaim.data(), static_cast<qint64>(reclaim.size()));
   return true;
 }
@@ -704,6 +702,10 @@ void Tchat::backInSeat(int slot) {
   reconnectTimer_.stop();
   stopReconnecting_->setVisible(false);
   state_.mynumber = slot;
+  // The host learns again that we read its typed notices: the seat has a new
+  // connection now. Said from the seat, as the host drops what the connection
+  // says under the number it had before.
+  sendToHost(build(ToHost::Extensions, {slot, 1, ""}));
   state_.returning = true;
   // Who sits and who watches now comes next from the host; who left meanwhile
   // was never announced to us.

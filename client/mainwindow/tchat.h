@@ -83,6 +83,12 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   ~Tchat() override;
 
   void attachWindows(const SecondaryWindows& windows);
+  // Closes at once, without asking about the others at our table (the system
+  // ends the program: nobody is there to answer); they are still told.
+  void closeWithoutAsking() {
+    tableCloseAgreed_ = true;
+    close();
+  }
 
   // For tests and special setups: the game port (7772) and the lobby port (9001).
   void setPorts(quint16 gamePort, quint16 lobbyPort);

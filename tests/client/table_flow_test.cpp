@@ -249,8 +249,8 @@ TEST_F(Flow, ThoseWhoCannotStartAGameAreToldWhoCan) {
     fresh.clientState.mynumber = c.mynumber;
     fresh.clientState.amhost = c.amhost;
     fresh.clientState.loggedin = true;
-    fresh.seats.setName(1, "Ann");
-    fresh.seats.setName(4, "Bob");
+    fresh.seats.setPlayer(1, "Ann");
+    fresh.seats.setPlayer(4, "Bob");
     QWidget area;
     GameTable t(new QWidget(&area), &area, fresh, menu, timer2, turntime);
     c.events(t);
@@ -260,8 +260,8 @@ TEST_F(Flow, ThoseWhoCannotStartAGameAreToldWhoCan) {
 
 TEST_F(Flow, ANewModeratorIsAnnouncedButNotTheFirst) {
   services.clientState.mynumber = 3;
-  services.seats.setName(1, "Ann");
-  services.seats.setName(4, "Bob");
+  services.seats.setPlayer(1, "Ann");
+  services.seats.setPlayer(4, "Bob");
   table->moderatorNamed(1);  // told at the login
   table->moderatorNamed(1);
   table->moderatorNamed(0);  // no seat: ignored
@@ -301,8 +301,8 @@ TEST_F(Flow, EachExtraRoundOfATieIsAnnouncedOnce) {
 }
 
 TEST_F(Flow, EachRoundEndsWithItsScoresInTheChat) {
-  services.seats.setName(1, "Ann");
-  services.seats.setName(5, "%2 <b>Cy</b>");
+  services.seats.setPlayer(1, "Ann");
+  services.seats.setPlayer(5, "%2 <b>Cy</b>");
   table->startthegame("Ann+3+0+");  // slot 2 becomes Rovi
   table->startround("2+1+20");
   services.chat.clear();
