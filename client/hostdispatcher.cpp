@@ -16,9 +16,6 @@
 namespace kuvo {
 namespace {
 
-// A seat key as the host writes it: hexadecimal, of a sane length.
-constexpr std::size_t kMinSeatKey = 32;
-constexpr std::size_t kMaxSeatKey = 128;
 // Everything from the host is one source of the log.
 constexpr int kHostSource = 0;
 
@@ -222,8 +219,7 @@ void HostDispatcher::seatkey(std::string_view payload) {
   FieldReader reader(payload);
   const auto slot = reader.intField();
   const std::string_view key = reader.rest();
-  if (!slot || !PlayerSlots::valid(*slot) || key.size() < kMinSeatKey || key.size() > kMaxSeatKey ||
-      key.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) {
+  if (!slot || !PlayerSlots::valid(*slot) || !wellFormedSeatKey(key)) {
     // Never the key itself: it would let whoever reads the log take the seat.
     if (log_.debugEnabled())
       log_.debug(kHostSource, "malformed seat key from the host ignored (" +

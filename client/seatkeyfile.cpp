@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "messages.h"
 #include "playerslots.h"
 
 namespace kuvo {
@@ -17,8 +18,6 @@ constexpr char kFirstLine[] = "kuvo seat 1";
 // A sound file is well under this; more is not ours.
 constexpr qint64 kMaxFileSize = 1024;
 constexpr qsizetype kMaxAddress = 255;  // the longest host name DNS allows
-constexpr std::size_t kMinKey = 32;
-constexpr std::size_t kMaxKey = 128;
 
 bool soundAddress(const QString& address) {
   if (address.isEmpty() || address.size() > kMaxAddress) return false;
@@ -26,11 +25,6 @@ bool soundAddress(const QString& address) {
     if (c.isSpace() || c.category() == QChar::Other_Control) return false;
   }
   return true;
-}
-
-bool soundKey(const std::string& key) {
-  return key.size() >= kMinKey && key.size() <= kMaxKey &&
-         key.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
 // A whole decimal number in [low, high], nothing else.
@@ -111,7 +105,7 @@ std::optional<KeptSeat> SeatKeyFile::read(const QString& address, quint16 port, 
   const auto slot = number(*fields[2], 1, PlayerSlots::kCount);
   seat.key = fields[3]->toStdString();
   const auto expires = number(*fields[4], 0, std::numeric_limits<qint64>::max());
-  if (!soundAddress(seat.address) || !filePort || !slot || !soundKey(seat.key) || !expires)
+  if (!soundAddress(seat.address) || !filePort || !slot || !wellFormedSeatKey(seat.key) || !expires)
     return std::nullopt;
   seat.port = static_cast<quint16>(*filePort);
   seat.slot = static_cast<int>(*slot);

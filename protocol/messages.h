@@ -187,6 +187,17 @@ inline constexpr std::string_view nameOf(ToClient m) {
   return kToClientCatalogue[static_cast<std::size_t>(m)].name;
 }
 
+// A seat key as a client accepts it ("CMD_seatkey", and the copy it keeps on
+// disk): hexadecimal, of a sane length. The host writes 32 digits.
+inline constexpr bool wellFormedSeatKey(std::string_view key) {
+  if (key.size() < 32 || key.size() > 128) return false;
+  for (const char c : key) {
+    const bool digit = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    if (!digit) return false;
+  }
+  return true;
+}
+
 // The message whose name matches exactly (case-sensitive), of the direction
 // the reader expects: the host reads ToHost, a client ToClient.
 std::optional<ToHost> lookupToHost(std::string_view name);
