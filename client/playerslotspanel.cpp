@@ -329,10 +329,14 @@ void PlayerSlotsPanel::kicking(int number) {
 
 void PlayerSlotsPanel::RemoveFromGame1Click() {
   const PlayerSlot& seat = services_.playerSlots().at(target_);
-  if (!services_.state().amhost || !seat.player()) return;
+  if (seat.player()) removeAfterAsking(target_, seat.name);
+}
+
+void PlayerSlotsPanel::removeAfterAsking(int number, const QString& name) {
+  if (!services_.state().amhost) return;
   auto* parent = qobject_cast<QWidget*>(this->parent());
-  if (!services_.prompts().askYesNo(parent, tr("Remove %1 from the table?").arg(seat.name))) return;
-  kicking(target_);
+  if (!services_.prompts().askYesNo(parent, tr("Remove %1 from the table?").arg(name))) return;
+  kicking(number);
 }
 
 void PlayerSlotsPanel::sendJustWatch(int n, int mode) {

@@ -33,6 +33,8 @@ class PlayerSlotsPanel : public QObject {
   void seatback(std::string_view payload);  // CMD_seatback
   void removed(std::string_view payload);   // CMD_removed
   void kicking(int number);
+  // The moderator is asked first; only a yes removes the player or watcher.
+  void removeAfterAsking(int number, const QString& name);
   void label_playername1ContextPopup(int slot);  // prepares popup_kick for that slot
 
   void RemoveFromGame1Click();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "tabout.h"
+#include "version.h"
 #include "windowart.h"
 
 namespace kuvo {
@@ -38,10 +39,13 @@ constexpr PageSpec kPages[] = {
     {"SelButton11", QT_TRANSLATE_NOOP("kuvo::Thelp", "The Lobby"), 11, ":/windows/help/lobby.html"},
 };
 
+// A page says "@VERSION@" where the running version belongs, so that it is
+// written in one place only.
 QString readPage(const char* resource) {
   QFile file(QString::fromLatin1(resource));
   if (!file.open(QIODevice::ReadOnly)) return QString();
-  return QString::fromUtf8(file.readAll());
+  return QString::fromUtf8(file.readAll())
+      .replace(QStringLiteral("@VERSION@"), QString::fromLatin1(kVersionText));
 }
 
 }  // namespace

@@ -190,8 +190,14 @@ void Tchat::attachWindows(const SecondaryWindows& windows) {
     });
   }
   if (windows_.spylist) {
-    connect(windows_.spylist, &Tspylist::kickRequested, this,
-            [this](int number) { slotsPanel_->kicking(number); });
+    connect(windows_.spylist, &Tspylist::kickRequested, this, [this](int number) {
+      // The list shows "7: Cid": the name is what follows the number.
+      const QString prefix = QStringLiteral("%1: ").arg(number);
+      for (const QString& entry : windows_.spylist->entries()) {
+        if (entry.startsWith(prefix))
+          slotsPanel_->removeAfterAsking(number, entry.mid(prefix.size()));
+      }
+    });
   }
   if (windows_.download) {
     connect(windows_.download, &Tdownload::exitGameRequested, this, &Tchat::close);

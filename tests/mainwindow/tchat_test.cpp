@@ -30,6 +30,7 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "tspylist.h"
 #include "ttallylist.h"
 #include "waituntil.h"
 
@@ -576,6 +577,31 @@ TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
 }
 
 // ---- Leaving a table this instance runs ----
+
+// A watcher is removed from the spy list as a player is from its name: after a yes.
+TEST(Tchat, RemovingAWatcherAsksFirst) {
+  ScriptedHost host;
+  Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort());
+  Tspylist spylist(&w.chat);
+  w.chat.attachWindows({.spylist = &spylist});
+  w.chat.show();
+  ASSERT_TRUE(host.accept());
+  host.send("CMD_sendlogininfo+1" + FF + "CMD_newplayerinfo+7+Cid+0" + FF);
+  ASSERT_TRUE(waitUntil([&] { return spylist.entries().size() == 1; }));
+  host.receive(1);
+  for (const bool yes : {false, true}) {
+    host.received.clear();
+    w.prompts.answerYes = yes;
+    emit spylist.kickRequested(7);
+    ASSERT_FALSE(w.prompts.questions.isEmpty());
+    EXPECT_EQ(w.prompts.questions.last(), "Remove Cid from the table?");
+    const std::string kick = "CMD_kickhim+1+7+" + FF;
+    if (yes)
+      EXPECT_EQ(host.receive(kick.size()), kick);
+    else
+      EXPECT_EQ(host.receive(kick.size()).find("CMD_kickhim"), std::string::npos);
+  }
+}
 
 TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
   struct Case {
