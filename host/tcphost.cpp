@@ -1,5 +1,7 @@
 #include "tcphost.h"
 
+#include <chrono>
+
 #include <QTcpSocket>
 
 #include "logging.h"
@@ -189,9 +191,21 @@ void TcpHost::acceptPending() {
     const quint32 ipv4 = address.toIPv4Address(&isIpv4);
     const QString peer = isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
     const int slot = server_.Sock1Accept(connection);
-    if (log_) {
-      log_(slot > 0 ? QStringLiteral("Connection from %1 in slot %2").arg(peer).arg(slot)
-                    : QStringLiteral("Connection from %1 turned away: the game is full").arg(peer));
+    if (log_ && slot > 0) {
+      log_(QStringLiteral("Connection from %1 in slot %2").arg(peer).arg(slot));
+    } else if (log_) {
+      // A stranger knocking thousands of times a second gets a line a second.
+      const auto now = std::chrono::steady_clock::now();
+      if (now - turnedAwayLogged_ < std::chrono::seconds(1)) {
+        ++turnedAwayQuiet_;
+      } else {
+        log_(QStringLiteral("Connection from %1 turned away: the game is full").arg(peer) +
+             (turnedAwayQuiet_ > 0
+                  ? QStringLiteral(" (and %1 more since the last line)").arg(turnedAwayQuiet_)
+                  : QString()));
+        turnedAwayLogged_ = now;
+        turnedAwayQuiet_ = 0;
+      }
     }
     connection->attach(slot);
   }

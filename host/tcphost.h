@@ -64,6 +64,9 @@ class TcpHost : public QObject {
   TableAnnouncer announcer_;
   QString tableName_;
   bool closed_ = false;
+  // The console's line about connections turned away, at most one a second.
+  std::chrono::steady_clock::time_point turnedAwayLogged_{};
+  int turnedAwayQuiet_ = 0;
   std::function<void(const QString&)> log_;
 };
 

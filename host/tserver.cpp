@@ -113,6 +113,7 @@ int TServer::Sock1Accept(HostConnection* conn) {
   loginDue_[slot] = now() + kLoginTimeout;
   leaving_[slot] = false;
   reclaimTried_[slot] = false;
+  queuedBeforeLogin_[slot] = 0;
   typedNotices_[slot] = false;
   conn->send(build(ToClient::SendLoginInfo, {slot}));
   return slot;
@@ -127,17 +128,18 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
     // Seen as it arrives: the close that follows it comes before the queue
     // would get to it, and must free the seat instead of keeping it.
     const auto [name, payload] = splitMessage(text);
-    if (lookupToHost(name) == ToHost::Leaving) {
+    const auto id = lookupToHost(name);
+    if (id == ToHost::Leaving) {
       leaves = ownSlot(FieldReader(payload).intField(), slot, ToHost::Leaving);
       return;
     }
+    if (loginDue_[slot].count() != 0 && !admitBeforeLogin(slot, id, text.size())) return;
     if (!withinRelayLimit(slot, text)) return;
     if (!receivedlist_.push({connectionIds_[slot], slot, std::move(text)})) flooded = true;
   });
   if (!receivedlist_.empty() && !socktimer_.isActive()) socktimer_.start();
   if (leaves) {
-    leaving_[slot] = true;
-    disconnectsock(slot);
+    letGo(slot);
   } else if (!ok || flooded) {
     drops_.warning(slot, "slot " + std::to_string(slot) +
                              (ok ? ": more messages queued than the host holds"
@@ -146,6 +148,18 @@ void TServer::Sock1Read(int slot, std::string_view bytes) {
     log("Slot " + std::to_string(slot) + " dropped: it sent more than the host accepts");
     sendOff(slot);
   }
+}
+
+bool TServer::admitBeforeLogin(int slot, std::optional<ToHost> id, std::size_t bytes) {
+  int& queued = queuedBeforeLogin_[slot];
+  const bool login = id == ToHost::LoginInfo || id == ToHost::Reclaim;
+  if (!id || bytes > kMaxLoginBytes || (queued == 0 && !login) ||
+      (queued > 0 && (login || queued > kMaxQueuedBehindLogin))) {
+    if (id) refused(slot, *id, "before the login was handled");
+    return false;
+  }
+  ++queued;
+  return true;
 }
 
 bool TServer::withinRelayLimit(int slot, std::string_view message) {
@@ -206,9 +220,13 @@ void TServer::dispatch(const QueuedMessage& message) {
     // the table as full as it is.
     if (*id == ToHost::LoginInfo && table_.players[sender].conn) {
       table_.players[sender].conn->send(build(ToClient::Full, {}));
-      leaving_[sender] = true;
-      disconnectsock(sender);
+      letGo(sender);
     }
+    return;
+  }
+  // Whatever waited behind a login that was refused speaks for nobody.
+  if (loginDue_[sender].count() != 0 && *id != ToHost::LoginInfo && *id != ToHost::Reclaim) {
+    refused(sender, *id, "from a connection that has not logged in");
     return;
   }
   switch (*id) {
@@ -339,11 +357,6 @@ void TServer::setModerator(int slot) {
   table_.sendAll(build(ToClient::Moderator, {slot, ""}));
 }
 
-void TServer::disconnectsock(int slot) {
-  auto& p = table_.players[slot];
-  if (p.connected && p.conn) p.conn->close();
-}
-
 // The relay of a line that arrived under the frame limit may be over it once
 // the sender's name is added, and a client refuses such a frame by dropping
 // the connection. So the text is cut to fit, keeping its colour; a relay that
@@ -448,8 +461,20 @@ void TServer::sendOff(int slot) {
   auto& p = table_.players[slot];
   if (!p.connected || !p.conn) return;
   p.conn->send(build(ToClient::SendOff, {slot, ""}));
+  letGo(slot);
+}
+
+void TServer::letGo(int slot) {
+  auto& p = table_.players[slot];
+  HostConnection* conn = p.conn;
+  if (!p.connected || !conn) return;
+  // Not when the peer gets round to closing: one that stops reading would
+  // keep the seat and its key for seconds, and could take a seat it was
+  // removed from straight back with that key.
+  conn->reassigned(0);
   leaving_[slot] = true;
-  p.conn->close();
+  depart(slot);
+  conn->close();
 }
 
 void TServer::closeTable(int closer) {
@@ -506,6 +531,7 @@ void TServer::connectionClosed(int slot) {
 
 void TServer::holdSeat(int slot) {
   auto& p = table_.players[slot];
+  receivedlist_.dropSource(connectionIds_[slot]);
   p.conn = nullptr;
   p.held = true;
   typedNotices_[slot] = false;
@@ -541,6 +567,10 @@ void TServer::depart(int slot) {
   p.name.clear();
   p.watching = false;
   p.held = false;
+  // Nothing the connection left in the queue is served: it would speak for a
+  // seat that is gone, and take turns from those still there.
+  receivedlist_.dropSource(connectionIds_[slot]);
+  connectionIds_[slot] = ++nextConnectionId_;
   holdDue_[slot] = {};
   seatKeys_[slot].clear();
   leaving_[slot] = false;

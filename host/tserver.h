@@ -34,6 +34,22 @@ inline constexpr std::chrono::milliseconds kLoginTimeout{10'000};
 inline constexpr std::chrono::milliseconds kSeatHold{60'000};
 // A seat key: 128 bits from the system's secure source, in hexadecimal.
 inline constexpr std::size_t kSeatKeyDigits = 32;
+// What the host queues from its peers, per connection and over all of them.
+// A connection's messages go when it does, and one message is served a tick
+// in turn, so a player's next message waits at most one tick per other
+// connection, whatever the others send; the bytes bound the host's memory.
+inline constexpr QueueLimits kHostQueueLimits{
+    .perSource = kMaxQueuedPerSource,
+    .bytesPerSource = (kRelayBurst + 2) * kMaxFrameBytes,
+    .total = kMaxQueuedPerSource * (kTableEntries - 1),
+    .totalBytes = (kRelayBurst + 2) * kMaxFrameBytes * (kTableEntries - 1),
+};
+// Before its login is handled, a connection may queue its login (or the key
+// of its kept seat) of at most this size, and behind it a few more messages
+// as small, which wait for the login: a stranger who never logs in costs the
+// table a few bytes and is never served anything but its login.
+inline constexpr std::size_t kMaxLoginBytes = 1024;
+inline constexpr int kMaxQueuedBehindLogin = 4;
 
 class TServer {
  public:
@@ -94,7 +110,12 @@ class TServer {
   void startgame(int sender, std::string_view payload);
   void pullhandle(int sender, std::string_view payload);
   void choosedice(int sender, std::string_view payload);
-  void disconnectsock(int slot);
+  // Gives the seat of `slot` up at once and closes its connection: the key is
+  // spent, the queued messages are dropped, and the close, whenever the peer
+  // gets to it, is not reported.
+  void letGo(int slot);
+  // Whether a message of a connection that has not logged in yet is queued.
+  bool admitBeforeLogin(int slot, std::optional<ToHost> id, std::size_t bytes);
   void reclaim(int sender, std::string_view payload);
   // Closes on purpose: the peer is told first, and its seat is not kept.
   void sendOff(int slot);
@@ -138,7 +159,7 @@ class TServer {
   PlayerTable table_;
   GameEngine engine_;
   Timer& socktimer_;
-  ReceiveQueue receivedlist_;
+  ReceiveQueue receivedlist_{kHostQueueLimits};
   std::array<FrameSplitter, kTableEntries> splitters_;
   std::array<long long, kTableEntries> connectionIds_{};
   long long nextConnectionId_ = 0;
@@ -153,6 +174,8 @@ class TServer {
   // its seat is freed at once.
   std::array<bool, kTableEntries> leaving_{};
   std::array<bool, kTableEntries> reclaimTried_{};  // one attempt per connection
+  // Messages queued before the login was handled, the login first; 0: none.
+  std::array<int, kTableEntries> queuedBeforeLogin_{};
   // The connection reads the typed notices of kept seats ("CMD_extensions").
   std::array<bool, kTableEntries> typedNotices_{};
 

@@ -1,14 +1,26 @@
 #include "receivequeue.h"
 
+#include <algorithm>
+
 namespace kuvo {
 
 bool ReceiveQueue::push(QueuedMessage message) {
-  auto& waiting = waiting_[message.source];
-  if (waiting.size() >= maxPerSource_) return false;
-  // A source joins the rotation at its end when it has nothing waiting.
-  if (waiting.empty()) turns_.push_back(message.source);
-  waiting.push_back(std::move(message));
+  const std::size_t bytes = message.text.size();
+  if (size_ >= limits_.total || bytes > limits_.totalBytes - bytes_) return false;
+  auto found = waiting_.find(message.source);
+  if (found != waiting_.end() && (found->second.messages.size() >= limits_.perSource ||
+                                  bytes > limits_.bytesPerSource - found->second.bytes))
+    return false;
+  if (found == waiting_.end()) {
+    if (limits_.perSource == 0 || bytes > limits_.bytesPerSource) return false;
+    // A source joins the rotation at its end when it has nothing waiting.
+    turns_.push_back(message.source);
+    found = waiting_.emplace(message.source, Waiting{}).first;
+  }
+  found->second.messages.push_back(std::move(message));
+  found->second.bytes += bytes;
   ++size_;
+  bytes_ += bytes;
   return true;
 }
 
@@ -17,10 +29,12 @@ std::optional<QueuedMessage> ReceiveQueue::pop() {
   const long long source = turns_.front();
   turns_.pop_front();
   auto it = waiting_.find(source);
-  QueuedMessage front = std::move(it->second.front());
-  it->second.pop_front();
+  QueuedMessage front = std::move(it->second.messages.front());
+  it->second.messages.pop_front();
+  it->second.bytes -= front.text.size();
   --size_;
-  if (it->second.empty()) {
+  bytes_ -= front.text.size();
+  if (it->second.messages.empty()) {
     waiting_.erase(it);
   } else {
     turns_.push_back(source);
@@ -28,9 +42,18 @@ std::optional<QueuedMessage> ReceiveQueue::pop() {
   return front;
 }
 
+void ReceiveQueue::dropSource(long long source) {
+  auto it = waiting_.find(source);
+  if (it == waiting_.end()) return;
+  size_ -= it->second.messages.size();
+  bytes_ -= it->second.bytes;
+  waiting_.erase(it);
+  turns_.erase(std::remove(turns_.begin(), turns_.end(), source), turns_.end());
+}
+
 std::size_t ReceiveQueue::countFrom(long long source) const {
   auto it = waiting_.find(source);
-  return it == waiting_.end() ? 0 : it->second.size();
+  return it == waiting_.end() ? 0 : it->second.messages.size();
 }
 
 }  // namespace kuvo

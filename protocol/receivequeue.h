@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -20,6 +21,15 @@ inline constexpr std::size_t kMaxQueuedPerSource = 32;
 // join, six players' moves) may pile up while the window is busy.
 inline constexpr std::size_t kMaxQueuedFromHost = 1024;
 
+// What the queue holds at most: messages and bytes of one source, and of all
+// sources together. The default per source is a host's bound for one peer.
+struct QueueLimits {
+  std::size_t perSource = kMaxQueuedPerSource;
+  std::size_t bytesPerSource = std::numeric_limits<std::size_t>::max();
+  std::size_t total = std::numeric_limits<std::size_t>::max();
+  std::size_t totalBytes = std::numeric_limits<std::size_t>::max();
+};
+
 struct QueuedMessage {
   long long source = 0;  // which connection it came from (0 on the client)
   int slot = 0;          // the slot that connection held when the message arrived
@@ -29,11 +39,15 @@ struct QueuedMessage {
 class ReceiveQueue {
  public:
   explicit ReceiveQueue(std::size_t maxPerSource = kMaxQueuedPerSource)
-      : maxPerSource_(maxPerSource) {}
+      : ReceiveQueue(QueueLimits{.perSource = maxPerSource}) {}
+  explicit ReceiveQueue(QueueLimits limits) : limits_(limits) {}
 
-  // Returns false (and queues nothing) when the source already has the
-  // maximum number of messages waiting.
+  // Returns false (and queues nothing) when the message would take the source
+  // or the whole queue past one of its limits.
   bool push(QueuedMessage message);
+  // Forgets every message of the source: a connection that is gone is not
+  // served, and takes no turn.
+  void dropSource(long long source);
   // The oldest message of the source whose turn it is.
   std::optional<QueuedMessage> pop();
   bool empty() const { return size_ == 0; }
@@ -41,9 +55,15 @@ class ReceiveQueue {
   std::size_t countFrom(long long source) const;
 
  private:
-  std::size_t maxPerSource_;
+  struct Waiting {
+    std::deque<QueuedMessage> messages;
+    std::size_t bytes = 0;
+  };
+
+  QueueLimits limits_;
   std::size_t size_ = 0;
-  std::unordered_map<long long, std::deque<QueuedMessage>> waiting_;  // only sources with some
+  std::size_t bytes_ = 0;
+  std::unordered_map<long long, Waiting> waiting_;  // only sources with some
   std::deque<long long> turns_;  // the sources with messages, next to be served first
 };
 

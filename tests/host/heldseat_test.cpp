@@ -142,8 +142,11 @@ TEST_P(RefusedKeyTest, GetsNothingButTheConnectionClosed) {
   clearAll();
   auto& other = comeBack(key);
   EXPECT_TRUE(other.closed);
-  EXPECT_EQ(other.take(),
-            std::vector<std::string>{"CMD_leaving+" + std::to_string(other.slot) + "+"});
+  // Sent off under the slot it had; the seat is given up at once.
+  const auto told = other.take();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_TRUE(told[0].starts_with("CMD_leaving+")) << told[0];
+  EXPECT_EQ(other.slot, 0);
   for (const auto& m : ann->take()) EXPECT_FALSE(m.starts_with("CMD_action+0+")) << m;
   EXPECT_TRUE(other.key().empty());
 }
@@ -268,18 +271,41 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeCase{"anotherSlot", "CMD_extensions+2+1+", false}),
     [](const auto& info) { return std::string(info.param.what); });
 
+// A kick, leaving on purpose and any send-off give the seat up at once, not
+// when a peer that stops reading gets round to closing: the key is spent.
+TEST_F(HeldSeatTest, ASeatGivenUpIsGoneBeforeItsConnectionCloses) {
+  for (const bool kicked : {true, false}) {
+    SCOPED_TRACE(kicked ? "kicked" : "left");
+    auto& dee = login(kicked ? "Dee" : "Eve");
+    const int seat = dee.slot;
+    const std::string key = dee.key();
+    dee.lingers = true;
+    if (kicked)
+      say(*ann, "CMD_kickhim+1+" + std::to_string(seat) + "+");
+    else
+      leave(dee);
+    EXPECT_FALSE(server.table().players[seat].connected);
+    clearAll();
+    auto& again = comeBack(key);
+    EXPECT_TRUE(again.closed);
+    EXPECT_NE(again.slot, seat);
+    for (const auto& m : ann->take()) EXPECT_FALSE(m.starts_with("CMD_action+0+")) << m;
+  }
+}
+
 // The word belongs to the connection that sent it: it goes with it into a
 // kept seat taken back, and not to the next holder of a slot it left.
 TEST_F(HeldSeatTest, TheWordForTypedNoticesGoesWithItsConnection) {
   auto& back = connect();
-  say(back, "CMD_extensions+" + std::to_string(back.slot) + "+1+");
   say(back, "CMD_reclaim+" + std::to_string(back.slot) + "+" + cyKey);
   ASSERT_EQ(back.slot, 3);
+  say(back, "CMD_extensions+3+1+");
   auto& dee = login("Dee");
   say(dee, "CMD_extensions+" + std::to_string(dee.slot) + "+1+");
+  const int deeSlot = dee.slot;
   leave(dee);
   auto& eve = login("Eve");
-  ASSERT_EQ(eve.slot, dee.slot);
+  ASSERT_EQ(eve.slot, deeSlot);
   clearAll();
   bob->close();
   EXPECT_EQ(back.take(), std::vector<std::string>{"CMD_seatkept+2+60+"});

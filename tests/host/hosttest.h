@@ -38,7 +38,7 @@ class FakeConnection : public HostConnection {
   void close() override {
     if (closed) return;
     closed = true;
-    if (slot > 0) server_.connectionClosed(slot);
+    if (slot > 0 && !lingers) server_.connectionClosed(slot);
   }
   void reassigned(int newSlot) override { slot = newSlot; }
   std::vector<std::string> take() { return std::exchange(messages, {}); }
@@ -47,6 +47,8 @@ class FakeConnection : public HostConnection {
 
   int slot = 0;
   bool closed = false;
+  // A peer that stops reading: its close is not reported for a long while.
+  bool lingers = false;
   std::vector<std::string> messages;
   std::string seatKey;
 

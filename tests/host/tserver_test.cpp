@@ -695,5 +695,30 @@ TEST(HostDepartureTest, QueuedMessagesOfAGoneConnectionNeitherHoldNorImpersonate
     }
   }
 }
+
+// Connections that come, fill their share of the queue and go leave nothing
+// behind: a player's line is served within a tick per live connection, and
+// one that never logs in queues nothing but its login.
+TEST_F(HostTest, ChurnLeavesNothingInTheQueue) {
+  auto& ann = login("Ann");
+  clearAll();
+  for (int round = 0; round < 50; ++round) {
+    auto& eve = connect();
+    auto& mallory = login("Mallory");
+    for (int i = 0; i < 20; ++i) {
+      const std::string junk = "CMD_nonsense+" + std::string(1000, 'x') + FF;
+      server.Sock1Read(eve.slot, junk);
+      server.Sock1Read(mallory.slot, junk);
+    }
+    eve.close();
+    mallory.close();
+    EXPECT_TRUE(server.queueEmpty()) << "round " << round;
+  }
+  server.Sock1Read(ann.slot, "CMD_chat+1+still here|clRed" + FF);
+  server.socktimerTimer();
+  const auto got = ann.take();
+  EXPECT_NE(std::find(got.begin(), got.end(), "CMD_chat+1+Ann chats: still here|clRed"), got.end());
+}
+
 }  // namespace
 }  // namespace kuvo

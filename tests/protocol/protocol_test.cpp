@@ -254,6 +254,24 @@ TEST(ReceiveQueue, ServesTheSourcesInTurn) {
   EXPECT_EQ(order, "q1 f2 r1 q2 f3 f4 ");
 }
 
+// Bytes are bounded per source and over all; a source that is gone leaves
+// neither messages nor a turn behind.
+TEST(ReceiveQueue, BoundsBytesAndForgetsASourceThatIsGone) {
+  ReceiveQueue queue(
+      QueueLimits{.perSource = 8, .bytesPerSource = 6, .total = 8, .totalBytes = 10});
+  EXPECT_FALSE(queue.push({1, 1, "1234567"}));  // over its own share alone
+  EXPECT_TRUE(queue.push({1, 1, "1234"}));
+  EXPECT_FALSE(queue.push({1, 1, "567"}));  // 7 bytes from one source
+  EXPECT_TRUE(queue.push({2, 2, "abcde"}));
+  EXPECT_FALSE(queue.push({3, 3, "xy"}));  // 11 bytes in all
+  queue.dropSource(1);
+  EXPECT_EQ(queue.size(), 1u);
+  EXPECT_TRUE(queue.push({3, 3, "xy"}));
+  std::string order;
+  while (auto m = queue.pop()) order += m->text + " ";
+  EXPECT_EQ(order, "abcde xy ");
+}
+
 TEST(ColourText, WritesNamesOrHexAndReadsLeniently) {
   EXPECT_EQ(colourToText(0x0000FF), "clRed");
   EXPECT_EQ(colourToText(0x0080FF), "$000080FF");
