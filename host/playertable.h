@@ -78,7 +78,9 @@ class PlayerTable {
   bool isComputerPlayed(int slot) const {
     if (!isPlayerSlot(slot)) return false;
     const auto& p = players[slot];
-    return (p.connected && (p.watching || p.held)) || (slot == kComputerSlot && !p.connected);
+    // Slot 2 is the computer's until somebody logs in there: a connection
+    // that never does must not stop it (nor play in its place).
+    return (p.connected && (p.watching || p.held)) || (slot == kComputerSlot && p.name.empty());
   }
 
   // Sends only to a slot marked connected.

@@ -720,5 +720,22 @@ TEST_F(HostTest, ChurnLeavesNothingInTheQueue) {
   EXPECT_NE(std::find(got.begin(), got.end(), "CMD_chat+1+Ann chats: still here|clRed"), got.end());
 }
 
+// A connection that never logs in makes no move, and the computer goes on
+// playing the seat it sits in.
+TEST_F(HostTest, AConnectionThatNeverLogsInPlaysNothing) {
+  auto& ann = login("Ann");
+  auto& stranger = connect();
+  ASSERT_EQ(stranger.slot, kComputerSlot);
+  say(ann, "CMD_startgame+Ann+3+0+");
+  const auto& rovi = server.table().players[kComputerSlot];
+  const int pulls = rovi.pullsleft;
+  for (const char* move : {"CMD_pullhandle+2+", "CMD_choosedice+2+0+0+", "CMD_justwatch+2+1"})
+    say(stranger, move);
+  EXPECT_EQ(rovi.pullsleft, pulls);
+  for (int i = 0; i < 6; ++i) server.Timer1Timer();
+  EXPECT_LT(rovi.pullsleft, pulls);
+  EXPECT_FALSE(rovi.watching);
+}
+
 }  // namespace
 }  // namespace kuvo
