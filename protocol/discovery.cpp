@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fields.h"
+#include "names.h"
 
 namespace kuvo {
 namespace {
@@ -70,7 +71,8 @@ std::optional<TableAnswer> parseTableAnswer(std::string_view datagram) {
   table.playing = *playing == 1;
   table.round = *round;
   table.rounds = *rounds;
-  table.name = std::string(reader.rest());
+  // A stranger chooses it: no controls, and nothing that turns the row around.
+  table.name = blankControls(reader.rest());
   return table;
 }
 

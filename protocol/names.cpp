@@ -29,9 +29,12 @@ void appendUtf8(std::string& out, char32_t cp) {
 // controls (C0, DEL, C1), the line and paragraph separators that break a label
 // or a console line, and the directional overrides that would make the rest of
 // a chat line run backwards.
+bool blankedInText(char32_t cp) {
+  return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029 ||
+         (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
 bool blankedInName(char32_t cp) {
-  return cp == '+' || cp == '|' || cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 ||
-         cp == 0x2029 || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+  return cp == '+' || cp == '|' || blankedInText(cp);
 }
 
 }  // namespace
@@ -66,6 +69,19 @@ Utf8Step utf8StepAt(std::string_view text, std::size_t at) {
   }
   if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
   return {cp, length, true};
+}
+
+std::string blankControls(std::string_view raw) {
+  std::string out;
+  out.reserve(raw.size());
+  for (std::size_t at = 0; at < raw.size();) {
+    const Utf8Step step = utf8StepAt(raw, at);
+    at += step.length;
+    appendUtf8(out, !step.valid                     ? kReplacement
+                    : blankedInText(step.codePoint) ? char32_t(' ')
+                                                    : step.codePoint);
+  }
+  return out;
 }
 
 std::string cleanNameText(std::string_view raw) {

@@ -22,6 +22,12 @@ struct Utf8Step {
 };
 Utf8Step utf8StepAt(std::string_view text, std::size_t at);
 
+// The text with the controls, the line and paragraph separators and the
+// directional overrides turned into blanks, and bytes that are not UTF-8
+// into U+FFFD; nothing else changes. For a peer's text that is shown whole,
+// such as a table's name in the finder.
+std::string blankControls(std::string_view raw);
+
 // The name with "+", "|", the terminator byte and control characters turned
 // into blanks, blanks trimmed at both ends and cut to kMaxNameCharacters
 // characters. Bytes that are not UTF-8 become U+FFFD, so the result is always

@@ -23,6 +23,11 @@ TEST(Discovery, AnswersReadBackAndBadOnesAreIgnored) {
   EXPECT_EQ(parseTableAnswer(built), table);
   EXPECT_EQ(parseTableAnswer("KUVO_TABLE+1+7773+0+0+0+0+0+"),
             (TableAnswer{7773, 0, 0, false, 0, 0, ""}));
+  // Right-to-left overrides, controls and broken bytes do not reach the list.
+  EXPECT_EQ(parseTableAnswer("KUVO_TABLE+1+7772+0+0+0+0+0+a\xE2\x80\xAE"
+                             "b\tc\xFF")
+                ->name,
+            "a b c\xEF\xBF\xBD");
 
   for (const std::string& bad : std::vector<std::string>{
            "",
