@@ -108,7 +108,7 @@ int TServer::Sock1Accept(HostConnection* conn) {
   p.connected = true;
   splitters_[slot] = FrameSplitter();
   connectionIds_[slot] = ++nextConnectionId_;
-  relayLimits_[slot].reset(now());
+  // The relay limit stays the slot's: a new connection does not refill it.
   relayDropping_[slot] = false;
   loginDue_[slot] = now() + kLoginTimeout;
   leaving_[slot] = false;
@@ -166,7 +166,8 @@ bool TServer::withinRelayLimit(int slot, std::string_view message) {
   // Checked as the bytes arrive, so a burst over the limit never fills the
   // queue and the connection keeps its seat.
   const auto id = lookupToHost(splitMessage(message).name);
-  if (!id || (*id != ToHost::Chat && *id != ToHost::Action && *id != ToHost::PlayASound))
+  if (!id || (*id != ToHost::Chat && *id != ToHost::Action && *id != ToHost::PlayASound &&
+              *id != ToHost::JustWatch))
     return true;
   if (relayLimits_[slot].take(now())) {
     relayDropping_[slot] = false;
@@ -277,6 +278,12 @@ void TServer::receivedlogininfo(int sender, std::string_view payload) {
   // A login queued before its connection went must not bring the slot back:
   // a slot marked connected without a connection would never be freed again.
   if (!p.connected || !p.conn) return;
+  // Once: a second login would announce the player again, with the entry
+  // sound and a new row on every screen, as often as it is sent.
+  if (loginDue_[sender].count() == 0) {
+    refused(sender, ToHost::LoginInfo, "a second time");
+    return;
+  }
   const auto version = reader.field();
   loginDue_[sender] = {};
   // A name is one field everywhere it goes; what a peer sent is cleaned before
@@ -340,6 +347,13 @@ void TServer::kickhim(int sender, std::string_view payload) {
   } else {
     sendOff(*target);
   }
+}
+
+int TServer::lowestPresentSeat() const {
+  for (int s = 1; s <= kPlayerSlots; ++s) {
+    if (isSeated(s) && !table_.players[s].held) return s;
+  }
+  return 0;
 }
 
 bool TServer::isSeated(int slot) const {
@@ -537,6 +551,12 @@ void TServer::holdSeat(int slot) {
   typedNotices_[slot] = false;
   holdDue_[slot] = now() + kSeatHold;
   splitters_[slot] = FrameSplitter();
+  // Nobody could start or remove while the seat waits: the role goes to the
+  // lowest seat whose player is there, and comes back with the player.
+  if (slot == moderator_) {
+    roleKeptFor_ = slot;
+    setModerator(lowestPresentSeat());
+  }
   const int seconds = static_cast<int>(kSeatHold.count() / 1000);
   log("Slot " + std::to_string(slot) + " (" + escapeForConsole(p.name) +
       ") lost the connection; the seat is kept for " + std::to_string(seconds) + " s");
@@ -579,13 +599,8 @@ void TServer::depart(int slot) {
   splitters_[slot] = FrameSplitter();
   if (slot == kReclaimEntry) return;
   dropOut(slot);
-  if (slot == moderator_) {
-    int next = 0;
-    for (int s = 1; s <= kPlayerSlots && next == 0; ++s) {
-      if (isSeated(s)) next = s;
-    }
-    setModerator(next);
-  }
+  if (slot == roleKeptFor_) roleKeptFor_ = 0;
+  if (slot == moderator_) setModerator(lowestPresentSeat());
   if (engine_.noonecango() && table_.host.gameon) engine_.endround();
 }
 
@@ -652,8 +667,7 @@ void TServer::reclaim(int sender, std::string_view payload) {
   splitters_[sender] = FrameSplitter();
   connectionIds_[seat] = connectionIds_[sender];
   connectionIds_[sender] = ++nextConnectionId_;
-  relayLimits_[seat] = relayLimits_[sender];
-  relayDropping_[seat] = relayDropping_[sender];
+  // The relay limit is the seat's: coming back again and again refills nothing.
   typedNotices_[seat] = std::exchange(typedNotices_[sender], false);
   conn->reassigned(seat);
 
@@ -661,6 +675,10 @@ void TServer::reclaim(int sender, std::string_view payload) {
   sendSeatNotice(seat, build(ToClient::SeatBack, {seat, ""}), to.name + " is back in the seat.");
   sendSeatKey(seat);
   sendTableTo(seat);
+  if (seat == roleKeptFor_) {
+    roleKeptFor_ = 0;
+    setModerator(seat);
+  }
 }
 
 void TServer::sendTableTo(int slot) {

@@ -23,8 +23,9 @@
 
 namespace kuvo {
 
-// What one connection may have shown to everyone (chat lines, actions,
-// sounds): a burst of this many, then this many a second. The rest is dropped.
+// What one slot may have shown to everyone (chat lines, actions, sounds,
+// just-watch switches): a burst of this many, then this many a second, for
+// whichever connection holds it. The rest is dropped.
 inline constexpr int kRelayBurst = 10;
 inline constexpr int kRelaysPerSecond = 5;
 // A connection that has not logged in this long after being asked to is closed.
@@ -148,6 +149,8 @@ class TServer {
   // A player slot whose connection has logged in.
   bool isSeated(int slot) const;
   void setModerator(int slot);
+  // The lowest player seat with its player there (not a kept seat), or 0.
+  int lowestPresentSeat() const;
   // False for a slot number that is missing or not the sender's; logged.
   bool ownSlot(std::optional<int> claimed, int sender, ToHost what);
   // A message dropped as malformed or out of place, for the debug log.
@@ -180,6 +183,8 @@ class TServer {
   std::array<bool, kTableEntries> typedNotices_{};
 
   int moderator_ = 0;
+  // The kept seat whose player had the role when the connection was lost.
+  int roleKeptFor_ = 0;
   DropLog drops_;
   LogFn log_;
   Clock clock_;

@@ -52,6 +52,15 @@ Tspylist::Tspylist(QWidget* mainWindow)
 }
 
 void Tspylist::addEntry(const QString& entry) {
+  // One row a number: a watcher announced again replaces its row, however
+  // often a peer logs in.
+  const std::optional<int> number = playerNumberOf(entry);
+  for (int row = 0; number && row < listbox_spys_->count(); ++row) {
+    if (playerNumberOf(listbox_spys_->item(row)->text()) == number) {
+      listbox_spys_->item(row)->setText(entry);
+      return;
+    }
+  }
   listbox_spys_->addItem(entry);
 }
 

@@ -293,6 +293,39 @@ TEST_F(HeldSeatTest, ASeatGivenUpIsGoneBeforeItsConnectionCloses) {
   }
 }
 
+// The relay limit belongs to the seat: coming back with a fresh connection
+// does not refill it.
+TEST_F(HeldSeatTest, TheRelayLimitStaysWithTheSeat) {
+  auto& back = comeBack(cyKey);
+  ASSERT_EQ(back.slot, 3);
+  for (int i = 0; i < kRelayBurst; ++i) say(back, "CMD_chat+3+hi|clRed");
+  const std::string key = back.key();
+  back.close();
+  auto& again = comeBack(key);
+  ASSERT_EQ(again.slot, 3);
+  clearAll();
+  say(again, "CMD_chat+3+once more|clRed");
+  EXPECT_TRUE(ann->take().empty());
+}
+
+// The role of starting games and removing players is never left to a seat
+// whose player is gone for now; it comes back with the player.
+TEST_F(HeldSeatTest, TheModeratorsRoleWaitsForNobody) {
+  const std::string annKey = ann->key();
+  ann->close();
+  ASSERT_TRUE(server.held(1));
+  EXPECT_EQ(server.moderator(), 2);
+  EXPECT_NE(std::find(bob->messages.begin(), bob->messages.end(), "CMD_moderator+2+"),
+            bob->messages.end());
+  auto& back = comeBack(annKey);
+  ASSERT_EQ(back.slot, 1);
+  EXPECT_EQ(server.moderator(), 1);
+  // And a seat given up passes it to the lowest player there.
+  bob->close();
+  leave(back);
+  EXPECT_EQ(server.moderator(), 0);
+}
+
 // The word belongs to the connection that sent it: it goes with it into a
 // kept seat taken back, and not to the next holder of a slot it left.
 TEST_F(HeldSeatTest, TheWordForTypedNoticesGoesWithItsConnection) {

@@ -737,5 +737,18 @@ TEST_F(HostTest, AConnectionThatNeverLogsInPlaysNothing) {
   EXPECT_FALSE(rovi.watching);
 }
 
+// What everybody is shown of a seat is limited whatever way it is said: a
+// login said again, or the just-watch switch over and over.
+TEST_F(HostTest, NoWayAroundTheLimitOfWhatEverybodyIsShown) {
+  auto& ann = login("Ann");
+  auto& bob = login("Bob");
+  clearAll();
+  say(bob, "CMD_logininfo+2+" + std::string(kVersion) + "+Eve");
+  EXPECT_TRUE(ann.take().empty());
+  EXPECT_EQ(server.table().players[2].name, "Bob");
+  for (int i = 0; i < 3 * kRelayBurst; ++i) say(bob, "CMD_justwatch+2+2");
+  EXPECT_EQ(ann.take().size(), static_cast<std::size_t>(kRelayBurst));
+}
+
 }  // namespace
 }  // namespace kuvo

@@ -140,6 +140,13 @@ TEST_F(SpylistTest, RemovesTheEntryLastUnderThePointerNotTheSelection) {
   EXPECT_EQ(kicked, QList<int>{9});
 }
 
+TEST_F(SpylistTest, ANumberAnnouncedAgainReplacesItsRow) {
+  list.addEntry(QStringLiteral("7: Ann"));
+  list.addEntry(QStringLiteral("8: Dee"));
+  for (int i = 0; i < 5; ++i) list.addEntry(QStringLiteral("7: Eve"));
+  EXPECT_EQ(list.entries(), (QStringList{"7: Eve", "8: Dee"}));
+}
+
 TEST_F(SpylistTest, PointerOverNoEntryDoesNothing) {
   list.setRemoveEnabled(true);
   list.addEntry(QStringLiteral("7: Ann"));
