@@ -503,8 +503,8 @@ bool Tchat::answersLoginRequest(int slot) {
 // ---- Receiving ----
 
 void Tchat::tableFull() {
-  // Full to a player coming back: its seat is kept no more.
-  if (reconnecting_) sentOff_ = true;
+  // Full to a player coming back is one failed try: others may be racing
+  // for the way back, and the seat is kept for its whole minute.
 }
 
 void Tchat::sentOff() {
@@ -667,26 +667,39 @@ void Tchat::startReconnecting() {
   // The seat file keeps the expiry it has: the host keeps the seat no longer.
   seatFileTimer_.stop();
   table_->showStatus(tr("Connection lost - reconnecting…"));
-  addlinetochat(
-      QStringLiteral("0+") + tr("The connection to the table was lost. Trying to get back in…"),
-      state_.systemcolor);
+  const qint64 now = steadyNow();
+  // Back only a moment ago: the same absence goes on, against its deadline
+  // and without another line in the chat.
+  const bool sameAbsence = absenceEnds_ > 0 && now - backSince_ < intervals_.reconnectTry.count();
+  if (!sameAbsence) {
+    absenceEnds_ = now + intervals_.reconnectFor.count();
+    addlinetochat(
+        QStringLiteral("0+") + tr("The connection to the table was lost. Trying to get back in…"),
+        state_.systemcolor);
+  }
   stopReconnecting_->setVisible(true);
-  const auto retry = std::max<long long>(intervals_.reconnectRetry.count(), 1);
-  reconnectTriesLeft_ = static_cast<int>(intervals_.reconnectFor.count() / retry);
+  tryEnds_ = 0;
   reconnectTick();  // the first try at once: most drops are short
   reconnectTimer_.start();
 }
 
+qint64 Tchat::steadyNow() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 void Tchat::reconnectTick() {
   if (!reconnecting_ || ending_ || closing_) return;
-  // A try that has its connection waits for the host's answer.
-  if (sock_.state() == QAbstractSocket::ConnectedState) return;
-  if (reconnectTriesLeft_ <= 0) {
+  const qint64 now = steadyNow();
+  // A try that has its connection waits for the host's answer, but not for ever.
+  if (sock_.state() == QAbstractSocket::ConnectedState && now < tryEnds_) return;
+  if (now >= absenceEnds_) {
     reconnectTimer_.stop();
     endWith(tr(kConnectionClosed));
     return;
   }
-  --reconnectTriesLeft_;
+  tryEnds_ = now + intervals_.reconnectTry.count();
   sock_.abort();
   splitter_ = FrameSplitter();
   sockWasConnected_ = false;
@@ -697,6 +710,7 @@ void Tchat::reconnectTick() {
 
 void Tchat::backInSeat(int slot) {
   reconnecting_ = false;
+  backSince_ = steadyNow();
   reclaimSent_ = false;
   if (reclaimAtStart_) {
     // Started again: the seat's login happened in the run before.

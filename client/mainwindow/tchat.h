@@ -55,6 +55,8 @@ struct ClientIntervals {
   // After a connection lost during a game: a new try this often, for this long.
   std::chrono::milliseconds reconnectRetry{2000};
   std::chrono::milliseconds reconnectFor{60'000};
+  // A try that has not got the seat back this long after it began has failed.
+  std::chrono::milliseconds reconnectTry{10'000};
   // The seat key on disk is written again this often while seated, each time
   // good for as long as the host keeps a seat: a crash leaves it fresh.
   std::chrono::milliseconds seatFileRefresh{15'000};
@@ -162,6 +164,7 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   bool mayReconnect() const;
   void startReconnecting();
   void reconnectTick();
+  static qint64 steadyNow();  // milliseconds of the steady clock
   void backInSeat(int slot);
   // Tells the host the player leaves on purpose, so the seat is not kept.
   void sendLeaving();
@@ -214,7 +217,11 @@ class Tchat : public QMainWindow, public ClientServices, private HostDispatcherW
   bool leavingSent_ = false;
   bool reconnecting_ = false;
   bool reclaimSent_ = false;
-  int reconnectTriesLeft_ = 0;
+  // The whole absence has one deadline: a return lost again at once, before
+  // the seat was back this long, goes on against it. Steady clock, ms.
+  qint64 absenceEnds_ = 0;
+  qint64 tryEnds_ = 0;
+  qint64 backSince_ = 0;
   QAction* stopReconnecting_ = nullptr;
   bool connectionEnded_ = false;  // the host closed; what it sent before is still handled
   bool ending_ = false;           // the window closes once its last box is answered

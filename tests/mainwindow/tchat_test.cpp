@@ -545,6 +545,52 @@ TEST(Tchat, ATableThatRefusesForAMomentIsTriedAgain) {
   EXPECT_EQ(host.receive(extensions.size()), extensions);
 }
 
+// A host that keeps a returning player dangling (never answers, or gives the
+// seat back and drops it at once, or says it is full) costs one absence of at
+// most its deadline, told once in the chat.
+TEST(Tchat, AReturnHasOneDeadlineHoweverTheHostPlaysIt) {
+  enum class Host { Silent, DropsAtOnce, Full };
+  for (const Host how : {Host::Silent, Host::DropsAtOnce, Host::Full}) {
+    SCOPED_TRACE(static_cast<int>(how));
+    ScriptedHost host;
+    ClientIntervals quick;
+    quick.reconnectRetry = std::chrono::milliseconds(20);
+    quick.reconnectTry = std::chrono::milliseconds(200);
+    quick.reconnectFor = std::chrono::milliseconds(1500);
+    Window w({"Ann", "127.0.0.1", "false"}, host.server.serverPort(), 1, quick);
+    w.chat.show();
+    ASSERT_TRUE(host.accept());
+    const std::string key = "0123456789abcdef0123456789abcdef";
+    host.send("CMD_sendlogininfo+3" + FF + "CMD_newplayerinfo+3+Ann+0" + FF + "CMD_seatkey+3+" +
+              key + FF + "CMD_startgame+Bob+3+0+" + FF);
+    ASSERT_TRUE(waitUntil([&] { return w.chat.table().gameRunning() && w.chat.queueEmpty(); }));
+    host.peer->abort();
+    int tries = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (w.boxes.isEmpty() && clock.elapsed() < 10'000) {
+      QTest::qWait(10);
+      if (!host.server.hasPendingConnections()) continue;
+      ++tries;
+      host.peer.reset(host.server.nextPendingConnection());
+      if (how == Host::DropsAtOnce) {
+        host.send("CMD_sendlogininfo+5" + FF);
+        host.receive(1);
+        host.send("CMD_seatkey+3+" + key + FF);
+        QTest::qWait(30);
+        host.peer->abort();
+      } else if (how == Host::Full) {
+        host.send("CMD_full+" + FF);
+        host.peer->disconnectFromHost();
+      }
+    }
+    EXPECT_EQ(w.boxes, QStringList{"The connection to the table was closed."});
+    EXPECT_LT(clock.elapsed(), 5'000);
+    EXPECT_GE(tries, 2);  // a full table or a silent one is tried again
+    EXPECT_EQ(w.chatText().count("The connection to the table was lost."), 1);
+  }
+}
+
 // Sent off, the player does not come back; the box says why when the host told.
 TEST(Tchat, ARemovedPlayerDoesNotComeBack) {
   struct Case {
