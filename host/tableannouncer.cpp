@@ -26,7 +26,9 @@ void TableAnnouncer::readPending() {
     const QNetworkDatagram datagram = socket_.receiveDatagram(kFindQuery.size() + 1);
     const QByteArray bytes = datagram.data();
     if (!datagram.isValid() || !isFindQuery({bytes.constData(), size_t(bytes.size())})) continue;
-    if (!limit_.allow(std::chrono::milliseconds(clock_.elapsed()))) continue;
+    const std::chrono::milliseconds now(clock_.elapsed());
+    if (!askers_.allow(datagram.senderAddress().toString().toStdString(), now)) continue;
+    if (!limit_.allow(now)) continue;
     const std::string answer = buildTableAnswer(summary_());
     socket_.writeDatagram(answer.data(), static_cast<qint64>(answer.size()),
                           datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));

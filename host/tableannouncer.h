@@ -1,7 +1,7 @@
 // A table's answer to the finders on the local network: listens for the find
 // query on UDP at the table's port and answers each sender with the table's
-// summary, at most twenty times a second in all. It never sends anything
-// unasked.
+// summary, at most once a second to any one address and twenty times a
+// second in all. It never sends anything unasked.
 #pragma once
 
 #include <functional>
@@ -32,6 +32,7 @@ class TableAnnouncer : public QObject {
   Summary summary_;
   QUdpSocket socket_;
   AnswerLimit limit_;
+  AskerLimit askers_;
   QElapsedTimer clock_;
 };
 

@@ -84,4 +84,19 @@ bool AnswerLimit::allow(std::chrono::milliseconds now) {
   return true;
 }
 
+bool AskerLimit::allow(const std::string& address, std::chrono::milliseconds now) {
+  const auto recent = [&](std::chrono::milliseconds at) {
+    return now - at < std::chrono::seconds(1);
+  };
+  if (lastAnswer_.size() >= kMaxRememberedAskers) {
+    std::erase_if(lastAnswer_, [&](const auto& entry) { return !recent(entry.second); });
+    if (lastAnswer_.size() >= kMaxRememberedAskers) return false;
+  }
+  const auto [at, inserted] = lastAnswer_.try_emplace(address, now);
+  if (inserted) return true;
+  if (recent(at->second)) return false;
+  at->second = now;
+  return true;
+}
+
 }  // namespace kuvo

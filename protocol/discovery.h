@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace kuvo {
 
@@ -58,6 +59,20 @@ class AnswerLimit {
   std::array<std::chrono::milliseconds, kMaxTableAnswersPerSecond> sent_{};
   std::size_t next_ = 0;
   std::size_t count_ = 0;
+};
+
+// At most one answer a second to any one address, so that one asker, however
+// fast it asks, takes one answer of the overall budget a second and leaves the
+// rest to the others; and an answer larger than the query goes to a claimed
+// source at most once a second. It remembers this many addresses at once;
+// past them, new askers wait until the remembered ones are a second old.
+inline constexpr std::size_t kMaxRememberedAskers = 256;
+class AskerLimit {
+ public:
+  bool allow(const std::string& address, std::chrono::milliseconds now);
+
+ private:
+  std::unordered_map<std::string, std::chrono::milliseconds> lastAnswer_;
 };
 
 }  // namespace kuvo

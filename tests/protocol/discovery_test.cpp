@@ -60,6 +60,22 @@ TEST(Discovery, ALongNameIsCutOnACharacterBoundary) {
   EXPECT_GE(built.size(), kMaxTableAnswerBytes - 1);
 }
 
+// One fast asker takes one answer a second and leaves the rest to the others.
+TEST(Discovery, OneAnswerASecondToAnyOneAddress) {
+  using std::chrono::milliseconds;
+  AskerLimit limit;
+  EXPECT_TRUE(limit.allow("10.0.0.1", milliseconds(0)));
+  for (int t = 1; t < 1000; t += 7) EXPECT_FALSE(limit.allow("10.0.0.1", milliseconds(t)));
+  EXPECT_TRUE(limit.allow("10.0.0.2", milliseconds(500)));
+  EXPECT_TRUE(limit.allow("10.0.0.1", milliseconds(1000)));
+  // Many addresses at once: the remembered ones are not forgotten early.
+  for (std::size_t i = 0; i < kMaxRememberedAskers; ++i)
+    limit.allow("192.0.2." + std::to_string(i), milliseconds(1200));
+  EXPECT_FALSE(limit.allow("198.51.100.1", milliseconds(1300)));
+  EXPECT_FALSE(limit.allow("10.0.0.2", milliseconds(1300)));
+  EXPECT_TRUE(limit.allow("198.51.100.1", milliseconds(2300)));
+}
+
 TEST(Discovery, AtMostTwentyAnswersInAnySecond) {
   using std::chrono::milliseconds;
   AnswerLimit limit;
