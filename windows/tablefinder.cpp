@@ -1,5 +1,7 @@
 #include "tablefinder.h"
 
+#include <algorithm>
+
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
@@ -92,6 +94,11 @@ bool TableList::seen(const QHostAddress& from, const TableAnswer& info,
       return true;
     }
   }
+  // Whoever can send a datagram can make up tables: the list stays short.
+  const auto fromThere = std::count_if(tables_.begin(), tables_.end(), [&](const FoundTable& t) {
+    return t.address.isEqual(from, QHostAddress::TolerantConversion);
+  });
+  if (tables_.size() >= kMaxFoundTables || fromThere >= kMaxTablesPerAddress) return false;
   tables_.push_back({from, info, now});
   return true;
 }
@@ -160,7 +167,13 @@ void TableFinder::readPending() {
     const QByteArray bytes = datagram.data();
     if (!datagram.isValid()) continue;
     const auto answer = parseTableAnswer({bytes.constData(), size_t(bytes.size())});
-    if (!answer) continue;
+    // A table answers from its own port, one the finder asked at; an answer
+    // from anywhere else speaks for a table that is not there.
+    const auto port = static_cast<quint16>(datagram.senderPort());
+    if (!answer || answer->port != port ||
+        std::none_of(resolved_.begin(), resolved_.end(),
+                     [port](const auto& target) { return target.second == port; }))
+      continue;
     changedNow = list_.seen(datagram.senderAddress(), *answer, now()) || changedNow;
   }
   if (changedNow) emit changed();

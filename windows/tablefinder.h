@@ -27,6 +27,9 @@ namespace kuvo {
 inline constexpr std::chrono::milliseconds kFinderAskInterval{3000};
 inline constexpr std::chrono::milliseconds kTableForgottenAfter{10'000};
 inline constexpr quint16 kFinderDefaultPort = kGamePort;
+// The most tables the list holds, in all and from one address.
+inline constexpr std::size_t kMaxFoundTables = 64;
+inline constexpr std::ptrdiff_t kMaxTablesPerAddress = 4;
 
 struct FinderTarget {
   QString host;  // an address or a host name

@@ -2,11 +2,13 @@
 // answers the finder, its counts follow who joins, watches, starts and
 // leaves, and a chosen table is joined with the name typed.
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUdpSocket>
 
 #include <functional>
 #include <memory>
@@ -14,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include "discovery.h"
 #include "playwithothers.h"
+#include "tablefinder.h"
 #include "tcphost.h"
 #include "version.h"
 #include "waituntil.h"
@@ -113,6 +117,42 @@ TEST(PlayWithOthers, TablesThatStopAnsweringAreForgotten) {
   EXPECT_EQ(list.tables()[0].addressText(), QStringLiteral("10.0.0.5"));
   EXPECT_TRUE(list.forgetOld(milliseconds(16000)));
   EXPECT_TRUE(list.tables().empty());
+}
+
+// Anybody can send an answer: only one from the port a table was asked at,
+// for that port, enters the list, and the list stays short.
+TEST(PlayWithOthers, MadeUpTablesAreKeptOut) {
+  TableList list;
+  TableAnswer made;
+  for (int i = 0; i < 6; ++i) {
+    made.port = 7000 + i;
+    list.seen(QHostAddress(QStringLiteral("10.0.0.9")), made, std::chrono::milliseconds(0));
+  }
+  EXPECT_EQ(list.tables().size(), static_cast<std::size_t>(kMaxTablesPerAddress));
+  for (int i = 0; i < 100; ++i)
+    list.seen(QHostAddress(QStringLiteral("10.1.0.%1").arg(i)), made, std::chrono::milliseconds(0));
+  EXPECT_EQ(list.tables().size(), kMaxFoundTables);
+
+  QUdpSocket table, stranger;
+  ASSERT_TRUE(table.bind(QHostAddress::LocalHost, 0));
+  ASSERT_TRUE(stranger.bind(QHostAddress::LocalHost, 0));
+  const quint16 port = table.localPort();
+  TableFinder finder({{QStringLiteral("127.0.0.1"), port}});
+  finder.start();
+  ASSERT_TRUE(waitUntil([&] { return table.hasPendingDatagrams(); }));
+  const QNetworkDatagram query = table.receiveDatagram();
+  const auto answer = [&](QUdpSocket& from, quint16 claimed, int seated) {
+    const std::string text = buildTableAnswer({claimed, seated, 0, false, 0, 0, "T"});
+    from.writeDatagram(text.data(), static_cast<qint64>(text.size()), query.senderAddress(),
+                       static_cast<quint16>(query.senderPort()));
+  };
+  answer(stranger, port, 6);                  // for the table, from elsewhere
+  answer(stranger, stranger.localPort(), 5);  // for a port nobody asked
+  answer(table, port, 1);
+  ASSERT_TRUE(waitUntil([&] { return !finder.list().tables().empty(); }));
+  QTest::qWait(100);
+  ASSERT_EQ(finder.list().tables().size(), 1u);
+  EXPECT_EQ(finder.list().tables()[0].info.seated, 1);
 }
 
 TEST(PlayWithOthers, TheFinderLooksOnlyWhereKuvoDiscoverySays) {
