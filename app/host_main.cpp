@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuvo-host: the game's host with no window, for LAN parties and tests.
 #include <chrono>
 #include <cstdio>

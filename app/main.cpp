@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuvo: the game. No arguments plays a solo game against the computer;
 // NAME ADDRESS true hosts a table, NAME ADDRESS anything-else joins one.
 #include <cstdio>

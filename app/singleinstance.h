@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeps one game per user session: a second start brings the first window to
 // the front and exits before it creates any window. A lock file marks the
 // first instance (a crashed one's stale lock is taken over); a local socket

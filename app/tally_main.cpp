@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuvo-tally: look at, unpack and pack the tally file from the command line.
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time to add one chat line to a chat view that already holds N lines. At the
 // view's line limit every new line also pushes the oldest out; neither may
 // make a line cost more as the chat grows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How many whole computer-against-computer games the engine plays per second
 // when the clocks tick as fast as they are called.
 #include <benchmark/benchmark.h>

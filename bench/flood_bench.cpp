@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Eight quiet players and one flooder at a real host on loopback. The quiet
 // ones take turns sending a chat line and wait for its relay; the flooder
 // either paces 80 lines a second or writes 50 lines at a time. Prints the

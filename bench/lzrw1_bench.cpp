@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pack and unpack speed of the tally file's coder next to zlib level 1 on the same data.
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Round trip of a chat line through a real host on loopback: a client sends
 // CMD_chat and waits for the host's relay of it. Prints p50 and p99. The
 // host's relay limit would drop every line past its burst, so the benchmark

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The widgets of the game table on the board panel: the drawn board, the
 // dice, the pull ball and its track, the status line, the round heading, the
 // pulls counter, the round clock, the start button and the winner banner.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chat's colours as the widgets take them, and how they show on the
 // chat's black background.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chat of the main window: the chat view, the input line, the smiley
 // button, the ten phrase buttons and the banner above them.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the parts of the client (chat, slots, sounds, game table) need from the
 // main window and from each other. The main window implements it; tests
 // implement it with a recorder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading and saving the client's options in the settings file, and the main
 // window's geometry rules (minimum size, reset, saving the bounds on close).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The client's game table: the handlers of the host's game messages, the
 // pull ball and board clicks, the dice shuffle and the round clock. The host
 // decides every pull, choice and score; this side only shows them and refuses

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game table as one client sees it: the local player's board, dice and
 // pulls, the round's settings and the round clock. The handlers in GameTable
 // change it; the board view draws it.

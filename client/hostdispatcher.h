@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The client's side of what the host says: takes one received message, keeps
 // what it tells about us (our slot, the login, who moderates, a seat key
 // worth keeping) and hands the rest to the part of the client it is for:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's menu items, created by the window with their captions and
 // short-cuts; the parts of the client that own a behaviour connect to them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game table's artwork, drawn with QPainter once at start-up so it stays
 // sharp and the repository carries no binary pictures. The indices of the two
 // picture lists carry meaning (the board's cell codes and the host's bonus

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six player slots as the main window shows them: who holds each seat,
 // and the figures the user sees ("+500", an empty pulls field); the rows of
 // labels only display this model.

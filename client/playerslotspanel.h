@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six slot rows on the right of the board (name, pulls, total, current,
 // watching mark), the arrivals and departures the host announces, and the
 // host's moderation menu on the names of slots 2 to 6.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seat key kept on disk, so that a Kuvo started again after a crash or a
 // power cut takes its seat back instead of sitting down a second time. One
 // small file in the user's runtime folder, readable by the user only. Its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One section of a shared settings file ("orvellobby.ini"): other programs keep
 // their own sections in the same file, so everything this class does not write
 // stays exactly where it was. Keys and section names ignore letter case;

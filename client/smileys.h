@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chat's smiley pictures, drawn at start-up instead of shipped as files.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sounds: the named game event sounds, the chatter sounds players
 // send each other, and the three sound options of the Options menu.
 #pragma once

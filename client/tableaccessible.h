@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive tools (screen readers, magnifiers) learn of the game table:
 // the board as a group of 25 cells that follow the cell cursor, the dice and
 // bonus pictures as graphics, the round clock as text, and the status line as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game table's texts show: the status line, the round heading, the
 // pulls left, the round clock and the winner banner. GameTable's handlers
 // write here; BoardView's widgets only display it, like the player slots

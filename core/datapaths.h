@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the program keeps its files (settings, tally, downloads): beside the
 // program when that folder is writable (a portable install), otherwise in the
 // per-user data folder (an install under /usr).

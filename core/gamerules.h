@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's rules as numbers, shared by the host, the client, the tally and
 // the windows. Each is written here once; the other folders name it.
 #pragma once

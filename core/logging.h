@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's logging categories. Debug output of each is off unless asked
 // for (kuvo-host -v, or QT_LOGGING_RULES="kuvo.*.debug=true" for any program);
 // warnings always show.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one random generator of the process, passed to everything that draws
 // (boards, dice, computer players, chatter, the dice shuffle).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game start dialog's two choices as the settings file keeps them: saved
 // as the dialog shows them, read back as positions for the dialog to clamp.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timers as the game logic sees them. The logic only starts and stops them;
 // whoever owns a timer calls the logic's tick handler. Starting a running
 // timer restarts its interval, so the next tick comes a full interval later.

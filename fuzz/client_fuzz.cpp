@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any byte stream from a host, fed to the client: the frame splitter, the
 // receive queue, the client's own dispatcher and every handler behind it (slots, chat,
 // sounds, game table), with the table's clocks ticking between messages.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays any number of connections against the host: each step of the input
 // accepts, closes or feeds a connection, or ticks one of the host's clocks
 // (the instruction set is in hostdriver.h). Whatever the peers send, the host

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host played through a small instruction set, shared by the host fuzz
 // target (which reads the instructions from the fuzzer's bytes) and the seed
 // recorder (which plays real sessions and writes them down as instructions).

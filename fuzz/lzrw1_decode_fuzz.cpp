@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a tally file: the decoder must either restore data of the stored size or
 // raise its error, and never touch memory outside its buffers.
 #include <cstddef>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes packed and unpacked again must come back unchanged.
 #include <algorithm>
 #include <cstddef>

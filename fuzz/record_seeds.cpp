@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records real sessions with the in-process host and writes them as seed
 // inputs: for host_fuzz the session as driver instructions, for client_fuzz
 // the bytes the host sent to one client, cut into pieces of whole messages,

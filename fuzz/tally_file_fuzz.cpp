@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as the tally file read at start-up: the container is unpacked
 // (or refused), the table text is read (or refused), and whatever was read
 // must write back and read again to the very same table.

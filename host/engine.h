@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game engine and the computer players: the only authority on boards,
 // dice, choices, scores, rounds and the winner. Works on the player table;
 // sends through the table's sending rule; draws from the injected generator;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host's player table and game state, shared by the connection handling
 // and the game engine. Slots 1..9 hold connections (1..6 play, 7..9 watch);
 // entry 10 holds, for a moment, a connection that is turned away, or one that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A token bucket: up to `burst` at once, then `perSecond` a second. Time is
 // given by the caller, so tests drive it with a manual clock.
 #pragma once

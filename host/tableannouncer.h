@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A table's answer to the finders on the local network: listens for the find
 // query on UDP at the table's port and answers each sender with the table's
 // summary, at most once a second to any one address and twenty times a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host on real sockets: listens on the game port, turns each accepted
 // QTcpSocket into a connection of the host, and drives the host's clocks.
 #pragma once

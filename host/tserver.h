@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host: connections, the player table, login, relays, moderation and
 // departures. Owns the game engine and the host's receive queue. Plain logic:
 // the socket glue reports accepts, bytes and closes; the timers are injected.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two messages that carry a board and a pull: written in one place, for
 // the round's board, a late comer's own board and the table sent to a player
 // back in its seat alike.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colours as text on the wire and in the settings file. Colours are 32-bit
 // values laid out 0x00BBGGRR. A colour with a name is written as its name
 // ("clRed"), any other as "$" and eight upper-case hex digits ("$000080FF").

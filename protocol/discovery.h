@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding tables on the local network: Kuvo's own extension beside the game
 // protocol, over UDP at the table's TCP port number. Peers that do not know it
 // never see it; the game protocol is unchanged.

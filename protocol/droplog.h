@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Logging what a peer sent that we refuse: dropped, forged and malformed
 // messages. A peer decides how much it sends, so the lines are rate-limited
 // per source (a connection's slot; the host for a client), and its text is

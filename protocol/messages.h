@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message catalogue of the game protocol.
 //
 // Wire format: every message is a command name beginning with "CMD_", a "+",

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Player names as everybody sees them. A name travels inside "+"-separated
 // messages and is shown in labels, chat lines, lists and on the host's
 // console, so the host cleans every name before anyone sees it, and a client

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The receive queue: the messages of all connections, served in turn. Each
 // connection's own messages keep their order; between connections the queue
 // takes one from each in rotation, so a connection with many waiting delays

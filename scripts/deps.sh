@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Kuvo needs to build and test, from Debian 12's packages.
 set -euo pipefail
 packages=(

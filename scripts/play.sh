@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the dependencies, builds Kuvo and starts a solo game.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the dependencies, builds Kuvo with its tests (warnings are errors)
 # and runs every test. Needs no display and no network beyond 127.0.0.1.
 set -euo pipefail

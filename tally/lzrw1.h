@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // LZRW1-KH, the block coder of the tally file, and the "WRZL" container around it.
 //
 // Container (integers little-endian):

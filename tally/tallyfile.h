@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing the tally file: the table text inside a "WRZL" container. The text is
 // packed and unpacked in memory; no work file is ever written beside the user's files.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tally store: the user's lifetime figures (row 0) and one head-to-head row per followed
 // opponent (rows 1..), kept as text cells like the table the tally window hides.
 //

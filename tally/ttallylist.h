@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tally window: shows the tally store, lets the user follow the players seated now,
 // stop following one, and wipe the whole tally. It owns the store for the program's life:
 // it loads the tally file when created and saves it when destroyed.

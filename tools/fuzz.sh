@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for SECONDS seconds,
 # starting from the committed seeds in fuzz/corpus/ (new finds go to the build folder).
 # A crash stops the script with a failure; the crashing input is left as crash-* in the

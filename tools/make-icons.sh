@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon at the sizes desktops look for (needs librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/../assets/icons"

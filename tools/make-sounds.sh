@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the game's sounds in assets/sounds/. The generated files are kept
 # in the repository, so building the game needs neither sox nor espeak-ng.
 #   tools/make-sounds.sh            (run from anywhere)

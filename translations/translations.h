@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Kuvo speaks the user's language where it has a translation, and English
 // otherwise. Only what the user reads is translated: names, settings, files
 // and everything on the wire stay as they are.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a window asks of the user or hands to the desktop and must wait for:
 // a notice to acknowledge, a yes-or-no question, a colour, opening an address,
 // starting a program. Windows take one Prompts and call nothing else for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Play with Others": the tables found on the local network, a name, an
 // address typed by hand, and the buttons to join a table or host one. The
 // window only asks; the main window joins or hosts, through the same start-up

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Looking for tables on the local network: sends the find query to the
 // finder's targets on opening and every three seconds, and keeps the list of
 // the tables that answered. A table that stops answering leaves the list after

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lobby download window: play solo, fetch and start the lobby's installer,
 // or leave for an installed lobby.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window: seven pages behind page buttons, plus a way to the about window.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small link object: an address without its scheme, plus the scheme, opened
 // through the desktop's default handler.
 #pragma once

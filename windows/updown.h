@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pair of arrow buttons that own a number and write it into an associated
 // read-only text field, the way an up/down control sits beside an edit box.
 // The field's text is only replaced when the number changes, so a text that is

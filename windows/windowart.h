@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures the auxiliary windows share: the soft background every one of
 // them wears, the drawn start button and the maker's logo. Drawn at run time,
 // so they stay sharp and the repository holds no binaries for them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: the client. Starts a solo game, hosts or joins; logs in;
 // takes one received message per tick off its queue and hands it to the part
 // of the window that handles it; ends the program when the connection ends.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seat key on disk: written for the user only, read back only when sound,
 // for the same table and in time.
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chat: how lines are shown, what the input line and the phrase buttons
 // send, links, smileys, Rovi's chatter and the text options.
 #include <cmath>

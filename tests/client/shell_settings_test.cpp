@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file: defaults, reading and writing the options, sharing the
 // file with other programs, and the window geometry rules.
 #include <gtest/gtest.h>

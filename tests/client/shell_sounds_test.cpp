@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sounds: game sounds, chatter sounds and the sound options.
 #include <gtest/gtest.h>
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared pieces of the shell tests: a set of menu items as the main window
 // creates them. The test program's main() makes the application object.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game table on a bare board panel, with a recorder for everything it
 // reports and clocks that tick only when told to.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The round flow where a wrong step costs a pull, a game or a record: pulls in
 // flight, latecomers and the start button, the total after a cleared board,
 // and what reaches the tally; and what the table tells between its steps: who

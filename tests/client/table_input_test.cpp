@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mouse input on the board and the pull ball, the dice shuffle, the round
 // clock, and payloads that no honest host sends.
 #include <cctype>

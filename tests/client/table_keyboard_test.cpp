@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Play without a mouse (the board's cell cursor, Space, Return, F6) and what
 // a screen reader is told of the table.
 #include <QAccessible>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Players choose their own names, and the host's fields are just as free: every
 // label of the table and the slot rows shows them as text, never as markup.
 #include <functional>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two tables the saver writes in turn: big enough that a save takes a
 // while, different enough that any mix of the two is told apart.
 #pragma once

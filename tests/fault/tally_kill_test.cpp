@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tally file under a save that is killed at any moment: afterwards it is
 // always one whole table, the old or the new, and no litter piles up beside it.
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the two fault tables in turn to the given path, with the program's
 // own save code, until it is killed (or after a bounded number of saves).
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game engine and the computer players, driven through the host as the
 // network would drive them: recorded connections, hand-ticked clocks and a
 // seeded generator.

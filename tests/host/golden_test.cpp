@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole game on the host from a fixed seed, every message it sends kept
 // in tests/host/golden/whole_game.txt and compared byte for byte: a change of
 // any message, its fields or their order shows here.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seats kept for a player whose connection was lost during a game: played by
 // the computer meanwhile, taken back with the seat key, refused otherwise.
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A host for tests of whole games: connections that record what they are
 // sent, hand-ticked clocks and a seeded generator.
 #pragma once

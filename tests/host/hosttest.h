@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host's connection layer driven by hand: connections that record what
 // they are sent, hand-ticked clocks and a clock for the login time-out.
 #pragma once

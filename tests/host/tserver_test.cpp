@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host's connection layer: slots, login, relays, moderation, departures,
 // and what it does with messages that lie about their sender or are malformed.
 #include <QCoreApplication>

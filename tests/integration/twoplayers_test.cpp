@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two players on a real host over loopback play a whole game of two rounds,
 // each client a small script that pulls and places like a person would.
 #include <QCoreApplication>

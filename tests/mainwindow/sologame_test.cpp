@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole solo game against the computer, played with the mouse: the start
 // button, the game start dialog, the pull ball and clicks on matching cells,
 // until the winner banner shows.

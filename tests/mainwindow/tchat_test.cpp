@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's start-up paths, login and dispatcher, against a real host
 // or a scripted one on loopback.
 #include <QAbstractButton>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The language the windows speak, chosen from the user's list of languages.
 #include <QAbstractButton>
 #include <QApplication>

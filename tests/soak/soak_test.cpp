@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Soak of the host over loopback: a thousand connections that log in and go,
 // and a flooding peer among players. Prints its figures; asserts only bounds
 // generous enough never to depend on the machine's speed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A recorder answering a window's dialogs in tests: it keeps what was asked
 // and answers as told.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // main() of the test programs with windows: one QApplication for the whole
 // run, created before and destroyed after every test, offscreen unless told
 // otherwise, and a data and a runtime folder of its own so no test touches the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A timer for tests, benchmarks and fuzz targets: it never ticks by itself;
 // the test calls the owner's tick handler when it wants a tick.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the event loop until a condition holds, for tests that wait on sockets,
 // processes and timers. Bounded in time and in the number of turns.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Play with Others" window against a real table on loopback: the table
 // answers the finder, its counts follow who joins, watches, starts and
 // leaves, and a chosen table is joined with the name typed.

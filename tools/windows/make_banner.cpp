@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvel Games
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the download window's banner (436 x 360) and writes it as a JPEG with
 // libjpeg. The output is committed as assets/windows/banner.jpg, so neither
 // this program nor a display is needed by the normal build.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Orvel Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the certificates of the download tests' local HTTPS server: a test CA
 # that only those tests trust, and a server certificate for 127.0.0.1 and
 # localhost signed by it. Both are valid for 100 years, so the tests never
