@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // No slot outside 1..9 is ever taken, but for the entry where a newcomer
     // to a full table may wait to take a kept seat back; a taken slot has a
     // live connection, unless it is a seat kept for a player who lost theirs.
-    if (slot > kuvo::kMaxConnections && slot != kuvo::kReclaimEntry && (p.connected || p.conn))
+    if (slot > kuvo::kMaxConnections && !kuvo::isWaitingEntry(slot) && (p.connected || p.conn))
       std::abort();
     if (p.connected && !p.conn && !server.held(slot)) std::abort();
     if (server.held(slot) && p.conn) std::abort();

@@ -30,7 +30,8 @@ namespace kuvo::fuzz {
 
 enum Op : std::uint8_t { kAccept, kClose, kFeed, kWork, kTimer1, kTurn, kOpCount };
 
-inline constexpr std::size_t kMaxFuzzConnections = 64;
+// Enough for a run of connections that come, send and go to churn the queue.
+inline constexpr std::size_t kMaxFuzzConnections = 256;
 
 class FuzzConnection : public HostConnection {
  public:
@@ -132,7 +133,22 @@ class HostDriver {
           tickTurn(next() % 8);
           break;
       }
+      checkQueue();
     }
+  }
+
+  // However connections come and go, the queue holds only what live
+  // connections sent, and never more than its caps over all of them.
+  void checkQueue() const {
+    const auto& queue = server.queue();
+    if (queue.size() > kHostQueueLimits.total || queue.bytes() > kHostQueueLimits.totalBytes)
+      std::abort();
+    std::size_t live = 0;
+    for (int slot = 1; slot < kTableEntries; ++slot) {
+      const auto& p = server.table().players[slot];
+      if (p.connected && p.conn) live += queue.countFrom(server.connectionId(slot));
+    }
+    if (live != queue.size()) std::abort();
   }
 
   static std::uint16_t seedOf(const std::uint8_t* data, std::size_t size) {

@@ -3,8 +3,8 @@
 
 // The host's player table and game state, shared by the connection handling
 // and the game engine. Slots 1..9 hold connections (1..6 play, 7..9 watch);
-// entry 10 holds, for a moment, a connection that is turned away, or one that
-// may only take back a seat kept for it; 11 is unused.
+// entries 10..16 hold connections that arrive while every slot is taken and
+// may only take back a seat kept for them.
 #pragma once
 
 #include <array>
@@ -15,10 +15,17 @@
 
 namespace kuvo {
 
-inline constexpr int kTableEntries = 12;  // index 0 unused, 1..11
 // Where a connection waits while every slot is taken but a seat is kept for a
 // player who lost the connection: it may take that seat back, nothing else.
-inline constexpr int kReclaimEntry = 10;
+// One per seat that can be kept and one more, so that a stranger sitting in
+// one (the host lets each address wait in one only) never bars a return.
+inline constexpr int kFirstWaitingEntry = kMaxConnections + 1;
+inline constexpr int kWaitingEntries = kPlayerSlots + 1;
+inline constexpr int kTableEntries = kFirstWaitingEntry + kWaitingEntries;  // index 0 unused
+
+inline constexpr bool isWaitingEntry(int slot) {
+  return slot >= kFirstWaitingEntry && slot < kTableEntries;
+}
 
 using Board = std::array<std::array<int, kBoardSize>, kBoardSize>;  // [column][row]
 
@@ -33,6 +40,9 @@ class HostConnection {
   // The host moved this connection to another slot; 0: it has none any more
   // and its close is not to be reported.
   virtual void reassigned(int /*slot*/) {}
+  // Where the peer connects from, to tell one asker from another; empty when
+  // unknown.
+  virtual std::string peerAddress() const { return {}; }
 };
 
 struct tplayer {

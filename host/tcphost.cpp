@@ -55,6 +55,9 @@ class TcpConnection : public QObject, public HostConnection {
   }
 
   void reassigned(int slot) override { slot_ = slot; }
+  std::string peerAddress() const override {
+    return socket_->peerAddress().toString().toStdString();
+  }
   // What was sent goes to the system before the connection object goes.
   void flushNow() {
     if (!gone_) socket_->flush();

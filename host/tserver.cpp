@@ -19,10 +19,10 @@ namespace kuvo {
 
 namespace {
 
-// A slot that a connection can occupy, the waiting entry for returning
+// A slot that a connection can occupy, the waiting entries for returning
 // players included.
 bool isEntry(int slot) {
-  return PlayerTable::isConnectionSlot(slot) || slot == kReclaimEntry;
+  return PlayerTable::isConnectionSlot(slot) || isWaitingEntry(slot);
 }
 
 std::string newSeatKey() {
@@ -89,22 +89,16 @@ int TServer::Sock1Accept(HostConnection* conn) {
   releaseHolds();
   auto& host = table_.host;
   int slot = 0;
-  bool anyHeld = false;
-  for (int s = 1; s <= host.slotcount; ++s) {
-    anyHeld = anyHeld || table_.players[s].held;
-    if (slot == 0 && !table_.players[s].connected) slot = s;
+  for (int s = 1; s <= host.slotcount && slot == 0; ++s) {
+    if (!table_.players[s].connected) slot = s;
   }
+  if (slot == 0 && host.slotcount + 1 <= kMaxConnections) slot = ++host.slotcount;
+  // A player coming back to a kept seat is never turned away as full.
+  if (slot == 0) slot = waitingEntryFor(conn->peerAddress());
   if (slot == 0) {
-    if (host.slotcount + 1 <= kMaxConnections) {
-      slot = ++host.slotcount;
-    } else if (anyHeld && !table_.players[kReclaimEntry].connected) {
-      // A player coming back to a kept seat is never turned away as full.
-      slot = kReclaimEntry;
-    } else {
-      conn->send(build(ToClient::Full, {}));
-      conn->close();
-      return 0;
-    }
+    conn->send(build(ToClient::Full, {}));
+    conn->close();
+    return 0;
   }
   auto& p = table_.players[slot];
   p.conn = conn;
@@ -120,6 +114,32 @@ int TServer::Sock1Accept(HostConnection* conn) {
   typedNotices_[slot] = false;
   conn->send(build(ToClient::SendLoginInfo, {slot}));
   return slot;
+}
+
+int TServer::waitingEntryFor(const std::string& address) {
+  int kept = 0;
+  for (int s = 1; s <= kPlayerSlots; ++s) kept += table_.players[s].held ? 1 : 0;
+  if (kept == 0) return 0;
+  // One entry per address: a second knock from the same place takes the place
+  // of the first (a client trying again, or a stranger, who then never holds
+  // more than one), so the others stay free for the players who come back.
+  for (int s = kFirstWaitingEntry; s < kTableEntries && !address.empty(); ++s) {
+    if (!table_.players[s].connected || waitingAddress_[s] != address) continue;
+    if (table_.players[s].conn) table_.players[s].conn->send(build(ToClient::Full, {}));
+    letGo(s);
+  }
+  int waiting = 0;
+  int free = 0;
+  for (int s = kFirstWaitingEntry; s < kTableEntries; ++s) {
+    if (table_.players[s].connected) {
+      ++waiting;
+    } else if (free == 0) {
+      free = s;
+    }
+  }
+  if (free == 0 || waiting > kept) return 0;
+  waitingAddress_[free] = address;
+  return free;
 }
 
 void TServer::Sock1Read(int slot, std::string_view bytes) {
@@ -186,7 +206,7 @@ bool TServer::withinRelayLimit(int slot, std::string_view message) {
 
 void TServer::closeSilentConnections() {
   const auto time = now();
-  for (int slot = 1; slot <= kReclaimEntry; ++slot) {
+  for (int slot = 1; slot < kTableEntries; ++slot) {
     const auto& p = table_.players[slot];
     if (!p.connected || !p.conn || loginDue_[slot].count() == 0 || time < loginDue_[slot]) continue;
     loginDue_[slot] = {};
@@ -218,7 +238,7 @@ void TServer::dispatch(const QueuedMessage& message) {
     refused(sender, *id, "from a connection that is gone");
     return;
   }
-  if (sender == kReclaimEntry && *id != ToHost::Reclaim) {
+  if (isWaitingEntry(sender) && *id != ToHost::Reclaim) {
     refused(sender, *id, "from a connection waiting for a kept seat");
     // The waiting entry is for a kept seat's player only; anybody else finds
     // the table as full as it is.
@@ -497,7 +517,7 @@ void TServer::letGo(int slot) {
 void TServer::closeTable(int closer) {
   log(closer == 0 ? std::string("The table is closed")
                   : "The table is closed by slot " + std::to_string(closer));
-  for (int slot = 1; slot <= kReclaimEntry; ++slot) {
+  for (int slot = 1; slot < kTableEntries; ++slot) {
     auto& p = table_.players[slot];
     if (!p.connected || !p.conn) continue;
     p.conn->send(build(ToClient::TableClosed, {closer, ""}));
@@ -580,7 +600,7 @@ void TServer::releaseHolds() {
 
 void TServer::depart(int slot) {
   auto& p = table_.players[slot];
-  if (p.connected && slot != kReclaimEntry) {
+  if (p.connected && !isWaitingEntry(slot)) {
     log("Slot " + std::to_string(slot) +
         (p.name.empty() ? "" : " (" + escapeForConsole(p.name) + ")") + " left");
     table_.sendAllExcept(slot, build(ToClient::PlayerDisconnected, {slot, p.name}));
@@ -600,7 +620,8 @@ void TServer::depart(int slot) {
   typedNotices_[slot] = false;
   loginDue_[slot] = {};
   splitters_[slot] = FrameSplitter();
-  if (slot == kReclaimEntry) return;
+  waitingAddress_[slot].clear();
+  if (isWaitingEntry(slot)) return;
   dropOut(slot);
   if (slot == roleKeptFor_) roleKeptFor_ = 0;
   if (slot == moderator_) setModerator(lowestPresentSeat());

@@ -45,8 +45,8 @@ inline constexpr std::size_t kSeatKeyDigits = 32;
 inline constexpr QueueLimits kHostQueueLimits{
     .perSource = kMaxQueuedPerSource,
     .bytesPerSource = (kRelayBurst + 2) * kMaxFrameBytes,
-    .total = kMaxQueuedPerSource * (kTableEntries - 1),
-    .totalBytes = (kRelayBurst + 2) * kMaxFrameBytes * (kTableEntries - 1),
+    .total = kMaxQueuedPerSource * (kMaxConnections + 1),
+    .totalBytes = (kRelayBurst + 2) * kMaxFrameBytes * (kMaxConnections + 1),
 };
 // Before its login is handled, a connection may queue its login (or the key
 // of its kept seat) of at most this size, and behind it a few more messages
@@ -71,8 +71,9 @@ class TServer {
   // relay itself rather than the limit.
   void setRelayLimit(int burst, int perSecond) { relayLimits_.fill(TokenBucket(burst, perSecond)); }
 
-  // A new connection. Returns its slot 1..9; returns 0 when no slot is free,
-  // in which case the connection has been sent "CMD_full+" and closed.
+  // A new connection. Returns its slot 1..9, or a waiting entry from which it
+  // may only take back a kept seat; returns 0 when neither is free, in which
+  // case the connection has been sent "CMD_full+" and closed.
   int Sock1Accept(HostConnection* conn);
   // Bytes arrived on the connection of `slot`.
   void Sock1Read(int slot, std::string_view bytes);
@@ -101,6 +102,11 @@ class TServer {
   // watch: the lowest seated player when the last one left, 0 for none.
   int moderator() const { return moderator_; }
   bool queueEmpty() const { return receivedlist_.empty(); }
+  const ReceiveQueue& queue() const { return receivedlist_; }
+  // Which connection holds the entry now: its queued messages carry this.
+  long long connectionId(int slot) const {
+    return slot >= 1 && slot < kTableEntries ? connectionIds_[slot] : 0;
+  }
   // The seat is kept for a player whose connection was lost.
   bool held(int slot) const { return PlayerTable::isPlayerSlot(slot) && table_.players[slot].held; }
 
@@ -120,6 +126,9 @@ class TServer {
   void letGo(int slot);
   // Whether a message of a connection that has not logged in yet is queued.
   bool admitBeforeLogin(int slot, std::optional<ToHost> id, std::size_t bytes);
+  // A free waiting entry for a connection from `address` while a seat is
+  // kept, or 0.
+  int waitingEntryFor(const std::string& address);
   void reclaim(int sender, std::string_view payload);
   // Closes on purpose: the peer is told first, and its seat is not kept.
   void sendOff(int slot);
@@ -184,6 +193,8 @@ class TServer {
   std::array<int, kTableEntries> queuedBeforeLogin_{};
   // The connection reads the typed notices of kept seats ("CMD_extensions").
   std::array<bool, kTableEntries> typedNotices_{};
+  // Where each waiting entry's connection comes from.
+  std::array<std::string, kTableEntries> waitingAddress_{};
 
   int moderator_ = 0;
   // The kept seat whose player had the role when the connection was lost.

@@ -55,6 +55,7 @@ class ReceiveQueue {
   std::optional<QueuedMessage> pop();
   bool empty() const { return size_ == 0; }
   std::size_t size() const { return size_; }
+  std::size_t bytes() const { return bytes_; }
   std::size_t countFrom(long long source) const;
 
  private:

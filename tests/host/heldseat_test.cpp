@@ -43,8 +43,8 @@ class HeldSeatTest : public HostTest {
     cy->close();
   }
   // A new connection answers the login request with a key.
-  FakeConnection& comeBack(const std::string& key) {
-    auto& c = connect();
+  FakeConnection& comeBack(const std::string& key, const std::string& address = {}) {
+    auto& c = connect(address);
     c.take();
     say(c, "CMD_reclaim+" + std::to_string(c.slot) + "+" + key);
     return c;
@@ -185,8 +185,8 @@ TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
   clearAll();
   // A stranger waits in the spare entry and finds the table full.
   auto& stranger = connect();
-  EXPECT_EQ(stranger.slot, kReclaimEntry);
-  say(*ann, "CMD_kickhim+1+10+");  // the spare entry is no seat to remove anybody from
+  EXPECT_EQ(stranger.slot, kFirstWaitingEntry);
+  say(*ann, "CMD_kickhim+1+10+");  // a waiting entry is no seat to remove anybody from
   EXPECT_FALSE(stranger.closed);
   say(stranger, "CMD_logininfo+10+" + std::string(kVersion) + "+Eve" + FF);
   EXPECT_TRUE(stranger.closed);
@@ -196,9 +196,32 @@ TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
   auto& back = comeBack(cyKey);
   EXPECT_EQ(back.slot, 3);
   EXPECT_FALSE(back.closed);
-  EXPECT_FALSE(server.table().players[kReclaimEntry].connected);
+  EXPECT_FALSE(server.table().players[kFirstWaitingEntry].connected);
   // With no seat kept, the tenth connection is turned away as before.
   EXPECT_EQ(connect().slot, 0);
+}
+
+TEST_F(HeldSeatTest, AStrangerWaitingAtAFullTableNeverBarsAReturn) {
+  for (int i = 0; i < 6; ++i) connect();  // slots 4..9 taken, 3 is kept
+  bob->close();                           // 2 is kept too
+  clearAll();
+  // A stranger who knocks again and again, and sits silent each time, only
+  // ever takes the place of its own last knock.
+  FakeConnection* stranger = nullptr;
+  for (int i = 0; i < 20; ++i) {
+    FakeConnection* previous = stranger;
+    stranger = &connect("192.0.2.66");
+    ASSERT_TRUE(isWaitingEntry(stranger->slot));
+    if (previous) {
+      EXPECT_TRUE(previous->closed);
+    }
+  }
+  EXPECT_FALSE(stranger->closed);
+  // Both kept seats' players get back in while it sits there.
+  EXPECT_EQ(comeBack(cyKey, "192.0.2.3").slot, 3);
+  EXPECT_EQ(comeBack(bob->key(), "192.0.2.2").slot, 2);
+  // With no seat kept any more, a waiting entry is given to nobody new.
+  EXPECT_EQ(connect("192.0.2.77").slot, 0);
 }
 
 TEST_F(HeldSeatTest, AReturnBeforeTheHostSawTheDropReplacesTheOldConnection) {

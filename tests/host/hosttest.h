@@ -44,6 +44,7 @@ class FakeConnection : public HostConnection {
     if (slot > 0 && !lingers) server_.connectionClosed(slot);
   }
   void reassigned(int newSlot) override { slot = newSlot; }
+  std::string peerAddress() const override { return address; }
   std::vector<std::string> take() { return std::exchange(messages, {}); }
   // The key of the last "CMD_seatkey+<slot>+<key>".
   std::string key() const { return seatKey.substr(seatKey.rfind('+') + 1); }
@@ -52,6 +53,7 @@ class FakeConnection : public HostConnection {
   bool closed = false;
   // A peer that stops reading: its close is not reported for a long while.
   bool lingers = false;
+  std::string address;
   std::vector<std::string> messages;
   std::string seatKey;
 
@@ -65,9 +67,10 @@ class HostTest : public ::testing::Test {
     server.setClock([this] { return now; });
   }
 
-  FakeConnection& connect() {
+  FakeConnection& connect(const std::string& address = {}) {
     connections.push_back(std::make_unique<FakeConnection>(server));
     auto& c = *connections.back();
+    c.address = address;
     c.slot = server.Sock1Accept(&c);
     return c;
   }
