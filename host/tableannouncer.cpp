@@ -26,13 +26,17 @@ void TableAnnouncer::readPending() {
   // Every datagram waiting is read, so none piles up in the socket; only a
   // query of exactly the right bytes is answered.
   while (socket_.hasPendingDatagrams()) {
-    const QNetworkDatagram datagram = socket_.receiveDatagram(kFindQuery.size() + 1);
+    const QNetworkDatagram datagram = socket_.receiveDatagram(kMaxFindQueryBytes + 1);
     const QByteArray bytes = datagram.data();
-    if (!datagram.isValid() || !isFindQuery({bytes.constData(), size_t(bytes.size())})) continue;
+    if (!datagram.isValid()) continue;
+    const auto nonce = parseFindQuery({bytes.constData(), size_t(bytes.size())});
+    if (!nonce) continue;
     const std::chrono::milliseconds now(clock_.elapsed());
     if (!askers_.allow(datagram.senderAddress().toString().toStdString(), now)) continue;
     if (!limit_.allow(now)) continue;
-    const std::string answer = buildTableAnswer(summary_());
+    TableAnswer table = summary_();
+    table.nonce = *nonce;
+    const std::string answer = buildTableAnswer(table);
     socket_.writeDatagram(answer.data(), static_cast<qint64>(answer.size()),
                           datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
   }

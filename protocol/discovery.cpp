@@ -12,6 +12,12 @@ namespace kuvo {
 namespace {
 
 constexpr std::string_view kAnswerHead = "KUVO_TABLE+1+";
+constexpr std::string_view kNoncedAnswerHead = "KUVO_TABLE+2+";
+
+bool wellFormedNonce(std::string_view nonce) {
+  return nonce.size() == kFindNonceDigits &&
+         nonce.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
 constexpr int kMaxRound = 100000;  // tie-breaks add rounds, but never this many
 
 // A count as the answer writes it: decimal digits only, within [low, high].
@@ -37,12 +43,25 @@ std::size_t cutToFit(std::string_view text, std::size_t room) {
 
 }  // namespace
 
-bool isFindQuery(std::string_view datagram) {
-  return datagram == kFindQuery;
+std::optional<std::string> parseFindQuery(std::string_view datagram) {
+  if (datagram == kFindQuery) return std::string();
+  if (!datagram.starts_with(kNoncedFindHead)) return std::nullopt;
+  const std::string_view nonce = datagram.substr(kNoncedFindHead.size());
+  if (!wellFormedNonce(nonce)) return std::nullopt;
+  return std::string(nonce);
+}
+
+std::string buildNoncedFindQuery(std::string_view nonce) {
+  return std::string(kNoncedFindHead) + std::string(nonce);
 }
 
 std::string buildTableAnswer(const TableAnswer& table) {
   std::string out(kAnswerHead);
+  if (!table.nonce.empty()) {
+    out = kNoncedAnswerHead;
+    out += table.nonce;
+    out += '+';
+  }
   for (const int value : {table.port, table.seated, table.watching, table.playing ? 1 : 0,
                           table.round, table.rounds}) {
     out += std::to_string(value);
@@ -55,12 +74,23 @@ std::string buildTableAnswer(const TableAnswer& table) {
 }
 
 std::optional<TableAnswer> parseTableAnswer(std::string_view datagram) {
-  // The head, six counts each followed by "+", then the name.
-  if (datagram.size() > kMaxTableAnswerBytes || !datagram.starts_with(kAnswerHead) ||
-      std::count(datagram.begin(), datagram.end(), '+') < 8)
-    return std::nullopt;
-  FieldReader reader(datagram.substr(kAnswerHead.size()));
+  // The head (with the nonce in format 2), six counts each followed by "+",
+  // then the name.
+  if (datagram.size() > kMaxTableAnswerBytes) return std::nullopt;
   TableAnswer table;
+  if (datagram.starts_with(kAnswerHead)) {
+    datagram.remove_prefix(kAnswerHead.size());
+  } else if (datagram.starts_with(kNoncedAnswerHead)) {
+    datagram.remove_prefix(kNoncedAnswerHead.size());
+    const std::string_view nonce = datagram.substr(0, kFindNonceDigits);
+    if (!wellFormedNonce(nonce) || datagram.substr(kFindNonceDigits, 1) != "+") return std::nullopt;
+    table.nonce = nonce;
+    datagram.remove_prefix(kFindNonceDigits + 1);
+  } else {
+    return std::nullopt;
+  }
+  if (std::count(datagram.begin(), datagram.end(), '+') < 6) return std::nullopt;
+  FieldReader reader(datagram);
   const auto port = count(reader, 1, 65535);
   const auto seated = count(reader, 0, 6);
   const auto watching = count(reader, 0, 3);

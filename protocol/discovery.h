@@ -10,6 +10,18 @@
 //           <rounds>+<table name>  one UTF-8 datagram of at most 512 bytes, sent
 //                                  by unicast to the query's sender
 //
+//   query   KUVO_FIND+2+<nonce>    format 2: the nonce is 16 lower-case hex digits
+//   answer  KUVO_TABLE+2+<nonce>+<tcp port>+...+<table name>
+//                                  as format 1, echoing the query's nonce
+//
+// Format 2 lets a finder take only answers to its own recent queries: anybody
+// can send a datagram, but only who saw the query knows its nonce. A finder
+// sends both queries, format 2 first; a table built before format 2 answers
+// only the first format, and a newer table answers the second only (it has
+// answered that asker within the second already). The finder shows a format 1
+// answer only when it comes from the port asked at, and never lets one change
+// a row a format 2 answer made.
+//
 // Players seated counts the people in slots 1 to 6 (not the computer player),
 // watching the connections in slots 7 to 9; playing is 1 while a game runs;
 // round and rounds are 0 when none does. The table name is the rest of the
@@ -30,6 +42,9 @@
 namespace kuvo {
 
 inline constexpr std::string_view kFindQuery = "KUVO_FIND+1";
+inline constexpr std::string_view kNoncedFindHead = "KUVO_FIND+2+";
+inline constexpr std::size_t kFindNonceDigits = 16;
+inline constexpr std::size_t kMaxFindQueryBytes = kNoncedFindHead.size() + kFindNonceDigits;
 inline constexpr std::size_t kMaxTableAnswerBytes = 512;
 inline constexpr int kMaxTableAnswersPerSecond = 20;
 
@@ -40,13 +55,17 @@ struct TableAnswer {
   bool playing = false;
   int round = 0;
   int rounds = 0;
-  std::string name;  // UTF-8
+  std::string name;   // UTF-8
+  std::string nonce = {};  // the query's, echoed in format 2; empty in format 1
 
   bool operator==(const TableAnswer&) const = default;
 };
 
-bool isFindQuery(std::string_view datagram);
-// The answer, its name cut on a character boundary to fit the datagram.
+// The nonce of a find query: empty for format 1, nullopt for anything else.
+std::optional<std::string> parseFindQuery(std::string_view datagram);
+std::string buildNoncedFindQuery(std::string_view nonce);
+// The answer, its name cut on a character boundary to fit the datagram; in
+// format 2 when the table carries a nonce.
 std::string buildTableAnswer(const TableAnswer& table);
 // Nullopt for anything that is not a well-formed answer with counts in range.
 // The name comes back as it was sent: show it as plain text.

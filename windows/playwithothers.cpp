@@ -3,6 +3,8 @@
 
 #include "playwithothers.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -154,19 +156,29 @@ void PlayWithOthers::hideEvent(QHideEvent* event) {
 }
 
 void PlayWithOthers::refill() {
-  // Rebuilt whole; the chosen table stays chosen while it answers.
-  const QString chosen =
-      tables_->currentItem() ? tables_->currentItem()->text(kAddress) : QString();
+  // Rows change in place, in the order the tables first answered: the chosen
+  // one stays chosen, and a burst of answers costs no rebuilt list.
   const QSignalBlocker blocker(tables_);
-  tables_->clear();
-  for (const FoundTable& table : finder_.list().tables()) {
-    auto* item = new QTreeWidgetItem(tables_);
+  const auto& found = finder_.list().tables();
+  for (int i = tables_->topLevelItemCount() - 1; i >= 0; --i) {
+    const QString address = tables_->topLevelItem(i)->text(kAddress);
+    if (std::none_of(found.begin(), found.end(),
+                     [&](const FoundTable& table) { return table.addressText() == address; }))
+      delete tables_->takeTopLevelItem(i);
+  }
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    const FoundTable& table = found[i];
+    const int at = static_cast<int>(i);
+    QTreeWidgetItem* item = tables_->topLevelItem(at);
+    if (!item || item->text(kAddress) != table.addressText()) {
+      item = new QTreeWidgetItem;
+      tables_->insertTopLevelItem(at, item);
+      item->setText(kAddress, table.addressText());
+    }
     item->setText(kName, shownText(table.info.name));
-    item->setText(kAddress, table.addressText());
     item->setText(kPlayers, QString::number(table.info.seated));
     item->setText(kWatching, QString::number(table.info.watching));
     item->setText(kState, stateText(table.info));
-    if (item->text(kAddress) == chosen) tables_->setCurrentItem(item);
   }
   status_->setText(tables_->topLevelItemCount() > 0
                        ? QString()

@@ -8,6 +8,7 @@
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QRandomGenerator>
 
 namespace kuvo {
 namespace {
@@ -86,23 +87,29 @@ QString FoundTable::addressText() const {
          QString::number(info.port);
 }
 
-bool TableList::seen(const QHostAddress& from, const TableAnswer& info,
+bool TableList::seen(const QHostAddress& from, const TableAnswer& answer,
                      std::chrono::milliseconds now) {
+  const bool confirmed = !answer.nonce.empty();
+  TableAnswer info = answer;
+  info.nonce.clear();
   for (FoundTable& table : tables_) {
-    if (table.address.isEqual(from, QHostAddress::TolerantConversion) &&
-        table.info.port == info.port) {
-      table.lastSeen = now;
-      if (table.info == info) return false;
-      table.info = info;
-      return true;
-    }
+    if (!table.address.isEqual(from, QHostAddress::TolerantConversion) ||
+        table.info.port != info.port)
+      continue;
+    // Without a nonce, anybody could have sent it.
+    if (table.confirmed && !confirmed) return false;
+    table.lastSeen = now;
+    table.confirmed = confirmed;
+    if (table.info == info) return false;
+    table.info = info;
+    return true;
   }
   // Whoever can send a datagram can make up tables: the list stays short.
   const auto fromThere = std::count_if(tables_.begin(), tables_.end(), [&](const FoundTable& t) {
     return t.address.isEqual(from, QHostAddress::TolerantConversion);
   });
   if (tables_.size() >= kMaxFoundTables || fromThere >= kMaxTablesPerAddress) return false;
-  tables_.push_back({from, info, now});
+  tables_.push_back({from, info, confirmed, now});
   return true;
 }
 
@@ -158,8 +165,22 @@ void TableFinder::tick() {
 }
 
 void TableFinder::ask() {
-  for (const auto& [address, port] : resolved_)
+  std::rotate(nonces_.rbegin(), nonces_.rbegin() + 1, nonces_.rend());
+  nonces_.front() = QString::number(QRandomGenerator::system()->generate64(), 16)
+                        .rightJustified(kFindNonceDigits, QLatin1Char('0'))
+                        .toStdString();
+  const std::string noncedQuery = buildNoncedFindQuery(nonces_.front());
+  // The query with the nonce first: a newer table answers it and, having just
+  // answered this asker, lets the plain one go that only older tables answer.
+  for (const auto& [address, port] : resolved_) {
+    socket_.writeDatagram(noncedQuery.data(), static_cast<qint64>(noncedQuery.size()), address,
+                          port);
     socket_.writeDatagram(kFindQuery.data(), static_cast<qint64>(kFindQuery.size()), address, port);
+  }
+}
+
+bool TableFinder::askedWith(const std::string& nonce) const {
+  return std::find(nonces_.begin(), nonces_.end(), nonce) != nonces_.end();
 }
 
 void TableFinder::readPending() {
@@ -177,6 +198,7 @@ void TableFinder::readPending() {
         std::none_of(resolved_.begin(), resolved_.end(),
                      [port](const auto& target) { return target.second == port; }))
       continue;
+    if (!answer->nonce.empty() && !askedWith(answer->nonce)) continue;
     changedNow = list_.seen(datagram.senderAddress(), *answer, now()) || changedNow;
   }
   if (changedNow) emit changed();

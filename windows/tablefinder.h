@@ -11,7 +11,9 @@
 // every interface that is up, and at 255.255.255.255, all on the game port.
 #pragma once
 
+#include <array>
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -47,7 +49,10 @@ QList<FinderTarget> finderTargetsFromEnvironment();
 
 struct FoundTable {
   QHostAddress address;
-  TableAnswer info;
+  TableAnswer info;  // without the nonce
+  // It answered a query of ours with its nonce: only such an answer changes
+  // the row from then on.
+  bool confirmed = false;
   std::chrono::milliseconds lastSeen{0};
   // "192.168.1.10", with ":port" when the table is not on the usual port.
   QString addressText() const;
@@ -56,7 +61,8 @@ struct FoundTable {
 // The tables found, in the order they first answered.
 class TableList {
  public:
-  // Both return whether the list changed.
+  // Both return whether the list changed. An answer carrying a nonce must
+  // have been checked against the finder's queries already.
   bool seen(const QHostAddress& from, const TableAnswer& info, std::chrono::milliseconds now);
   bool forgetOld(std::chrono::milliseconds now);
   const std::vector<FoundTable>& tables() const { return tables_; }
@@ -81,6 +87,7 @@ class TableFinder : public QObject {
   void tick();
   void ask();
   void readPending();
+  bool askedWith(const std::string& nonce) const;
   std::chrono::milliseconds now() const { return std::chrono::milliseconds(clock_.elapsed()); }
 
   QList<FinderTarget> targets_;
@@ -89,6 +96,9 @@ class TableFinder : public QObject {
   QTimer timer_;
   QElapsedTimer clock_;
   int ticks_ = 0;
+  // The nonces of the last queries: an answer may come a moment after the
+  // next query went out.
+  std::array<std::string, 2> nonces_;
   TableList list_;
 };
 

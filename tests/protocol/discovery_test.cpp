@@ -12,11 +12,27 @@
 namespace kuvo {
 namespace {
 
-TEST(Discovery, OnlyTheExactQueryIsOne) {
-  EXPECT_TRUE(isFindQuery("KUVO_FIND+1"));
-  for (const char* other : {"", "KUVO_FIND+2", "kuvo_find+1", "KUVO_FIND+1 ", "KUVO_FIND+1+",
-                            "KUVO_FIND+", "KUVO_FIND", "KUVO_TABLE+1+7772+0+0+0+0+0+x"})
-    EXPECT_FALSE(isFindQuery(other)) << other;
+TEST(Discovery, OnlyTheExactQueriesAreOnes) {
+  EXPECT_EQ(parseFindQuery("KUVO_FIND+1"), "");
+  EXPECT_EQ(parseFindQuery("KUVO_FIND+2+0123456789abcdef"), "0123456789abcdef");
+  for (const char* other :
+       {"", "KUVO_FIND+2", "kuvo_find+1", "KUVO_FIND+1 ", "KUVO_FIND+1+", "KUVO_FIND+", "KUVO_FIND",
+        "KUVO_TABLE+1+7772+0+0+0+0+0+x", "KUVO_FIND+2+", "KUVO_FIND+2+0123456789abcde",
+        "KUVO_FIND+2+0123456789abcdef0", "KUVO_FIND+2+0123456789ABCDEF",
+        "KUVO_FIND+3+0123456789abcdef"})
+    EXPECT_FALSE(parseFindQuery(other)) << other;
+}
+
+TEST(Discovery, AnAnswerToANoncedQueryCarriesTheNonce) {
+  TableAnswer table{7772, 2, 0, false, 0, 0, "T+x", "00000000deadbeef"};
+  const std::string built = buildTableAnswer(table);
+  EXPECT_EQ(built, "KUVO_TABLE+2+00000000deadbeef+7772+2+0+0+0+0+T+x");
+  EXPECT_EQ(parseTableAnswer(built), table);
+  for (const std::string bad : {"KUVO_TABLE+2+7772+2+0+0+0+0+T",  // no nonce
+                                "KUVO_TABLE+2+00000000deadbeef7772+2+0+0+0+0+T",
+                                "KUVO_TABLE+2+00000000DEADBEEF+7772+2+0+0+0+0+T",
+                                "KUVO_TABLE+2+00000000deadbeef+7772+2+0+0+0+T"})
+    EXPECT_FALSE(parseTableAnswer(bad)) << bad;
 }
 
 TEST(Discovery, AnswersReadBackAndBadOnesAreIgnored) {

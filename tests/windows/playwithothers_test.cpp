@@ -142,20 +142,38 @@ TEST(PlayWithOthers, MadeUpTablesAreKeptOut) {
   const quint16 port = table.localPort();
   TableFinder finder({{QStringLiteral("127.0.0.1"), port}});
   finder.start();
+  // The query with a nonce, then the plain one that older tables answer.
   ASSERT_TRUE(waitUntil([&] { return table.hasPendingDatagrams(); }));
   const QNetworkDatagram query = table.receiveDatagram();
-  const auto answer = [&](QUdpSocket& from, quint16 claimed, int seated) {
-    const std::string text = buildTableAnswer({claimed, seated, 0, false, 0, 0, "T"});
+  const auto nonce = parseFindQuery(query.data().toStdString());
+  ASSERT_TRUE(nonce && !nonce->empty()) << query.data().toStdString();
+  ASSERT_TRUE(waitUntil([&] { return table.hasPendingDatagrams(); }));
+  EXPECT_EQ(table.receiveDatagram().data().toStdString(), kFindQuery);
+  const auto answer = [&](QUdpSocket& from, quint16 claimed, int seated,
+                          const std::string& withNonce = {}) {
+    const std::string text = buildTableAnswer({claimed, seated, 0, false, 0, 0, "T", withNonce});
     from.writeDatagram(text.data(), static_cast<qint64>(text.size()), query.senderAddress(),
                        static_cast<quint16>(query.senderPort()));
   };
+  const auto seatedShown = [&](int seated) {
+    return waitUntil([&] {
+      return finder.list().tables().size() == 1 && finder.list().tables()[0].info.seated == seated;
+    });
+  };
   answer(stranger, port, 6);                  // for the table, from elsewhere
   answer(stranger, stranger.localPort(), 5);  // for a port nobody asked
-  answer(table, port, 1);
-  ASSERT_TRUE(waitUntil([&] { return !finder.list().tables().empty(); }));
+  answer(table, port, 1);                     // as an older table answers
+  ASSERT_TRUE(seatedShown(1));
+  // Only who saw the query knows its nonce; once a row was confirmed with
+  // it, an answer without one changes nothing.
+  answer(table, port, 4, "0123456789abcdef");
+  answer(table, port, 2, *nonce);
+  ASSERT_TRUE(seatedShown(2));
+  answer(table, port, 6);
   QTest::qWait(100);
   ASSERT_EQ(finder.list().tables().size(), 1u);
-  EXPECT_EQ(finder.list().tables()[0].info.seated, 1);
+  EXPECT_EQ(finder.list().tables()[0].info.seated, 2);
+  EXPECT_TRUE(finder.list().tables()[0].confirmed);
 }
 
 TEST(PlayWithOthers, TheFinderLooksOnlyWhereKuvoDiscoverySays) {
