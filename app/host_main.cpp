@@ -30,12 +30,10 @@ int main(int argc, char** argv) {
                      "while nobody holds it.")
           .arg(kuvo::kGamePort));
   parser.addHelpOption();
-  // -v asks for the log, so the version has only its long name.
-  QCommandLineOption versionOption(QStringLiteral("version"),
-                                   QStringLiteral("Displays version information."));
-  parser.addOption(versionOption);
+  // -v is the version, as in kuvo and kuvo-tally; the log has only its long name.
+  parser.addVersionOption();
   QCommandLineOption verboseOption(
-      {QStringLiteral("v"), QStringLiteral("verbose")},
+      QStringLiteral("verbose"),
       QStringLiteral("Also log what the table refuses: dropped, forged and malformed messages "
                      "(the kuvo.host category's debug output, on standard error)."));
   parser.addOption(verboseOption);
@@ -59,7 +57,6 @@ int main(int argc, char** argv) {
       QStringLiteral("TEXT"));
   parser.addOption(nameOption);
   parser.process(app);
-  if (parser.isSet(versionOption)) parser.showVersion();
   if (parser.isSet(verboseOption)) kuvo::enableHostDebugLog();
 
   bool portOk = false;

@@ -4,13 +4,14 @@
 // kuvo: the game. No arguments plays a solo game against the computer;
 // NAME ADDRESS true hosts a table, NAME ADDRESS anything-else joins one.
 #include <cstdio>
-#include <string_view>
+#include <optional>
 
 #include <QApplication>
 #include <QLocale>
 #include <QProcess>
 
 #include "datapaths.h"
+#include "gamecommandline.h"
 #include "gamerules.h"
 #include "playwithothers.h"
 #include "random.h"
@@ -27,44 +28,47 @@
 #include "tspylist.h"
 #include "ttallylist.h"
 #include "version.h"
+#include "windowart.h"
 
 namespace {
 
-// A printf format: %d is the game port.
-constexpr char kUsage[] =
-    "Usage: kuvo                        play a solo game against the computer\n"
-    "       kuvo NAME HOST true         host a table as NAME (TCP port %d)\n"
-    "       kuvo NAME HOST false        join the table at HOST as NAME\n"
-    "       kuvo --help | --version\n"
-    "\n"
-    "Kuvo is a dice game for up to six players with a chat. Each round everybody\n"
-    "gets 20 pulls of five dice on an own copy of the same 5 by 5 board; rows,\n"
-    "columns, diagonals and a cleared board score. See also kuvo-host(6) and\n"
-    "kuvo-tally(6).\n";
-
-// --help and --version answer on the terminal without opening a window. They
-// count only as the one and only argument, so the three game arguments keep
-// their meaning (a player may well be called "-v").
-bool answeredOnTerminal(int argc, char** argv) {
-  if (argc != 2) return false;
-  const std::string_view argument = argv[1];
-  if (argument == "--help" || argument == "-h") {
-    std::printf(kUsage, kuvo::kGamePort);
-    return true;
+// The command line is read before the window system starts, so that --help,
+// --version and a wrong line answer on a terminal without a display, without
+// taking the session's one place and without waking a running game.
+std::optional<int> answeredOnTerminal(const kuvo::GameCommandLine& commandLine) {
+  using Action = kuvo::GameCommandLine::Action;
+  const QByteArray usage = QString::fromLatin1(kuvo::kGameUsage).arg(kuvo::kGamePort).toLocal8Bit();
+  switch (commandLine.action) {
+    case Action::Play:
+      return std::nullopt;
+    case Action::ShowHelp:
+      std::fputs(usage.constData(), stdout);
+      return 0;
+    case Action::ShowVersion:
+      std::printf("kuvo %s\n", kuvo::kVersionText);
+      return 0;
+    case Action::Refuse:
+      std::fprintf(stderr, "kuvo: %s\n\n%s", qPrintable(commandLine.problem), usage.constData());
+      return 1;
   }
-  if (argument == "--version" || argument == "-v") {
-    std::puts(kuvo::kVersionText);
-    return true;
-  }
-  return false;
+  return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (answeredOnTerminal(argc, argv)) return 0;
-  QApplication app(argc, argv);
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const kuvo::GameCommandLine commandLine = kuvo::parseGameCommandLine(arguments);
+  if (const auto status = answeredOnTerminal(commandLine)) return *status;
+
+  // Named before the window system starts, as X11 takes the window's class
+  // from it; the desktop entry and the icon tie the windows to the menu's
+  // Kuvo (on Wayland the desktop file name is the app id).
   QApplication::setApplicationName(QStringLiteral("Kuvo"));
+  QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.orvel.Kuvo"));
+  QApplication::setWindowIcon(kuvo::windowart::applicationIcon());
   QApplication::setApplicationVersion(QString::fromLatin1(kuvo::kVersionText));
   QApplication::setQuitOnLastWindowClosed(false);
   // The user's languages as the system orders them (LANGUAGE, LC_ALL, LANG).
@@ -83,8 +87,8 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     // The windows in their fixed order; the main window first, so that closing it ends all.
-    kuvo::Tchat chat(random, QApplication::arguments().mid(1));
-    kuvo::Ttallylist tally(&chat, kuvo::dataFilePath(QStringLiteral("Kuvotally.tld")));
+    kuvo::Tchat chat(random, commandLine.gameArguments);
+    kuvo::Ttallylist tally(&chat, kuvo::dataFilePath(QString::fromLatin1(kuvo::kTallyFileName)));
     kuvo::Tabout about(&chat);
     kuvo::Tgamestart gamestart(&chat);
     kuvo::Thelp help(&chat, &about);
@@ -114,7 +118,9 @@ int main(int argc, char** argv) {
   }
   if (!relaunch.isEmpty()) {
     guard.release();
-    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), relaunch)) {
+    // "--" lets a name that starts with "-" through.
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                 QStringList{QStringLiteral("--")} + relaunch)) {
       std::fputs("kuvo: could not start the game again to join the table\n", stderr);
       return 1;
     }

@@ -129,7 +129,11 @@ int main(int argc, char** argv) {
       QStringLiteral("Look at, unpack and pack the Kuvo tally file.\n\n"
                      "Commands:\n"
                      "  show [FILE]    print your figures and every followed opponent\n"
-                     "                 (default FILE: the game's own tally file)\n"
+                     "                 (default FILE: the game's own Kuvotally.tld, in\n"
+                     "                 $XDG_DATA_HOME/Kuvo, by default ~/.local/share/Kuvo,\n"
+                     "                 or beside the programs when their folder holds a\n"
+                     "                 file named \"portable\", orvellobby.ini or\n"
+                     "                 Kuvotally.tld)\n"
                      "  unpack FILE    write the plain table text to standard output\n"
                      "  pack FILE      read plain table text from standard input and\n"
                      "                 write FILE"));
@@ -148,7 +152,8 @@ int main(int argc, char** argv) {
   if (args.size() > 2) return fail(QStringLiteral("Too many arguments; see kuvo-tally --help"));
   try {
     if (command == QLatin1String("show")) {
-      return show(args.size() > 1 ? args[1] : kuvo::dataFilePath(QStringLiteral("Kuvotally.tld")));
+      return show(args.size() > 1 ? args[1]
+                                  : kuvo::dataFilePath(QString::fromLatin1(kuvo::kTallyFileName)));
     }
     if (command == QLatin1String("unpack") || command == QLatin1String("pack")) {
       if (args.size() < 2) return fail(QStringLiteral("%1 needs a FILE").arg(command));

@@ -13,10 +13,11 @@
 
 #include <QString>
 
+#include "datapaths.h"  // kSettingsFileName
+
 namespace kuvo {
 
 inline constexpr char kSettingsSection[] = "Kuvo";
-inline constexpr char kSettingsFileName[] = "orvellobby.ini";
 // A settings file is a few hundred bytes; anything this large is not ours to parse.
 inline constexpr qint64 kMaxSettingsFileSize = 1 << 20;
 

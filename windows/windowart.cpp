@@ -24,6 +24,15 @@ void ensureWindowResources() {
   (void)done;
 }
 
+QIcon applicationIcon() {
+  ensureWindowResources();
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/windows/icons/kuvo-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
 void applyWindowBackground(QWidget* window) {
   QLinearGradient gradient(0, 0, 0, 1);
   gradient.setCoordinateMode(QGradient::ObjectMode);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -17,6 +18,9 @@ namespace kuvo::windowart {
 // Makes sure the windows' Qt resources (banner, help pages) are registered;
 // needed because the library is linked statically.
 void ensureWindowResources();
+
+// Kuvo's icon (the menu entry's), for every window's frame and task bar button.
+QIcon applicationIcon();
 
 // Gives the window the common background (a soft vertical gradient).
 void applyWindowBackground(QWidget* window);

@@ -40,7 +40,6 @@ namespace {
 constexpr int kClientWidth = 715;
 constexpr int kClientHeight = 511;
 constexpr QRect kBoardPanel{2, 2, 708, 509};
-constexpr char kSettingsFile[] = "orvellobby.ini";
 // Our own key beside the others: the name the table finder last joined or hosted with.
 constexpr char kPlayerNameKey[] = "Playername";
 constexpr char kConnectionClosed[] =
@@ -339,7 +338,7 @@ TallyRecorder& Tchat::tally() {
 }
 
 QString Tchat::settingsPath() const {
-  return dataFilePath(QString::fromLatin1(kSettingsFile));
+  return settingsFilePath();
 }
 
 SettingsTargets Tchat::settingsTargets() {

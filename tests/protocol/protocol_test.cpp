@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -321,22 +323,96 @@ TEST(Random, IsUniformInRangeAndReplays) {
 namespace kuvo {
 namespace {
 
-TEST(DataFolder, BesideTheProgramWhenWritableElseThePerUserFolder) {
-  QTemporaryDir program, home;
-  ASSERT_TRUE(program.isValid() && home.isValid());
-  const QString user = home.filePath(QStringLiteral("share/Kuvo"));
-  // A portable install keeps its files beside the program.
-  EXPECT_EQ(dataFolderFor(program.path(), user), program.path());
-  EXPECT_FALSE(QDir(user).exists());
-  // An installed program's folder takes no files (even for root, /proc takes
-  // none); the per-user folder is made on first use.
-  EXPECT_EQ(dataFolderFor(QStringLiteral("/proc"), user), user);
-  EXPECT_TRUE(QDir(user).exists());
-  EXPECT_EQ(dataFolderFor(program.filePath(QStringLiteral("missing")), user), user);
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
 
-  setDataFolderOverride(program.path());
-  EXPECT_EQ(dataFilePath(QStringLiteral("Kuvotally.tld")),
-            QDir(program.path()).filePath(QStringLiteral("Kuvotally.tld")));
+QByteArray readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(DataFolder, APortableCopyKeepsItsFilesBesideTheProgramAnInstalledOneInTheUsersFolders) {
+  struct Case {
+    const char* what;
+    const char* fileInProgramFolder;  // nullptr: none
+    bool programFolderWritable;
+    bool portable;
+  };
+  const Case cases[] = {
+      {"marked portable", "portable", true, true},
+      {"holds the settings", "orvellobby.ini", true, true},
+      {"holds the tally", "Kuvotally.tld", true, true},
+      // A writable folder alone says nothing: ~/.local/bin is writable too.
+      {"merely writable", nullptr, true, false},
+      {"holds something else", "kuvo-tally", true, false},
+      {"read-only", nullptr, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir program, home;
+    ASSERT_TRUE(program.isValid() && home.isValid());
+    if (c.fileInProgramFolder) {
+      writeFile(program.filePath(QString::fromLatin1(c.fileInProgramFolder)), "x");
+    }
+    // Even root can create nothing in /proc.
+    const QString programFolder =
+        c.programFolderWritable ? program.path() : QStringLiteral("/proc");
+    const QString config = home.filePath(QStringLiteral("config"));
+    const QString data = home.filePath(QStringLiteral("data"));
+    const FileFolders folders = fileFoldersFor(programFolder, config, data);
+    if (c.portable) {
+      EXPECT_EQ(folders.settings, programFolder);
+      EXPECT_EQ(folders.data, programFolder);
+    } else {
+      EXPECT_EQ(folders.settings, config + QStringLiteral("/Kuvo"));
+      EXPECT_EQ(folders.data, data + QStringLiteral("/Kuvo"));
+    }
+    EXPECT_FALSE(QDir(config).exists());
+    EXPECT_FALSE(QDir(data).exists());
+  }
+}
+
+TEST(DataFolder, OldSettingsAreMovedToTheNewPlaceButNeverOverwriteIt) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  const QString oldFile = home.filePath(QStringLiteral("data/Kuvo/orvellobby.ini"));
+  const QString newFile = home.filePath(QStringLiteral("config/Kuvo/orvellobby.ini"));
+  ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("data/Kuvo"))));
+
+  // Nothing anywhere: the new place.
+  EXPECT_EQ(adoptOldSettingsFile(oldFile, newFile), newFile);
+  EXPECT_FALSE(QFileInfo::exists(newFile));
+
+  // Only the old file: moved, with the folder made for it.
+  writeFile(oldFile, "old");
+  EXPECT_EQ(adoptOldSettingsFile(oldFile, newFile), newFile);
+  EXPECT_EQ(readFile(newFile), "old");
+  EXPECT_FALSE(QFileInfo::exists(oldFile));
+
+  // Both: the new one stays as it is, the old one where it is.
+  writeFile(newFile, "new");
+  writeFile(oldFile, "old");
+  EXPECT_EQ(adoptOldSettingsFile(oldFile, newFile), newFile);
+  EXPECT_EQ(readFile(newFile), "new");
+  EXPECT_EQ(readFile(oldFile), "old");
+
+  // The new place cannot be made (a file stands where its folder belongs):
+  // the old file stays in use rather than the settings starting afresh.
+  writeFile(home.filePath(QStringLiteral("blocked")), "a file");
+  const QString blocked = home.filePath(QStringLiteral("blocked/Kuvo/orvellobby.ini"));
+  EXPECT_EQ(adoptOldSettingsFile(oldFile, blocked), oldFile);
+  EXPECT_EQ(readFile(oldFile), "old");
+}
+
+TEST(DataFolder, TheOverrideKeepsEveryFileInOneFolder) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  setDataFolderOverride(folder.path());
+  EXPECT_EQ(dataFilePath(QStringLiteral("Kuvotally.tld")), folder.filePath("Kuvotally.tld"));
+  EXPECT_EQ(settingsFilePath(), folder.filePath("orvellobby.ini"));
   setDataFolderOverride({});
 }
 
