@@ -307,8 +307,8 @@ void ChatPanel::buildWidgets(QWidget* board) {
   buttonSmilies_->setIcon(QIcon(QPixmap::fromImage(smileyImage(0))));
   buttonSmilies_->setAccessibleName(tr("Smileys"));
   buttonSmilies_->setAccessibleDescription(tr("Adds a smiley to the chat message"));
-  // Tab reaches the buttons and Return presses them as Space does; a click
-  // leaves the focus in the chat line.
+  // Tab reaches the smiley and phrase buttons, and Return presses them as Space
+  // does; a click leaves the focus in the chat line.
   buttonSmilies_->setFocusPolicy(Qt::TabFocus);
   buttonSmilies_->setAutoDefault(true);
   connect(buttonSmilies_, &QPushButton::clicked, this, [this] { button_smiliesClick(); });
