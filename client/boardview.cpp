@@ -452,6 +452,7 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   button_start = new TablePictureButton(panel, kStartButton, pictures.startButton);
   button_start->setObjectName(QStringLiteral("button_start"));
   button_start->setToolTip(QCoreApplication::translate("kuvo::BoardView", "Start Game"));
+  button_start->setAccessibleName(QCoreApplication::translate("kuvo::BoardView", "Start Game"));
   button_start->hide();
 
   Image5 = new PictureBox(panel, kClockFrame);
@@ -462,8 +463,6 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_timer = new OutlinedLabel(panel, kClockText, 16);
   label_timer->setObjectName(QStringLiteral("label_timer"));
   showClock(label_timer, image_timer, model);
-  label_numrolls->setAccessibleDescription(
-      QCoreApplication::translate("kuvo::BoardView", "Pulls left"));
   label_playtoscore->setAccessibleDescription(
       QCoreApplication::translate("kuvo::BoardView", "Round"));
   label_timer->setAccessibleDescription(
@@ -484,6 +483,13 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   QObject::connect(&model, &TableModel::headingChanged, label_playtoscore,
                    [label = label_playtoscore](const QString& text) { showHeading(label, text); });
   QObject::connect(&model, &TableModel::pullsChanged, label_numrolls, &QLabel::setText);
+  // The figure alone tells a screen reader's listener nothing: the name says what it counts.
+  const auto namePulls = [label = label_numrolls](const QString& pulls) {
+    label->setAccessibleName(
+        QCoreApplication::translate("kuvo::BoardView", "Pulls left: %1").arg(pulls));
+  };
+  namePulls(model.pulls());
+  QObject::connect(&model, &TableModel::pullsChanged, label_numrolls, namePulls);
   QObject::connect(
       &model, &TableModel::clockChanged, label_timer,
       [text = label_timer, bar = image_timer, &model] { showClock(text, bar, model); });

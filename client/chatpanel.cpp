@@ -286,6 +286,7 @@ void ChatPanel::buildWidgets(QWidget* board) {
   connect(mainchat_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { chatMenu_->popup(mainchat_->viewport()->mapToGlobal(at)); });
   mainchat_->viewport()->installEventFilter(this);  // recolours before painting
+  mainchat_->setAccessibleName(tr("Chat"));
 
   mychat_ = new QLineEdit(board);
   mychat_->setObjectName(QStringLiteral("mychat"));
@@ -295,6 +296,8 @@ void ChatPanel::buildWidgets(QWidget* board) {
   mychat_->setMaxLength(kMaxChatInput);
   mychat_->setContextMenuPolicy(Qt::CustomContextMenu);
   mychat_->installEventFilter(this);
+  mychat_->setAccessibleName(tr("Chat message"));
+  mychat_->setAccessibleDescription(tr("Return sends the message to the table"));
   connect(mychat_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { inputMenu_->popup(mychat_->mapToGlobal(at)); });
 
@@ -302,7 +305,12 @@ void ChatPanel::buildWidgets(QWidget* board) {
   buttonSmilies_->setObjectName(QStringLiteral("button_smilies"));
   buttonSmilies_->setGeometry(677, 486, 25, 19);
   buttonSmilies_->setIcon(QIcon(QPixmap::fromImage(smileyImage(0))));
-  buttonSmilies_->setFocusPolicy(Qt::NoFocus);
+  buttonSmilies_->setAccessibleName(tr("Smileys"));
+  buttonSmilies_->setAccessibleDescription(tr("Adds a smiley to the chat message"));
+  // Tab reaches the smiley and phrase buttons, and Return presses them as Space
+  // does; a click leaves the focus in the chat line.
+  buttonSmilies_->setFocusPolicy(Qt::TabFocus);
+  buttonSmilies_->setAutoDefault(true);
   connect(buttonSmilies_, &QPushButton::clicked, this, [this] { button_smiliesClick(); });
 
   static constexpr std::array<int, kPhraseCount> kLefts = {423, 451, 480, 508, 536,
@@ -311,12 +319,20 @@ void ChatPanel::buildWidgets(QWidget* board) {
     auto* button = new QPushButton(board);
     button->setObjectName(QStringLiteral("b_phrase%1").arg(i + 1));
     button->setGeometry(kLefts[static_cast<size_t>(i)], 213, 25, 19);
-    button->setText(i + 1 < kPhraseCount ? QString::number(i + 1) : QStringLiteral("\u266B"));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Alt and the number sends a phrase from anywhere in the window.
+    button->setText(i + 1 < kPhraseCount ? QStringLiteral("&%1").arg(i + 1)
+                                         : QStringLiteral("\u266B"));
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(true);
     phraseButtons_[static_cast<size_t>(i)] = button;
     // The tenth button opens the chatter sounds; the sound board connects it.
-    if (i + 1 < kPhraseCount)
+    if (i + 1 < kPhraseCount) {
       connect(button, &QPushButton::clicked, this, [this, i] { b_phrase1Click(i + 1); });
+      button->setAccessibleDescription(tr("Says the phrase to the table"));
+    } else {
+      button->setAccessibleName(tr("Chatter sounds"));
+      button->setAccessibleDescription(tr("Plays a sound to the table"));
+    }
   }
   for (int n = 1; n <= kPhraseCount; ++n) setPhrase(n, phrases_[static_cast<size_t>(n - 1)]);
 
@@ -326,13 +342,15 @@ void ChatPanel::buildWidgets(QWidget* board) {
   image2_->setPixmap(drawBanner());
   image2_->setCursor(Qt::PointingHandCursor);
   image2_->installEventFilter(this);
+  image2_->setAccessibleName(tr("Kuvo banner"));
+  image2_->setAccessibleDescription(tr("A click opens the maker's web page"));
 }
 
 void ChatPanel::buildMenus() {
   chatMenu_ = new QMenu(mainchat_);
-  auto* selectAll = chatMenu_->addAction(tr("Select All"));
+  auto* selectAll = chatMenu_->addAction(tr("Select &All"));
   connect(selectAll, &QAction::triggered, this, [this] { SelectAll1Click(); });
-  auto* copy = chatMenu_->addAction(tr("Copy"));
+  auto* copy = chatMenu_->addAction(tr("&Copy"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   mainchat_->addAction(copy);
@@ -342,15 +360,15 @@ void ChatPanel::buildMenus() {
   if (menu_.scrollChatOff) chatMenu_->addAction(menu_.scrollChatOff);
 
   inputMenu_ = new QMenu(mychat_);
-  auto* paste = inputMenu_->addAction(tr("Paste"));
+  auto* paste = inputMenu_->addAction(tr("&Paste"));
   paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
   connect(paste, &QAction::triggered, this, [this] { Paste1Click(); });
 
   popupSmilies_ = new QMenu(buttonSmilies_);
   for (int i = 0; i < kSmileyCount; ++i) {
     const int code = kFirstSmileyCode + i;
-    auto* item = popupSmilies_->addAction(QIcon(QPixmap::fromImage(smileyImage(i))),
-                                          QStringLiteral(":)#%1").arg(code));
+    // The picture and what it shows in words: the code itself is no name for a screen reader.
+    auto* item = popupSmilies_->addAction(QIcon(QPixmap::fromImage(smileyImage(i))), smileyName(i));
     connect(item, &QAction::triggered, this, [this, code] { N271Click(code); });
   }
 }
@@ -634,9 +652,13 @@ QString ChatPanel::phrase(int n) const {
 void ChatPanel::setPhrase(int n, const QString& text) {
   if (n < 1 || n > kPhraseCount) return;
   phrases_[static_cast<size_t>(n - 1)] = text;
+  QPushButton* button = phraseButtons_[static_cast<size_t>(n - 1)];
   // Tooltips render rich text when it looks like it; a phrase is shown as typed.
-  phraseButtons_[static_cast<size_t>(n - 1)]->setToolTip(
+  button->setToolTip(
       Qt::mightBeRichText(text) ? QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()) : text);
+  // The tenth button plays the chatter sounds: its phrase is no part of its name.
+  if (n < kPhraseCount)
+    button->setAccessibleName(tr("Phrase %1: %2").arg(QString::number(n), text));
 }
 
 QStringList ChatPanel::phrases() const {
@@ -739,6 +761,8 @@ void ChatPanel::appendToInput(const QString& text) {
 void ChatPanel::button_smiliesClick() {
   popupSmilies_->popup(
       buttonSmilies_->mapToGlobal(QPoint(buttonSmilies_->width(), buttonSmilies_->height())));
+  // The first picture is chosen at once, so the arrows and a screen reader start on it.
+  popupSmilies_->setActiveAction(popupSmilies_->actions().value(0));
 }
 
 void ChatPanel::mainchatJump(int link) {

@@ -15,7 +15,7 @@ struct MenuActions {
   // File
   QAction* startGame = nullptr;
   QAction* playWithOthers = nullptr;
-  QAction* exit = nullptr;
+  QAction* exit = nullptr;  // Ctrl+Q
   // Options
   QAction* playSounds = nullptr;         // checkable
   QAction* playChatterSounds = nullptr;  // checkable

@@ -124,9 +124,9 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
   }
 
   popupKick_ = new QMenu(board);
-  removeFromGame_ = popupKick_->addAction(tr("Remove From Game"));
-  setToJustWatch_ = popupKick_->addAction(tr("Set to Just Watch"));
-  unsetJustWatch_ = popupKick_->addAction(tr("Unset Just Watch"));
+  removeFromGame_ = popupKick_->addAction(tr("&Remove From Game"));
+  setToJustWatch_ = popupKick_->addAction(tr("&Set to Just Watch"));
+  unsetJustWatch_ = popupKick_->addAction(tr("&Unset Just Watch"));
   connect(removeFromGame_, &QAction::triggered, this, [this] { RemoveFromGame1Click(); });
   connect(setToJustWatch_, &QAction::triggered, this, [this] { SettoJustWatch1Click(); });
   connect(unsetJustWatch_, &QAction::triggered, this, [this] { UnsetJustWatch1Click(); });

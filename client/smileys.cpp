@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -20,28 +21,30 @@ struct Face {
   QRgb skin;
   Eyes eyes;
   Mouth mouth;
+  // What the picture shows, in words: a screen reader says this, not the code.
+  const char* name;
 };
 
 // One row per smiley code 10..27.
 constexpr std::array<Face, kSmileyCount> kFaces = {{
-    {0xFFFFD800, Eyes::Dots, Mouth::Smile},
-    {0xFFFFD800, Eyes::Dots, Mouth::Grin},
-    {0xFFFFD800, Eyes::Wink, Mouth::Smile},
-    {0xFFFFD800, Eyes::Dots, Mouth::Frown},
-    {0xFFFFD800, Eyes::Wide, Mouth::Open},
-    {0xFFFFD800, Eyes::Dots, Mouth::Tongue},
-    {0xFFFFD800, Eyes::Cool, Mouth::Grin},
-    {0xFFFF6A3D, Eyes::Angry, Mouth::Frown},
-    {0xFFFFD800, Eyes::Closed, Mouth::Flat},
-    {0xFFFFD800, Eyes::Hearts, Mouth::Smile},
-    {0xFFFFD800, Eyes::Dots, Mouth::Wavy},
-    {0xFFFFD800, Eyes::Closed, Mouth::Kiss},
-    {0xFF9BE05A, Eyes::Cross, Mouth::Wavy},
-    {0xFF7FC8FF, Eyes::Dots, Mouth::Frown},
-    {0xFFFFD800, Eyes::Closed, Mouth::Grin},
-    {0xFFFFB0D0, Eyes::Wink, Mouth::Kiss},
-    {0xFFFFD800, Eyes::Wide, Mouth::Flat},
-    {0xFFFFD800, Eyes::Cool, Mouth::Smile},
+    {0xFFFFD800, Eyes::Dots, Mouth::Smile, QT_TRANSLATE_NOOP("kuvo::Smileys", "Smile")},
+    {0xFFFFD800, Eyes::Dots, Mouth::Grin, QT_TRANSLATE_NOOP("kuvo::Smileys", "Grin")},
+    {0xFFFFD800, Eyes::Wink, Mouth::Smile, QT_TRANSLATE_NOOP("kuvo::Smileys", "Wink")},
+    {0xFFFFD800, Eyes::Dots, Mouth::Frown, QT_TRANSLATE_NOOP("kuvo::Smileys", "Frown")},
+    {0xFFFFD800, Eyes::Wide, Mouth::Open, QT_TRANSLATE_NOOP("kuvo::Smileys", "Surprised")},
+    {0xFFFFD800, Eyes::Dots, Mouth::Tongue, QT_TRANSLATE_NOOP("kuvo::Smileys", "Tongue out")},
+    {0xFFFFD800, Eyes::Cool, Mouth::Grin, QT_TRANSLATE_NOOP("kuvo::Smileys", "Cool grin")},
+    {0xFFFF6A3D, Eyes::Angry, Mouth::Frown, QT_TRANSLATE_NOOP("kuvo::Smileys", "Angry")},
+    {0xFFFFD800, Eyes::Closed, Mouth::Flat, QT_TRANSLATE_NOOP("kuvo::Smileys", "Sleepy")},
+    {0xFFFFD800, Eyes::Hearts, Mouth::Smile, QT_TRANSLATE_NOOP("kuvo::Smileys", "In love")},
+    {0xFFFFD800, Eyes::Dots, Mouth::Wavy, QT_TRANSLATE_NOOP("kuvo::Smileys", "Confused")},
+    {0xFFFFD800, Eyes::Closed, Mouth::Kiss, QT_TRANSLATE_NOOP("kuvo::Smileys", "Kiss")},
+    {0xFF9BE05A, Eyes::Cross, Mouth::Wavy, QT_TRANSLATE_NOOP("kuvo::Smileys", "Sick")},
+    {0xFF7FC8FF, Eyes::Dots, Mouth::Frown, QT_TRANSLATE_NOOP("kuvo::Smileys", "Feeling blue")},
+    {0xFFFFD800, Eyes::Closed, Mouth::Grin, QT_TRANSLATE_NOOP("kuvo::Smileys", "Laughing")},
+    {0xFFFFB0D0, Eyes::Wink, Mouth::Kiss, QT_TRANSLATE_NOOP("kuvo::Smileys", "Blowing a kiss")},
+    {0xFFFFD800, Eyes::Wide, Mouth::Flat, QT_TRANSLATE_NOOP("kuvo::Smileys", "Speechless")},
+    {0xFFFFD800, Eyes::Cool, Mouth::Smile, QT_TRANSLATE_NOOP("kuvo::Smileys", "Cool")},
 }};
 
 void drawEyes(QPainter& p, Eyes eyes) {
@@ -167,6 +170,11 @@ QImage smileyImage(int index) {
   }();
   if (index < 0 || index >= kSmileyCount) index = 0;
   return images[index];
+}
+
+QString smileyName(int index) {
+  if (index < 0 || index >= kSmileyCount) index = 0;
+  return QCoreApplication::translate("kuvo::Smileys", kFaces[index].name);
 }
 
 QUrl smileyUrl(int index) {

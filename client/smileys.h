@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QUrl>
 
 namespace kuvo {
@@ -16,6 +17,9 @@ inline constexpr int kSmileyHeight = 16;
 
 // Picture number index (0..17); an index outside that range gives the first picture.
 QImage smileyImage(int index);
+// What picture index shows, in words ("Wink"), in the user's language; an
+// index outside the range names the first picture.
+QString smileyName(int index);
 // The name under which the chat view's document finds picture index.
 QUrl smileyUrl(int index);
 // The picture index named by a url from smileyUrl(), or -1.

@@ -8,9 +8,11 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "chatpanel.h"
@@ -103,6 +105,13 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   table_->clearall();
   dispatcher_ = std::make_unique<HostDispatcher>(*this, static_cast<HostDispatcherWindow&>(*this),
                                                  *slotsPanel_, *chat_, *sounds_, *table_);
+  // Tab walks the window as the eye reads it: the board and its start button,
+  // the player rows, the phrase buttons, the chat view, its input line and the smileys.
+  QList<QWidget*> tabOrder{table_->boardWidget(), table_->startButton()};
+  for (int n = 1; n <= PlayerSlots::kCount; ++n) tabOrder << slotsPanel_->nameLabel(n);
+  for (int n = 1; n <= kPhraseCount; ++n) tabOrder << chat_->phraseButton(n);
+  tabOrder << chat_->mainchat() << chat_->mychat() << chat_->smileyButton();
+  for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   connect(table_.get(), &GameTable::startButtonClicked, this, &Tchat::button_startClick);
   // The chat part lowers phraseready when a phrase goes out; the cooldown clock
@@ -229,54 +238,56 @@ void Tchat::setPorts(quint16 gamePort, quint16 lobbyPort) {
 }
 
 void Tchat::createMenus() {
-  auto* file = menuBar()->addMenu(tr("File"));
-  menu_.startGame = file->addAction(tr("Start Game"));
+  auto* file = menuBar()->addMenu(tr("&File"));
+  menu_.startGame = file->addAction(tr("&Start Game"));
   menu_.startGame->setEnabled(false);
   menu_.playWithOthers = file->addAction(tr("Play with &Others…"));
   file->addSeparator();
   stopReconnecting_ = file->addAction(tr("Stop &Reconnecting"));
   stopReconnecting_->setVisible(false);
-  menu_.exit = file->addAction(tr("Exit"));
+  menu_.exit = file->addAction(tr("E&xit"));
+  // Ctrl+Q on every system (Windows has no standard quit key of its own).
+  menu_.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  auto* options = menuBar()->addMenu(tr("Options"));
-  menu_.playSounds = options->addAction(tr("Play Sounds"));
+  auto* options = menuBar()->addMenu(tr("&Options"));
+  menu_.playSounds = options->addAction(tr("&Play Sounds"));
   menu_.playSounds->setCheckable(true);
   menu_.playSounds->setChecked(true);
-  menu_.playChatterSounds = options->addAction(tr("Play Chatter Sounds"));
+  menu_.playChatterSounds = options->addAction(tr("Play &Chatter Sounds"));
   menu_.playChatterSounds->setCheckable(true);
-  auto* turn = options->addMenu(tr("Turn Sound"));
-  menu_.turnClassic = turn->addAction(tr("Classic"));
+  auto* turn = options->addMenu(tr("&Turn Sound"));
+  menu_.turnClassic = turn->addAction(tr("&Classic"));
   menu_.turnClassic->setCheckable(true);
   menu_.turnClassic->setChecked(true);
-  menu_.turnNew = turn->addAction(tr("New"));
+  menu_.turnNew = turn->addAction(tr("&New"));
   menu_.turnNew->setCheckable(true);
   options->addSeparator();
-  menu_.textColor = options->addAction(tr("Text Color"));
-  auto* size = options->addMenu(tr("Text Size"));
-  const char* sizes[] = {"8", "10", "12", "14"};
+  menu_.textColor = options->addAction(tr("Text Co&lor"));
+  auto* size = options->addMenu(tr("Text Si&ze"));
+  const char* sizes[] = {"&8", "1&0", "1&2", "1&4"};
   for (int i = 0; i < 4; ++i) {
     menu_.textSize[i] = size->addAction(QString::fromLatin1(sizes[i]));
     menu_.textSize[i]->setCheckable(true);
   }
-  menu_.scrollChatOff = options->addAction(tr("Scroll Chat Off"));
+  menu_.scrollChatOff = options->addAction(tr("&Scroll Chat Off"));
   menu_.scrollChatOff->setCheckable(true);
   menu_.scrollChatOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  menu_.clearMainChat = options->addAction(tr("Clear Main Chat"));
-  menu_.resetScreenLocation = options->addAction(tr("Reset Screen Location"));
+  menu_.clearMainChat = options->addAction(tr("Clear &Main Chat"));
+  menu_.resetScreenLocation = options->addAction(tr("&Reset Screen Location"));
   options->addSeparator();
-  menu_.justWatch = options->addAction(tr("Just Watch"));
+  menu_.justWatch = options->addAction(tr("&Just Watch"));
   menu_.justWatch->setCheckable(true);
 
-  auto* view = menuBar()->addMenu(tr("View"));
-  menu_.viewTally = view->addAction(tr("View Tally"));
-  menu_.spyList = view->addAction(tr("Spy List"));
-  menu_.phraseList = view->addAction(tr("Phrase List"));
+  auto* view = menuBar()->addMenu(tr("&View"));
+  menu_.viewTally = view->addAction(tr("View &Tally"));
+  menu_.spyList = view->addAction(tr("&Spy List"));
+  menu_.phraseList = view->addAction(tr("&Phrase List"));
 
-  auto* help = menuBar()->addMenu(tr("Help"));
-  menu_.helpContent = help->addAction(tr("Content"));
+  auto* help = menuBar()->addMenu(tr("&Help"));
+  menu_.helpContent = help->addAction(tr("&Content"));
   menu_.helpContent->setShortcut(QKeySequence(Qt::Key_F1));
   help->addSeparator();
-  menu_.about = help->addAction(tr("About"));
+  menu_.about = help->addAction(tr("&About"));
 
   connect(menu_.startGame, &QAction::triggered, this, &Tchat::button_startClick);
   connect(menu_.exit, &QAction::triggered, this, &QWidget::close);

@@ -151,7 +151,7 @@ TEST_F(SlotsTest, ModerationMenuEnabling) {
     EXPECT_EQ(panel.unsetJustWatch()->isEnabled(), c.unset);
     EXPECT_EQ(panel.target(), c.slot);
   }
-  EXPECT_EQ(panel.kickMenu()->actions().at(0)->text(), QStringLiteral("Remove From Game"));
+  EXPECT_EQ(panel.kickMenu()->actions().at(0)->text(), QStringLiteral("&Remove From Game"));
 }
 
 TEST_F(SlotsTest, ModerationRequests) {

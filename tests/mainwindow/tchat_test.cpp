@@ -4,6 +4,7 @@
 // The main window's start-up paths, login and dispatcher, against a real host
 // or a scripted one on loopback.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
@@ -661,6 +662,12 @@ TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
   const Case cases[] = {
       {"window closed", [](Tchat& chat, PlayWithOthers&) { chat.close(); }, false},
       {"File > Exit", [](Tchat& chat, PlayWithOthers&) { chat.menu().exit->trigger(); }, false},
+      {"Ctrl+Q",
+       [](Tchat& chat, PlayWithOthers&) {
+         QApplication::setActiveWindow(&chat);
+         QTest::keyClick(&chat, Qt::Key_Q, Qt::ControlModifier);
+       },
+       false},
       {"Join", [](Tchat&, PlayWithOthers& pwo) { pwo.joinClicked(); }, true},
       {"Host a Table", [](Tchat&, PlayWithOthers& pwo) { pwo.hostClicked(); }, true},
   };

@@ -41,11 +41,11 @@ TEST_F(Translations, TheFirstLanguageKuvoKnowsIsSpokenAndEnglishOtherwise) {
   const Case cases[] = {
       {{"de"}, "de", "&Datei"},
       {{"de-AT", "fr"}, "de_AT", "&Datei"},
-      {{"xx"}, "", "File"},
+      {{"xx"}, "", "&File"},
       {{"xx-YY", "de-DE"}, "de_DE", "&Datei"},
       // English put first wins over a translation further down the list.
-      {{"en-US", "de"}, "", "File"},
-      {{}, "", "File"},
+      {{"en-US", "de"}, "", "&File"},
+      {{}, "", "&File"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.languages.join(QLatin1Char(',')).toStdString());
