@@ -217,8 +217,13 @@ void Ttallylist::placeButtons() {
   constexpr int gap = 4;
   constexpr int height = 23;
   constexpr int bottom = 332;
-  const int doneWidth = std::max(58, button_done->sizeHint().width());
-  const int resetWidth = std::max(84, button_reset->sizeHint().width());
+  // The words and a little room either side; the style's own minimum width
+  // for a button is more than this window was drawn with.
+  const auto wordsWidth = [](const QPushButton* button) {
+    return button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 6;
+  };
+  const int doneWidth = std::max(50, wordsWidth(button_done));
+  const int resetWidth = std::max(84, wordsWidth(button_reset));
   if (resetWidth + gap + doneWidth <= width) {
     button_reset->setGeometry(left, bottom, width - gap - doneWidth, height);
     button_done->setGeometry(left + width - doneWidth, bottom, doneWidth, height);

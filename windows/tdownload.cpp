@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSslSocket>
+#include <algorithm>
 
 #include "datapaths.h"
 #include "jpegdecode.h"
@@ -83,12 +84,20 @@ QFrame* whitePanel(QWidget* parent, const QRect& geometry, const QString& name) 
   return panel;
 }
 
+// Grows downwards where a language needs more lines than English does.
 QLabel* wrappedText(const QString& text, QWidget* parent, const QRect& geometry) {
   auto* label = new QLabel(text, parent);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setGeometry(geometry);
+  const int needed = label->heightForWidth(geometry.width());
+  if (needed > geometry.height()) label->resize(geometry.width(), needed);
   return label;
+}
+
+// Just below `above`, or where the window was drawn to have it if lower.
+int belowOf(const QLabel* above, int drawnAt) {
+  return std::max(drawnAt, above->geometry().bottom() + 6);
 }
 
 }  // namespace
@@ -165,32 +174,34 @@ Tdownload::Tdownload(QWidget* mainWindow)
 
   // Upper right: solo play.
   QFrame* solo = whitePanel(this, QRect(461, 6, 257, 228), tr("Solo game"));
-  wrappedText(tr("To proceed to the game without the ability to play against others "
-                 "click the button below."),
-              solo, QRect(10, 12, 237, 54));
+  const QLabel* soloText =
+      wrappedText(tr("To proceed to the game without the ability to play against others "
+                     "click the button below."),
+                  solo, QRect(10, 12, 237, 54));
   auto* Button1 = new QPushButton(tr("&Play Solo Game"), solo);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   // The window opens on the harmless choice: Space or Return plays solo.
   Button1->setFocus();
-  Button1->setGeometry(58, 74, 141, 30);
+  Button1->setGeometry(58, belowOf(soloText, 74), 141, 30);
   connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
   wrappedText(tr("Note: Even if you are playing offline, you will need to configure "
                  "your FIREWALL to allow the game to access the internet components."),
-              solo, QRect(10, 118, 237, 96));
+              solo, QRect(10, belowOf(soloText, 74) + 44, 237, 96));
 
   // Lower right: playing with others, through the lobby where it is installed
   // and through the game's own table finder everywhere else.
   QFrame* others = whitePanel(this, QRect(461, 236, 257, 257), tr("Playing with others"));
-  wrappedText(tr("To play with others, click the button below: it lists the tables on "
-                 "your network, where you can join one or host your own. If The Orvel "
-                 "Lobby is installed, it closes this game and opens The Orvel Lobby "
-                 "instead."),
-              others, QRect(10, 12, 237, 100));
+  const QLabel* othersText =
+      wrappedText(tr("To play with others, click the button below: it lists the tables on "
+                     "your network, where you can join one or host your own. If The Orvel "
+                     "Lobby is installed, it closes this game and opens The Orvel Lobby "
+                     "instead."),
+                  others, QRect(10, 12, 237, 100));
   auto* Button2 = new QPushButton(tr("Play with &Others"), others);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
-  Button2->setGeometry(58, 118, 141, 30);
+  Button2->setGeometry(58, belowOf(othersText, 118), 141, 30);
   connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
 }
 

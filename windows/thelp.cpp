@@ -98,6 +98,8 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   side->addWidget(maker);
   auto* reserved = new QLabel(tr("All rights reserved."), panel_side);
   reserved->setAlignment(Qt::AlignCenter);
+  // The column is narrow; longer words in other languages take a second line.
+  reserved->setWordWrap(true);
   side->addWidget(reserved);
   auto* rightsRow = new QHBoxLayout;
   rightsRow->setSpacing(3);
