@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "logging.h"
 #include "tallyfile.h"
+#include "theme.h"
 
 namespace kuvo {
 namespace {
@@ -29,23 +31,30 @@ QFont windowFont() {
   return font;
 }
 
+// The window's own colours (sand panels and lists, brown headings) are kept
+// for light themes only: under a dark one, whose text is light, the window
+// follows the theme throughout.
 QFrame* makePanel(QWidget* parent, int x, int y, int width, int height) {
   auto* panel = new QFrame(parent);
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, kPanelColour);
-  panel->setPalette(palette);
+  if (!isDarkTheme(parent)) {
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, kPanelColour);
+    panel->setPalette(palette);
+  }
   panel->setGeometry(x, y, width, height);
   return panel;
 }
 
 QListWidget* makeList(QWidget* parent, int x, int y, int width, int height) {
   auto* list = new QListWidget(parent);
-  QPalette palette = list->palette();
-  palette.setColor(QPalette::Base, kPanelColour);
-  list->setPalette(palette);
+  if (!isDarkTheme(parent)) {
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, kPanelColour);
+    list->setPalette(palette);
+  }
   list->setGeometry(x, y, width, height);
   return list;
 }
@@ -96,7 +105,7 @@ QLabel* Ttallylist::addLabel(QWidget* parent, const QString& text, int x, int y,
   // Labels show names and cells from the file and from other players: never as markup.
   result->setTextFormat(Qt::PlainText);
   result->setGeometry(x, y, width, kRowHeight);
-  if (heading) {
+  if (heading && !isDarkTheme(parent)) {
     QPalette palette = result->palette();
     palette.setColor(QPalette::WindowText, kHeadingColour);
     result->setPalette(palette);
@@ -118,7 +127,9 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
 
   // Own figures.
   QFrame* own = makePanel(this, 4, 4, 297, 92);
-  addLabel(own, tr("Your Total Tally"), 8, 2, 280, true);
+  const QString ownCaption = tr("Your Total Tally");
+  addLabel(own, ownCaption, 8, 2, 280, true);
+  own->setAccessibleName(ownCaption);
   const std::array<QString, 5> ownCaptions = {QString(), tr("Total Games:"), tr("Your Wins:"),
                                               tr("Highest Round Score:"), tr("Black Outs:")};
   for (int c = 1; c <= 4; ++c) {
@@ -130,6 +141,7 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
 
   // Head to head with the selected opponent.
   QFrame* his = makePanel(this, 4, 100, 297, 140);
+  his->setAccessibleName(tr("Head to head"));
   label_hisnametop = addLabel(his, QString(), 8, 2, 280, true);
   label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
   QLabel* total = addLabel(his, tr("Total"), 150, 22, 60);
@@ -155,18 +167,21 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
   }
 
   // Players seated now.
-  addLabel(this, tr("Players In Current Game"), 8, 241, 290, true);
+  const QString seatedCaption = tr("Players In Current Game");
+  addLabel(this, seatedCaption, 8, 241, 290, true);
   checklist = makeList(this, 4, 258, 297, 95);
   checklist->setObjectName(QStringLiteral("checklist"));
+  checklist->setAccessibleName(seatedCaption);
 
   // Followed players and the buttons.
-  addLabel(this, tr("Players Being Tallied"), 305, 4, 150, true);
+  const QString tallyCaption = tr("Players Being Tallied");
+  addLabel(this, tallyCaption, 305, 4, 150, true);
   listbox_tally = makeList(this, 305, 21, 146, 308);
   listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
-  button_reset = new QPushButton(tr("Reset Tally"), this);
-  button_reset->setGeometry(305, 332, 84, 23);
-  button_done = new QPushButton(tr("Done"), this);
-  button_done->setGeometry(393, 332, 58, 23);
+  listbox_tally->setAccessibleName(tallyCaption);
+  button_reset = new QPushButton(tr("&Reset Tally"), this);
+  button_done = new QPushButton(tr("&Done"), this);
+  placeButtons();
   button_done->setAutoDefault(false);
   button_reset->setAutoDefault(false);
 
@@ -191,6 +206,32 @@ void Ttallylist::buildWindow(QWidget* mainWindow) {
           [this](int) { listbox_tallyClick(); });
   connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
   connect(button_done, &QPushButton::clicked, this, [this] { button_okClick(); });
+}
+
+void Ttallylist::placeButtons() {
+  // Side by side under the list where the words fit, as the window was drawn;
+  // where a language's longer words do not, one above the other, each as wide
+  // as the list, which gives up a row for them.
+  constexpr int left = 305;
+  constexpr int width = 146;
+  constexpr int gap = 4;
+  constexpr int height = 23;
+  constexpr int bottom = 332;
+  // The words and a little room either side; the style's own minimum width
+  // for a button is more than this window was drawn with.
+  const auto wordsWidth = [](const QPushButton* button) {
+    return button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 6;
+  };
+  const int doneWidth = std::max(50, wordsWidth(button_done));
+  const int resetWidth = std::max(84, wordsWidth(button_reset));
+  if (resetWidth + gap + doneWidth <= width) {
+    button_reset->setGeometry(left, bottom, width - gap - doneWidth, height);
+    button_done->setGeometry(left + width - doneWidth, bottom, doneWidth, height);
+    return;
+  }
+  listbox_tally->resize(width, listbox_tally->height() - height - gap);
+  button_reset->setGeometry(left, bottom - height - gap, width, height);
+  button_done->setGeometry(left, bottom, width, height);
 }
 
 void Ttallylist::setSlotSource(std::function<QStringList()> seatedNames) {

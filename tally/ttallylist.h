@@ -73,6 +73,7 @@ class Ttallylist : public QDialog, public TallyRecorder {
   QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, int width,
                    bool heading = false);
   void buildWindow(QWidget* mainWindow);
+  void placeButtons();
   void showOwnRow();
   void fillListboxTally();
   void fillChecklist();

@@ -51,7 +51,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   resize(520, 360);
 
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(tr("Tables on your network:"), this);
+  auto* caption = new QLabel(tr("&Tables on your network:"), this);
   layout->addWidget(caption);
 
   tables_ = new QTreeWidget(this);
@@ -65,6 +65,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   for (int column = kAddress; column < kColumns; ++column)
     tables_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   caption->setBuddy(tables_);
+  tables_->setAccessibleName(windowart::withoutMnemonic(caption->text()));
   layout->addWidget(tables_, 1);
 
   status_ = new QLabel(this);
@@ -90,12 +91,12 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   layout->addLayout(fields);
 
   auto* buttons = new QHBoxLayout();
-  join_ = new QPushButton(tr("Join"), this);
+  join_ = new QPushButton(tr("&Join"), this);
   join_->setObjectName(QStringLiteral("join"));
   join_->setDefault(true);
-  host_ = new QPushButton(tr("Host a Table"), this);
+  host_ = new QPushButton(tr("&Host a Table"), this);
   host_->setObjectName(QStringLiteral("host"));
-  auto* cancel = new QPushButton(tr("Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   buttons->addStretch(1);
   buttons->addWidget(join_);
@@ -146,6 +147,7 @@ void PlayWithOthers::hostClicked() {
 
 void PlayWithOthers::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  windowart::takeFocusOnShow(this);
   finder_.start();
   refill();
 }

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -18,7 +19,7 @@ namespace kuvo {
 using namespace windowart;
 
 Tabout::Tabout(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Tool),
+    : QDialog(mainWindow),
       URL1(QString::fromLatin1(kMakerAddress), TURL::utHttp),
       mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("about"));
@@ -35,6 +36,7 @@ Tabout::Tabout(QWidget* mainWindow)
   image_aboutlogo_->setPixmap(drawAboutLogo());
   image_aboutlogo_->setFixedSize(kAboutLogoSize);
   image_aboutlogo_->setCursor(Qt::PointingHandCursor);
+  image_aboutlogo_->setAccessibleName(tr("Kuvo logo"));
   image_aboutlogo_->installEventFilter(this);
   layout->addWidget(image_aboutlogo_, 0, Qt::AlignHCenter);
 
@@ -42,8 +44,15 @@ Tabout::Tabout(QWidget* mainWindow)
   label_url_->setObjectName(QStringLiteral("label_url"));
   label_url_->setAlignment(Qt::AlignCenter);
   label_url_->setCursor(Qt::PointingHandCursor);
-  label_url_->setStyleSheet(QStringLiteral("color: #1A4FA0; text-decoration: underline;"));
+  // Our own blue on our own light background; the theme's link colour where
+  // the window follows a dark theme.
+  label_url_->setStyleSheet(
+      isDarkTheme(this) ? QStringLiteral("color: palette(link); text-decoration: underline;")
+                        : QStringLiteral("color: #1A4FA0; text-decoration: underline;"));
   label_url_->installEventFilter(this);
+  // Tab reaches the address and Return or Space opens it, as a click does.
+  label_url_->setFocusPolicy(Qt::StrongFocus);
+  label_url_->setAccessibleDescription(tr("Opens the maker's web site"));
   layout->addWidget(label_url_);
 
   auto* maker = new QLabel(QStringLiteral("Orvel Games"), this);
@@ -68,8 +77,10 @@ Tabout::Tabout(QWidget* mainWindow)
   version_->setObjectName(QStringLiteral("version"));
   bottom->addWidget(version_);
   bottom->addStretch();
-  auto* done = new QPushButton(tr("Done"), this);
+  auto* done = new QPushButton(tr("&Done"), this);
   done->setObjectName(QStringLiteral("button_done"));
+  done->setDefault(true);
+  done->setFocus();
   connect(done, &QPushButton::clicked, this, &QDialog::hide);
   bottom->addWidget(done);
   layout->addLayout(bottom);
@@ -88,6 +99,13 @@ void Tabout::label_urlClick() {
 }
 
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == label_url_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+      label_urlClick();
+      return true;
+    }
+  }
   if ((watched == label_url_ || watched == image_aboutlogo_) &&
       event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -100,6 +118,7 @@ bool Tabout::eventFilter(QObject* watched, QEvent* event) {
 void Tabout::showEvent(QShowEvent* event) {
   centreOver(this, mainWindow_);
   QDialog::showEvent(event);
+  takeFocusOnShow(this);
 }
 
 }  // namespace kuvo

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSslSocket>
+#include <algorithm>
 
 #include "datapaths.h"
 #include "jpegdecode.h"
@@ -67,23 +68,36 @@ bool isTrustError(QNetworkReply::NetworkError error) {
          error == QNetworkReply::InsecureRedirectError;
 }
 
-QFrame* whitePanel(QWidget* parent, const QRect& geometry) {
+// White under a light theme; under a dark one the panel keeps the theme's
+// colours, like the window around it, so its text stays readable.
+QFrame* whitePanel(QWidget* parent, const QRect& geometry, const QString& name) {
   auto* panel = new QFrame(parent);
   panel->setFrameShape(QFrame::StyledPanel);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  panel->setPalette(palette);
+  panel->setAccessibleName(name);
+  if (!isDarkTheme(parent)) {
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(palette);
+  }
   panel->setGeometry(geometry);
   return panel;
 }
 
+// Grows downwards where a language needs more lines than English does.
 QLabel* wrappedText(const QString& text, QWidget* parent, const QRect& geometry) {
   auto* label = new QLabel(text, parent);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setGeometry(geometry);
+  const int needed = label->heightForWidth(geometry.width());
+  if (needed > geometry.height()) label->resize(geometry.width(), needed);
   return label;
+}
+
+// Just below `above`, or where the window was drawn to have it if lower.
+int belowOf(const QLabel* above, int drawnAt) {
+  return std::max(drawnAt, above->geometry().bottom() + 6);
 }
 
 }  // namespace
@@ -97,7 +111,7 @@ QString defaultLobbyPath() {
 }
 
 Tdownload::Tdownload(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowStaysOnTopHint),
       installerUrl_(QString::fromLatin1(kLobbyInstallerUrl)),
       lobbyPath_(defaultLobbyPath()),
       sslConfiguration_(QSslConfiguration::defaultConfiguration()),
@@ -110,9 +124,10 @@ Tdownload::Tdownload(QWidget* mainWindow)
   HttpCli1_->setProxy(QNetworkProxy::NoProxy);
 
   // Left: the download.
-  QFrame* left = whitePanel(this, QRect(6, 6, 450, 487));
+  QFrame* left = whitePanel(this, QRect(6, 6, 450, 487), tr("Download"));
   auto* picture = new QLabel(left);
   picture->setObjectName(QStringLiteral("picture"));
+  picture->setAccessibleName(tr("The Orvel Lobby banner"));
   picture->setGeometry(7, 7, 436, 360);
   QFile bannerFile(QStringLiteral(":/windows/banner.jpg"));
   if (bannerFile.open(QIODevice::ReadOnly)) {
@@ -133,11 +148,11 @@ Tdownload::Tdownload(QWidget* mainWindow)
                  "online with other players! "),
               left, QRect(12, 371, 426, 34));
 
-  getbutton_ = new QPushButton(tr("Download And Install The Orvel Lobby Now"), left);
+  getbutton_ = new QPushButton(tr("&Download And Install The Orvel Lobby Now"), left);
   getbutton_->setObjectName(QStringLiteral("getbutton"));
   getbutton_->setAutoDefault(false);
   getbutton_->setGeometry(12, 408, 292, 28);
-  abortbutton_ = new QPushButton(tr("Stop Download"), left);
+  abortbutton_ = new QPushButton(tr("&Stop Download"), left);
   abortbutton_->setObjectName(QStringLiteral("abortbutton"));
   abortbutton_->setAutoDefault(false);
   abortbutton_->setGeometry(312, 408, 126, 28);
@@ -158,32 +173,41 @@ Tdownload::Tdownload(QWidget* mainWindow)
   connect(abortbutton_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
 
   // Upper right: solo play.
-  QFrame* solo = whitePanel(this, QRect(461, 6, 257, 228));
-  wrappedText(tr("To proceed to the game without the ability to play against others "
-                 "click the button below."),
-              solo, QRect(10, 12, 237, 54));
-  auto* Button1 = new QPushButton(tr("Play Solo Game"), solo);
+  QFrame* solo = whitePanel(this, QRect(461, 6, 257, 228), tr("Solo game"));
+  const QLabel* soloText =
+      wrappedText(tr("To proceed to the game without the ability to play against others "
+                     "click the button below."),
+                  solo, QRect(10, 12, 237, 54));
+  auto* Button1 = new QPushButton(tr("&Play Solo Game"), solo);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button1->setGeometry(58, 74, 141, 30);
+  // The window opens on the harmless choice: Space or Return plays solo.
+  Button1->setFocus();
+  Button1->setGeometry(58, belowOf(soloText, 74), 141, 30);
   connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
   wrappedText(tr("Note: Even if you are playing offline, you will need to configure "
                  "your FIREWALL to allow the game to access the internet components."),
-              solo, QRect(10, 118, 237, 96));
+              solo, QRect(10, belowOf(soloText, 74) + 44, 237, 96));
 
   // Lower right: playing with others, through the lobby where it is installed
   // and through the game's own table finder everywhere else.
-  QFrame* others = whitePanel(this, QRect(461, 236, 257, 257));
-  wrappedText(tr("To play with others, click the button below: it lists the tables on "
-                 "your network, where you can join one or host your own. If The Orvel "
-                 "Lobby is installed, it closes this game and opens The Orvel Lobby "
-                 "instead."),
-              others, QRect(10, 12, 237, 100));
-  auto* Button2 = new QPushButton(tr("Play with Others"), others);
+  QFrame* others = whitePanel(this, QRect(461, 236, 257, 257), tr("Playing with others"));
+  const QLabel* othersText =
+      wrappedText(tr("To play with others, click the button below: it lists the tables on "
+                     "your network, where you can join one or host your own. If The Orvel "
+                     "Lobby is installed, it closes this game and opens The Orvel Lobby "
+                     "instead."),
+                  others, QRect(10, 12, 237, 100));
+  auto* Button2 = new QPushButton(tr("Play with &Others"), others);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
-  Button2->setGeometry(58, 118, 141, 30);
+  Button2->setGeometry(58, belowOf(othersText, 118), 141, 30);
   connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+}
+
+void Tdownload::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  takeFocusOnShow(this);
 }
 
 Tdownload::~Tdownload() {

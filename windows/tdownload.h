@@ -80,6 +80,9 @@ class Tdownload : public QDialog {
   // The program is to end the way File > "Exit" ends it.
   void exitGameRequested();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void getbuttonClick();
   void abortbuttonClick();

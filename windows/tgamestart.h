@@ -9,8 +9,6 @@
 
 #include "startoptions.h"
 
-class QLineEdit;
-
 namespace kuvo {
 
 namespace windowart {
@@ -46,15 +44,14 @@ class Tgamestart : public QDialog, public StartOptions {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void button_startClick();
 
   QWidget* mainWindow_;
-  QLineEdit* edit_playtoscore_;
-  QLineEdit* edit_timeperturn_;
-  windowart::UpDown* UpDown1_;
-  windowart::UpDown* UpDown2_;
+  windowart::UpDown* edit_playtoscore_;
+  windowart::UpDown* edit_timeperturn_;
   windowart::PictureButton* button_start_;
 };
 

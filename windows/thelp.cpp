@@ -29,17 +29,21 @@ struct PageSpec {
 };
 
 // In their order on screen, top to bottom.
+// In their order on screen, top to bottom. A caption carries its button's
+// mnemonic; the page's title shows it without.
 constexpr PageSpec kPages[] = {
-    {"SelButton1", QT_TRANSLATE_NOOP("kuvo::Thelp", "Overview"), 1, ":/windows/help/overview.html"},
-    {"SelButton2", QT_TRANSLATE_NOOP("kuvo::Thelp", "Connecting"), 2,
+    {"SelButton1", QT_TRANSLATE_NOOP("kuvo::Thelp", "&Overview"), 1,
+     ":/windows/help/overview.html"},
+    {"SelButton2", QT_TRANSLATE_NOOP("kuvo::Thelp", "&Connecting"), 2,
      ":/windows/help/connecting.html"},
-    {"SelButton3", QT_TRANSLATE_NOOP("kuvo::Thelp", "Game Play"), 3,
+    {"SelButton3", QT_TRANSLATE_NOOP("kuvo::Thelp", "&Game Play"), 3,
      ":/windows/help/gameplay.html"},
-    {"SelButton4", QT_TRANSLATE_NOOP("kuvo::Thelp", "Scoring"), 4, ":/windows/help/scoring.html"},
-    {"SelButton5", QT_TRANSLATE_NOOP("kuvo::Thelp", "Documentation"), 5,
+    {"SelButton4", QT_TRANSLATE_NOOP("kuvo::Thelp", "&Scoring"), 4, ":/windows/help/scoring.html"},
+    {"SelButton5", QT_TRANSLATE_NOOP("kuvo::Thelp", "Doc&umentation"), 5,
      ":/windows/help/documentation.html"},
-    {"SelButton6", QT_TRANSLATE_NOOP("kuvo::Thelp", "License"), 6, ":/windows/help/license.html"},
-    {"SelButton11", QT_TRANSLATE_NOOP("kuvo::Thelp", "The Lobby"), 11, ":/windows/help/lobby.html"},
+    {"SelButton6", QT_TRANSLATE_NOOP("kuvo::Thelp", "&License"), 6, ":/windows/help/license.html"},
+    {"SelButton11", QT_TRANSLATE_NOOP("kuvo::Thelp", "&The Lobby"), 11,
+     ":/windows/help/lobby.html"},
 };
 
 // A page says "@VERSION@" where the running version belongs, so that it is
@@ -82,7 +86,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
     if (first == nullptr) first = button;
   }
   side->addSpacing(8);
-  auto* button_about = new QPushButton(tr("About"), panel_side);
+  auto* button_about = new QPushButton(tr("&About"), panel_side);
   button_about->setObjectName(QStringLiteral("button_about"));
   button_about->setAutoDefault(false);
   connect(button_about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
@@ -94,6 +98,8 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   side->addWidget(maker);
   auto* reserved = new QLabel(tr("All rights reserved."), panel_side);
   reserved->setAlignment(Qt::AlignCenter);
+  // The column is narrow; longer words in other languages take a second line.
+  reserved->setWordWrap(true);
   side->addWidget(reserved);
   auto* rightsRow = new QHBoxLayout;
   rightsRow->setSpacing(3);
@@ -105,7 +111,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   rightsRow->addStretch();
   side->addLayout(rightsRow);
   side->addSpacing(6);
-  auto* button_done = new QPushButton(tr("Done"), panel_side);
+  auto* button_done = new QPushButton(tr("&Done"), panel_side);
   button_done->setObjectName(QStringLiteral("button_done"));
   button_done->setAutoDefault(false);
   connect(button_done, &QPushButton::clicked, this, &QDialog::hide);
@@ -117,7 +123,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   auto* main = new QVBoxLayout(panel_main);
   main->setContentsMargins(4, 8, 8, 8);
   main->setSpacing(6);
-  label_caption_ = new QLabel(tr("Overview"), panel_main);
+  label_caption_ = new QLabel(panel_main);
   label_caption_->setObjectName(QStringLiteral("label_caption"));
   QFont captionFont = label_caption_->font();
   captionFont.setBold(true);
@@ -131,6 +137,7 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
     memo->setOpenLinks(false);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHtml(readPage(page.resource));
+    memo->setAccessibleName(withoutMnemonic(tr(page.caption)));
     pages_->addWidget(memo);
   }
   main->addWidget(pages_, 1);
@@ -144,7 +151,7 @@ void Thelp::SelButton1Click(QPushButton* button) {
   auto* page = pages_->findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(number));
   if (page == nullptr) return;
   pages_->setCurrentWidget(page);
-  label_caption_->setText(button->text());
+  label_caption_->setText(withoutMnemonic(button->text()));
 }
 
 void Thelp::button_aboutClick() {
@@ -165,6 +172,9 @@ QString Thelp::caption() const {
 void Thelp::showEvent(QShowEvent* event) {
   centreOver(this, mainWindow_);
   QDialog::showEvent(event);
+  takeFocusOnShow(this);
+  // The page itself, so that the reader starts reading it at once.
+  pages_->currentWidget()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace kuvo

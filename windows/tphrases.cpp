@@ -41,6 +41,7 @@ Tphrases::Tphrases(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
     auto* field = new QLineEdit(this);
     field->setObjectName(QStringLiteral("phrase%1").arg(n));
     field->setMaxLength(kMaxPhraseLength);
+    label->setBuddy(field);
     grid->addWidget(label, n - 1, 0);
     grid->addWidget(field, n - 1, 1);
     fields_.append(field);
@@ -52,7 +53,7 @@ Tphrases::Tphrases(QWidget* mainWindow) : QDialog(mainWindow), mainWindow_(mainW
   auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
   note->setWordWrap(true);
   bottom->addWidget(note, 1);
-  auto* done = new QPushButton(tr("Done"), this);
+  auto* done = new QPushButton(tr("&Done"), this);
   done->setObjectName(QStringLiteral("SelButton8"));
   done->setAutoDefault(false);
   connect(done, &QPushButton::clicked, this, &Tphrases::SelButton8Click);
@@ -90,6 +91,7 @@ void Tphrases::discardEdits() {
 void Tphrases::showEvent(QShowEvent* event) {
   centreOver(this, mainWindow_);
   QDialog::showEvent(event);
+  takeFocusOnShow(this);
 }
 
 void Tphrases::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@ Tspylist::Tspylist(QWidget* mainWindow)
 
   listbox_spys_ = new QListWidget(this);
   listbox_spys_->setObjectName(QStringLiteral("listbox_spys"));
+  listbox_spys_->setAccessibleName(tr("Spy List"));
   listbox_spys_->setGeometry(8, 26, 154, 130);
   listbox_spys_->setMouseTracking(true);
   listbox_spys_->viewport()->setMouseTracking(true);
@@ -48,7 +49,7 @@ Tspylist::Tspylist(QWidget* mainWindow)
     popup_kick_->popup(listbox_spys_->viewport()->mapToGlobal(pos));
   });
 
-  auto* done = new QPushButton(tr("Done"), this);
+  auto* done = new QPushButton(tr("&Done"), this);
   done->setObjectName(QStringLiteral("button_done"));
   done->setGeometry(48, 162, 74, 26);
   connect(done, &QPushButton::clicked, this, &QDialog::hide);
@@ -124,6 +125,7 @@ void Tspylist::popup_kickhimClick() {
 void Tspylist::showEvent(QShowEvent* event) {
   centreOver(this, mainWindow_);
   QDialog::showEvent(event);
+  takeFocusOnShow(this);
 }
 
 }  // namespace kuvo

@@ -33,7 +33,18 @@ QIcon applicationIcon() {
   return icon;
 }
 
+QString withoutMnemonic(const QString& text) {
+  QString plain;
+  plain.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
 void applyWindowBackground(QWidget* window) {
+  if (isDarkTheme(window)) return;
   QLinearGradient gradient(0, 0, 0, 1);
   gradient.setCoordinateMode(QGradient::ObjectMode);
   gradient.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
@@ -56,6 +67,11 @@ void centreOver(QWidget* window, const QWidget* anchor) {
   QRect frame = window->frameGeometry();
   frame.moveCenter(area.center());
   window->move(frame.topLeft());
+}
+
+void takeFocusOnShow(QWidget* window) {
+  window->raise();
+  window->activateWindow();
 }
 
 QPixmap drawStartButton(bool pressed) {

@@ -10,6 +10,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
+
+#include "theme.h"
 
 class QWidget;
 
@@ -22,11 +25,21 @@ void ensureWindowResources();
 // Kuvo's icon (the menu entry's), for every window's frame and task bar button.
 QIcon applicationIcon();
 
-// Gives the window the common background (a soft vertical gradient).
+// Gives the window the common background (a soft vertical gradient) under a
+// light theme. Under a dark one the window keeps the theme's own colours: a
+// light picture behind the theme's light text would be unreadable, and a
+// player who chose dark or inverted colours chose them to read by.
 void applyWindowBackground(QWidget* window);
+
+// A button's text as a title: without its mnemonic marks ("&&" is one "&").
+QString withoutMnemonic(const QString& text);
 
 // Centres the window over `anchor`, or on its screen when there is none.
 void centreOver(QWidget* window, const QWidget* anchor);
+
+// Called as a window is shown: it comes to the front and takes the focus, so
+// that the keyboard and a screen reader move to it rather than stay behind.
+void takeFocusOnShow(QWidget* window);
 
 inline constexpr QSize kStartButtonSize{161, 32};
 inline constexpr QSize kAboutLogoSize{264, 75};

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "../windows/nameless.h"
 #include "fakeprompts.h"
 #include "tallyfile.h"
 
@@ -78,10 +79,17 @@ TEST_F(TallyWindowTest, StartsEmptyWithItsCaptionAndSize) {
   EXPECT_EQ(labels(*w), QStringList(8, "0"));
   EXPECT_EQ(w->label_hisname->text(), "XX Wins:");
   EXPECT_EQ(w->label_hisnametop->text(), "");
-  EXPECT_EQ(w->button_reset->text(), "Reset Tally");
-  EXPECT_EQ(w->button_done->text(), "Done");
+  EXPECT_EQ(w->button_reset->text(), "&Reset Tally");
+  EXPECT_EQ(w->button_done->text(), "&Done");
   EXPECT_EQ(w->listbox_tally->count(), 0);
   EXPECT_TRUE(w->loadError().isEmpty());
+}
+
+TEST_F(TallyWindowTest, EveryControlHasAName) {
+  auto w = open();
+  w->loadchecklist();
+  w->show();
+  EXPECT_EQ(testing::namelessControls(w.get()), QStringList());
 }
 
 TEST_F(TallyWindowTest, FollowingFromTheChecklist) {

@@ -213,11 +213,11 @@ TEST_F(DownloadTest, WindowAsDesigned) {
   EXPECT_EQ(window.windowTitle(), "Download The Orvel Lobby");
   EXPECT_EQ(window.size(), QSize(724, 500));
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(button("getbutton")->text(), "Download And Install The Orvel Lobby Now");
-  EXPECT_EQ(button("abortbutton")->text(), "Stop Download");
-  EXPECT_EQ(button("Button1")->text(), "Play Solo Game");
+  EXPECT_EQ(button("getbutton")->text(), "&Download And Install The Orvel Lobby Now");
+  EXPECT_EQ(button("abortbutton")->text(), "&Stop Download");
+  EXPECT_EQ(button("Button1")->text(), "&Play Solo Game");
   EXPECT_TRUE(button("Button1")->isDefault());
-  EXPECT_EQ(button("Button2")->text(), "Play with Others");
+  EXPECT_EQ(button("Button2")->text(), "Play with &Others");
   // Its text tells what the button does where no lobby is installed too.
   bool toldOfTheFinder = false;
   for (const QLabel* text : window.findChildren<QLabel*>())

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
-#include <QLineEdit>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QSpinBox>
 #include <QTest>
-#include <QToolButton>
 
 #include "tgamestart.h"
 #include "updown.h"
@@ -34,7 +35,7 @@ class GamestartTest : public ::testing::Test {
     dialog.show();
   }
 
-  UpDown* upDown(const char* name) { return dialog.findChild<UpDown*>(QString::fromLatin1(name)); }
+  UpDown* field(const char* name) { return dialog.findChild<UpDown*>(QString::fromLatin1(name)); }
   void clickStart() {
     QTest::mouseClick(dialog.findChild<QAbstractButton*>(QStringLiteral("button_start")),
                       Qt::LeftButton);
@@ -63,7 +64,7 @@ TEST_F(GamestartTest, InitialValuesAreSentAsThreeAndZeroThenTheDialogHides) {
 }
 
 struct ArrowCase {
-  const char* upDown;
+  const char* field;
   int from;
   bool up;
   int presses;
@@ -74,26 +75,25 @@ class GamestartArrows : public GamestartTest, public ::testing::WithParamInterfa
 
 TEST_P(GamestartArrows, StopAtTheEndsWithoutWrapping) {
   const ArrowCase& c = GetParam();
-  UpDown* control = upDown(c.upDown);
+  UpDown* control = field(c.field);
   ASSERT_NE(control, nullptr);
-  control->setPosition(c.from);
-  QToolButton* button = c.up ? control->upButton() : control->downButton();
-  for (int i = 0; i < c.presses; ++i) QTest::mouseClick(button, Qt::LeftButton);
+  control->setValue(c.from);
+  for (int i = 0; i < c.presses; ++i) QTest::keyClick(control, c.up ? Qt::Key_Up : Qt::Key_Down);
   const QString text =
-      QString::fromLatin1(c.upDown) == "UpDown1" ? dialog.roundsText() : dialog.timeText();
+      QString::fromLatin1(c.field) == "edit_playtoscore" ? dialog.roundsText() : dialog.timeText();
   EXPECT_EQ(text, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, GamestartArrows,
-                         ::testing::Values(ArrowCase{"UpDown1", 1, false, 1, "1"},
-                                           ArrowCase{"UpDown1", 10, true, 1, "10"},
-                                           ArrowCase{"UpDown1", 3, true, 1, "4"},
-                                           ArrowCase{"UpDown1", 9, true, 3, "10"},
-                                           ArrowCase{"UpDown2", 600, true, 1, "600"},
-                                           ArrowCase{"UpDown2", 0, false, 1, "0"},
-                                           ArrowCase{"UpDown2", 0, true, 1, "30"},
-                                           ArrowCase{"UpDown2", 570, true, 2, "600"},
-                                           ArrowCase{"UpDown2", 30, false, 3, "0"}));
+                         ::testing::Values(ArrowCase{"edit_playtoscore", 1, false, 1, "1"},
+                                           ArrowCase{"edit_playtoscore", 10, true, 1, "10"},
+                                           ArrowCase{"edit_playtoscore", 3, true, 1, "4"},
+                                           ArrowCase{"edit_playtoscore", 9, true, 3, "10"},
+                                           ArrowCase{"edit_timeperturn", 600, true, 1, "600"},
+                                           ArrowCase{"edit_timeperturn", 0, false, 1, "0"},
+                                           ArrowCase{"edit_timeperturn", 0, true, 1, "30"},
+                                           ArrowCase{"edit_timeperturn", 570, true, 2, "600"},
+                                           ArrowCase{"edit_timeperturn", 30, false, 3, "0"}));
 
 TEST_F(GamestartTest, PositionsAreKeptInRangeAndTheTextFollows) {
   dialog.setRoundsPosition(0);
@@ -129,9 +129,8 @@ TEST_F(GamestartTest, SavedValuesAreSentUnchanged) {
 }
 
 TEST_F(GamestartTest, FieldsCannotBeTypedIntoButArrowKeysStep) {
-  auto* rounds = dialog.findChild<QLineEdit*>(QStringLiteral("edit_playtoscore"));
+  UpDown* rounds = field("edit_playtoscore");
   ASSERT_NE(rounds, nullptr);
-  EXPECT_TRUE(rounds->isReadOnly());
   QTest::keyClicks(rounds, QStringLiteral("9"));
   EXPECT_EQ(dialog.roundsText(), "3");
   QTest::keyClick(rounds, Qt::Key_Up);
@@ -140,6 +139,40 @@ TEST_F(GamestartTest, FieldsCannotBeTypedIntoButArrowKeysStep) {
   QTest::keyClick(rounds, Qt::Key_Down);
   EXPECT_EQ(dialog.roundsText(), "2");
 }
+
+TEST_F(GamestartTest, FieldsAreSpinBoxesWithTheirLabelsAsNamesAndTheirNumbersAsValues) {
+  for (const char* name : {"edit_playtoscore", "edit_timeperturn"}) {
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(field(name));
+    ASSERT_NE(access, nullptr) << name;
+    EXPECT_EQ(access->role(), QAccessible::SpinBox) << name;
+    EXPECT_FALSE(access->text(QAccessible::Name).isEmpty()) << name;
+    ASSERT_NE(access->valueInterface(), nullptr) << name;
+  }
+  dialog.setTimePosition(90);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(field("edit_timeperturn"))
+                ->valueInterface()
+                ->currentValue()
+                .toInt(),
+            90);
+}
+
+struct KeyCase {
+  Qt::Key key;
+  int started;
+};
+
+class GamestartKeys : public GamestartTest, public ::testing::WithParamInterface<KeyCase> {};
+
+// From the field that has the focus when the window opens.
+TEST_P(GamestartKeys, ReturnStartsAndEscapeCancels) {
+  QTest::keyClick(field("edit_playtoscore"), GetParam().key);
+  EXPECT_EQ(started.calls, GetParam().started);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, GamestartKeys,
+                         ::testing::Values(KeyCase{Qt::Key_Return, 1}, KeyCase{Qt::Key_Enter, 1},
+                                           KeyCase{Qt::Key_Escape, 0}));
 
 }  // namespace
 }  // namespace kuvo
