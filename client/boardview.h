@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -114,6 +115,11 @@ class BoardSurface : public QWidget {
   // What one cell looks like now, drawn the same way as on screen.
   QImage renderCell(int column, int row) const;
 
+  // A word for the screen reader, read as the cursor cell's description
+  // until the cursor moves; without one the cell describes itself.
+  void setAnnouncement(std::optional<QString> text) { announcement_ = std::move(text); }
+  const std::optional<QString>& announcement() const { return announcement_; }
+
  signals:
   // A mouse button went down at x, y in board pixels.
   void mouseDown(Qt::MouseButton button, int x, int y);
@@ -139,6 +145,7 @@ class BoardSurface : public QWidget {
   QPixmap background_;
   QPoint backgroundOffset_;
   QPoint cursor_{0, 0};
+  std::optional<QString> announcement_;
 };
 
 // The rounded gold plate of the winner banner.
@@ -157,6 +164,15 @@ class StatusLine : public QLabel {
  public:
   explicit StatusLine(QWidget* parent) : QLabel(parent) {}
   void announce(const QString& text);
+};
+
+// Speaks for the table while the focus is off the board: an invisible
+// notification that appears anew with every word, as screen readers read a
+// notification when it appears, wherever the focus is.
+class NoticeBox : public QWidget {
+ public:
+  explicit NoticeBox(QWidget* parent);
+  void notify(const QString& text);
 };
 
 // All elements of the table, created on the board panel in their stacking
@@ -183,6 +199,7 @@ struct BoardView {
   WinnerPanel* panel_winner = nullptr;
   QLabel* label_winner1 = nullptr;
   QLabel* label_winner2 = nullptr;
+  NoticeBox* notice = nullptr;
 
   // Names die i and its bonus for screen readers from the codes shown.
   void describeDie(int die, int value, int bonus);

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -40,7 +41,11 @@ class CellAccessible : public QAccessibleInterface {
   QString text(QAccessible::Text t) const override {
     if (!board_) return QString();
     if (t == QAccessible::Name) return board_->cellName(column_, row_);
-    if (t == QAccessible::Description) return board_->cellDescription(column_, row_);
+    if (t == QAccessible::Description) {
+      if (board_->announcement() && board_->cursorCell() == QPoint(column_, row_))
+        return *board_->announcement();
+      return board_->cellDescription(column_, row_);
+    }
     return QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -135,12 +140,43 @@ QAccessibleInterface* tableFactory(const QString&, QObject* object) {
   if (auto* board = dynamic_cast<BoardSurface*>(object)) return new BoardAccessible(board);
   if (auto* line = dynamic_cast<StatusLine*>(object)) return new StatusAccessible(line);
   if (auto* clock = dynamic_cast<OutlinedLabel*>(object)) return new ClockAccessible(clock);
+  if (auto* notice = dynamic_cast<NoticeBox*>(object))
+    return new QAccessibleWidget(notice, QAccessible::Notification);
   if (auto* picture = dynamic_cast<PictureBox*>(object))
     return new QAccessibleWidget(picture, QAccessible::Graphic);
   return nullptr;
 }
 
+void sendDescriptionChanged(BoardSurface* board, int child) {
+  QAccessibleEvent event(board, QAccessible::DescriptionChanged);
+  event.setChild(child);
+  QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace
+
+void announce(BoardView& view, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QObject* target = QApplication::focusWidget();
+  QAccessibleAnnouncementEvent event(target ? target : view.board, text);
+  QAccessible::updateAccessibility(&event);
+#else
+  BoardSurface* board = view.board;
+  if (board->hasFocus()) {
+    // Screen readers speak a changed description of the object they follow,
+    // the cursor cell, but not a text equal to the one before: the cell's
+    // word goes blank first, so a repeated word is heard again.
+    const QPoint cell = board->cursorCell();
+    const int child = BoardSurface::cellChild(cell.x(), cell.y());
+    board->setAnnouncement(QString());
+    sendDescriptionChanged(board, child);
+    board->setAnnouncement(text);
+    sendDescriptionChanged(board, child);
+  } else {
+    view.notice->notify(text);
+  }
+#endif
+}
 
 void installTableAccessibility() {
   static bool installed = false;
