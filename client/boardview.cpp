@@ -228,7 +228,6 @@ void BoardSurface::setCursorCell(int column, int row) {
   if (next == cursor_) return;
   drawCell(cursor_.x(), cursor_.y());
   cursor_ = next;
-  announcement_.reset();
   drawCell(cursor_.x(), cursor_.y());
   if (hasFocus()) announceCursor();
 }

@@ -9,7 +9,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -115,11 +114,6 @@ class BoardSurface : public QWidget {
   // What one cell looks like now, drawn the same way as on screen.
   QImage renderCell(int column, int row) const;
 
-  // A word for the screen reader, read as the cursor cell's description
-  // until the cursor moves; without one the cell describes itself.
-  void setAnnouncement(std::optional<QString> text) { announcement_ = std::move(text); }
-  const std::optional<QString>& announcement() const { return announcement_; }
-
  signals:
   // A mouse button went down at x, y in board pixels.
   void mouseDown(Qt::MouseButton button, int x, int y);
@@ -145,7 +139,6 @@ class BoardSurface : public QWidget {
   QPixmap background_;
   QPoint backgroundOffset_;
   QPoint cursor_{0, 0};
-  std::optional<QString> announcement_;
 };
 
 // The rounded gold plate of the winner banner.
@@ -166,9 +159,9 @@ class StatusLine : public QLabel {
   void announce(const QString& text);
 };
 
-// Speaks for the table while the focus is off the board: an invisible
-// notification that appears anew with every word, as screen readers read a
-// notification when it appears, wherever the focus is.
+// Speaks for the table: an invisible notification that appears anew with
+// every word, as screen readers read a notification when it appears,
+// wherever the focus is.
 class NoticeBox : public QWidget {
  public:
   explicit NoticeBox(QWidget* parent);

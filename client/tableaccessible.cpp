@@ -41,11 +41,7 @@ class CellAccessible : public QAccessibleInterface {
   QString text(QAccessible::Text t) const override {
     if (!board_) return QString();
     if (t == QAccessible::Name) return board_->cellName(column_, row_);
-    if (t == QAccessible::Description) {
-      if (board_->announcement() && board_->cursorCell() == QPoint(column_, row_))
-        return *board_->announcement();
-      return board_->cellDescription(column_, row_);
-    }
+    if (t == QAccessible::Description) return board_->cellDescription(column_, row_);
     return QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -147,12 +143,6 @@ QAccessibleInterface* tableFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
-void sendDescriptionChanged(BoardSurface* board, int child) {
-  QAccessibleEvent event(board, QAccessible::DescriptionChanged);
-  event.setChild(child);
-  QAccessible::updateAccessibility(&event);
-}
-
 }  // namespace
 
 void announce(BoardView& view, const QString& text) {
@@ -161,20 +151,10 @@ void announce(BoardView& view, const QString& text) {
   QAccessibleAnnouncementEvent event(target ? target : view.board, text);
   QAccessible::updateAccessibility(&event);
 #else
-  BoardSurface* board = view.board;
-  if (board->hasFocus()) {
-    // Screen readers speak a changed description of the object they follow,
-    // the cursor cell, but not a text equal to the one before: the cell's
-    // word goes blank first, so a repeated word is heard again.
-    const QPoint cell = board->cursorCell();
-    const int child = BoardSurface::cellChild(cell.x(), cell.y());
-    board->setAnnouncement(QString());
-    sendDescriptionChanged(board, child);
-    board->setAnnouncement(text);
-    sendDescriptionChanged(board, child);
-  } else {
-    view.notice->notify(text);
-  }
+  // Orca 43 drops name and description changes of anything but the object
+  // it follows, and the board's cursor cell is a table cell, whose changes
+  // it ignores too; a notification it reads whenever one appears.
+  view.notice->notify(text);
 #endif
 }
 

@@ -42,42 +42,34 @@ XDG_RUNTIME_DIR="$WORK/kuvo-runtime" QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_A
 kuvo=$!
 sleep 6
 
-mark() {  # a line in Orca's log between the steps
-  echo "KUVO-CHECK STEP: $1" >>"$WORK/orca.log"
-}
-focus_main() {
-  local id
-  id=$(xdotool search --sync --onlyvisible --name '^Kuvo$' | head -1)
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  echo "$id"
+mark() {  # where in Orca's log each step begins
+  printf '%s\t%s\n' "$(wc -l <"$WORK/orca.log")" "$1" >>"$WORK/steps"
 }
 key() { xdotool key --delay 150 "$@"; sleep 1.5; }
+window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 
-# Any window a solo game opens with is closed first.
-for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-  name=$(xdotool getwindowname "$id" 2>/dev/null || true)
-  case "$name" in Kuvo|"") ;; *) xdotool windowfocus "$id" key Escape 2>/dev/null || true ;; esac
-done
-sleep 1
-main=$(focus_main)
-mark "start the game: Tab to Start Game, Space, then START GAME in Game Options"
-key F6 F6 Tab space
+mark "the window a solo game opens with: Space on its focused button"
+key space
 sleep 2
-options=$(xdotool search --onlyvisible --name 'Game Options' | head -1 || true)
+main=$(window '^Kuvo$')
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+mark "F10, Down, Return: File > Start Game"
+key F10 Down Return
+sleep 2
+options=$(window 'Game Start')
 if [ -n "$options" ]; then
-  xdotool windowfocus --sync "$options" 2>/dev/null || true
-  # START GAME is the options' last button.
-  key shift+Tab space
+  mark "START GAME"
+  xdotool mousemove --window "$options" 121 120 click 1
+  sleep 4
 fi
-sleep 3
-focus_main >/dev/null
+xdotool windowfocus --sync "$main" 2>/dev/null || true
 mark "F6: the board takes the focus"
 key F6
-sleep 2
+sleep 3
 mark "Space: pull"
 key space
 sleep 2
-for cell in 1 2 3 4 5; do
+for _ in 1 2 3 4 5; do
   mark "Return: take the cell under the cursor"
   key Return
   mark "Down"
@@ -89,11 +81,11 @@ mark "F7: the last word again"
 key F7
 mark "F8: the scores"
 key F8
-mark "F6: to the chat line; Space there types"
+mark "F6: to the chat line"
 key F6
 mark "F8 with the focus on the chat line"
 key F8
-mark "Ctrl+Q would quit; the window is closed"
+mark "end"
 kill "$kuvo" 2>/dev/null || true
 sleep 1
 kill "$orca" 2>/dev/null || true
@@ -103,5 +95,11 @@ WORK="$work" KUVO="$kuvo" dbus-run-session -- bash "$work/session.sh" || true
 kill "$xvfb" 2>/dev/null || true
 
 # What Orca said, step by step.
-grep -E "KUVO-CHECK STEP|SPEECH OUTPUT" "$work/orca.log" | sed -e 's/^.*KUVO-CHECK STEP: /== /' \
-  -e "s/^.*SPEECH OUTPUT: //"
+prev=0
+title="start-up"
+while IFS=$'\t' read -r line next; do
+  echo "== $title"
+  sed -n "$((prev + 1)),${line}p" "$work/orca.log" | grep "SPEECH OUTPUT" | sed -e 's/^.*SPEECH OUTPUT: //' || true
+  prev=$line
+  title=$next
+done <"$work/steps"
