@@ -390,6 +390,22 @@ void WinnerPanel::paintEvent(QPaintEvent*) {
   painter.drawPath(path);
 }
 
+// ---- NoticeBox ----
+
+NoticeBox::NoticeBox(QWidget* parent) : QWidget(parent) {
+  setGeometry(kStatusLine.x(), kStatusLine.y(), 1, 1);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void NoticeBox::notify(const QString& text) {
+  // Hidden and shown again before anything is painted: the screen does not
+  // flicker, and the reader hears it appear.
+  hide();
+  setAccessibleName(text);
+  show();
+}
+
 // ---- BoardView ----
 
 BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& state,
@@ -476,6 +492,9 @@ BoardView::BoardView(QWidget* panel, QWidget* clientArea, const TableState& stat
   label_winner1->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
   label_winner2->setText(QCoreApplication::translate("kuvo::BoardView", "Winner!"));
   panel_winner->hide();
+
+  notice = new NoticeBox(panel);
+  notice->setObjectName(QStringLiteral("notice"));
 
   // Each widget is the context of its connection: a panel closed before the
   // table leaves no connection behind.

@@ -159,6 +159,15 @@ class StatusLine : public QLabel {
   void announce(const QString& text);
 };
 
+// Speaks for the table: an invisible notification that appears anew with
+// every word, as screen readers read a notification when it appears,
+// wherever the focus is.
+class NoticeBox : public QWidget {
+ public:
+  explicit NoticeBox(QWidget* parent);
+  void notify(const QString& text);
+};
+
 // All elements of the table, created on the board panel in their stacking
 // order (later ones lie over earlier ones). The status line, heading, pulls,
 // clock and winner banner follow `model`; the rest is set by GameTable.
@@ -183,6 +192,7 @@ struct BoardView {
   WinnerPanel* panel_winner = nullptr;
   QLabel* label_winner1 = nullptr;
   QLabel* label_winner2 = nullptr;
+  NoticeBox* notice = nullptr;
 
   // Names die i and its bonus for screen readers from the codes shown.
   void describeDie(int die, int value, int bonus);

@@ -589,12 +589,10 @@ void ChatPanel::chatrecieved(std::string_view payload) {
   // The colour is the last field the sender appended, so a bar typed in the
   // text (":|", "a|b") stays text.
   const qsizetype bar = text.lastIndexOf(QLatin1Char('|'));
-  if (bar < 0) {
-    addlinetochat(text, kRed);
-    return;
-  }
-  const auto colour = colourFromText(text.mid(bar + 1).toStdString());
-  addlinetochat(text.left(bar), colour.value_or(kRed));
+  const QString line = bar < 0 ? text : text.left(bar);
+  const auto colour = bar < 0 ? std::nullopt : colourFromText(text.mid(bar + 1).toStdString());
+  addlinetochat(line, colour.value_or(kRed));
+  emit lineReceived(line);
 }
 
 void ChatPanel::klottalk() {

@@ -122,6 +122,8 @@ class ChatPanel : public QObject {
  signals:
   // The banner (Image2) was clicked; the main window opens the about link.
   void bannerClicked();
+  // A chat or action line arrived from the table, as "N+text".
+  void lineReceived(const QString& line);
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;

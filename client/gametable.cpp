@@ -7,6 +7,7 @@
 #include <array>
 #include <limits>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "fields.h"
 #include "messages.h"
+#include "tableaccessible.h"
 
 namespace kuvo {
 namespace {
@@ -29,6 +31,8 @@ constexpr int kBallLimit = 376;    // beyond this the ball lets go of the pointe
 constexpr int kBallLowest = kBallLimit + 1;
 constexpr int kPaleClockFrom = 20;  // below this many seconds the clock text turns pale
 constexpr unsigned kPaleClockColour = 0x9DE3E0;
+// The clock is read out once, at this many seconds left.
+constexpr int kSpokenSecondsLeft = 10;
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -76,15 +80,43 @@ GameTable::GameTable(QWidget* board, QWidget* clientArea, ClientServices& servic
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), board);
   f10->setContext(Qt::WindowShortcut);
   connect(f10, &QShortcut::activated, this, &GameTable::openMenuBar);
+  auto* f7 = new QShortcut(QKeySequence(Qt::Key_F7), board);
+  f7->setContext(Qt::WindowShortcut);
+  connect(f7, &QShortcut::activated, &announcer_, &Announcer::repeatLast);
+  auto* f8 = new QShortcut(QKeySequence(Qt::Key_F8), board);
+  f8->setContext(Qt::WindowShortcut);
+  connect(f8, &QShortcut::activated, this, &GameTable::sayScores);
+
+  announcer_.setSink([this](const QString& text) { announce(*view_, text); });
+  // Chat lines are spoken by default to a player whose screen reader runs.
+  announcer_.setSpeaksChat(QAccessible::isActive());
+  if (menu_.speakChat) {
+    menu_.speakChat->setChecked(announcer_.speaksChat());
+    connect(menu_.speakChat, &QAction::toggled, &announcer_, &Announcer::setSpeaksChat);
+  }
 }
 
 GameTable::~GameTable() = default;
 
 // ---- small helpers ----
 
-void GameTable::setStatus(const QString& text) {
+void GameTable::setStatus(const QString& text, Speech speech) {
   tableStatus_ = text;
   if (!statusHeld_) model_.setStatus(text);
+  if (speech == Speech::Say) announcer_.say(text);
+}
+
+QList<SeatScore> GameTable::seatScores() {
+  QList<SeatScore> seats;
+  for (int s = 1; s <= PlayerSlots::kCount; ++s) {
+    const PlayerSlot& seat = playerSlots().at(s);
+    if (!seat.empty()) seats.append({seat.name, seat.total});
+  }
+  return seats;
+}
+
+void GameTable::sayScores() {
+  announcer_.say(Announcer::scoresText(seatScores()));
 }
 
 void GameTable::showStatus(const QString& text) {
@@ -236,7 +268,8 @@ void GameTable::startround(std::string_view payload) {
   if (client().isSpectator()) {
     model_.setPulls(QStringLiteral("0"));
   } else {
-    setStatus(tr("It's time to Kuvo!"));
+    setStatus(tr("It's time to Kuvo!"), Speech::Quiet);
+    announcer_.say(QStringLiteral("%1. %2").arg(model_.heading(), tableStatus_));
     services_.playsounds(services_.turnSoundIsNew() ? QStringLiteral("turnnew")
                                                     : QStringLiteral("turn"));
   }
@@ -269,6 +302,7 @@ void GameTable::yourdice(std::string_view payload) {
   model_.setPulls(QString::number(*pulls));
 
   const auto& pictures = view_->pictures;
+  std::array<int, kTableSize> bonuses{};
   while (groups.moreGroups()) {
     const auto die = groups.intField();
     if (!die) return;
@@ -288,16 +322,18 @@ void GameTable::yourdice(std::string_view payload) {
     view_->image_bonus[i]->clear();
     view_->image_bonus[i]->setPicture(pictures.dice(*bonus), *bonus);
     view_->describeDie(i, state_.mydice[i], *bonus);
+    bonuses[static_cast<size_t>(i)] = *bonus;
   }
 
   services_.playsounds(QStringLiteral("dice2"));
   if (mustchoose()) {
-    setStatus(tr("CHOOSE A NUMBER!"));
+    setStatus(tr("CHOOSE A NUMBER!"), Speech::Quiet);
   } else if (state_.mypulls == 0) {
-    setStatus(tr("No more Pulls left!"));
+    setStatus(tr("No more Pulls left!"), Speech::Quiet);
   } else {
-    setStatus(tr("PULL AGAIN!"));
+    setStatus(tr("PULL AGAIN!"), Speech::Quiet);
   }
+  announcer_.say(Announcer::diceText(state_.mydice, bonuses, state_.boardcells, state_.mypulls));
 }
 
 void GameTable::choosedice(std::string_view payload) {
@@ -336,12 +372,12 @@ void GameTable::choosedice(std::string_view payload) {
   switch (*bonus) {
     case kDieBonus100:
       mark(kTakenBonus100);
-      setStatus(tr("You received 100 bonus points!"));
+      setStatus(tr("You received 100 bonus points!"), Speech::Quiet);
       services_.playsounds(QStringLiteral("extra"));
       break;
     case kDieBonus200:
       mark(kTakenBonus200);
-      setStatus(tr("You received 200 bonus points!"));
+      setStatus(tr("You received 200 bonus points!"), Speech::Quiet);
       services_.playsounds(QStringLiteral("extra"));
       break;
     case kDieBonusExtraPull:
@@ -349,7 +385,7 @@ void GameTable::choosedice(std::string_view payload) {
       // The count already holds the extra pull: show the pull it gives at once.
       model_.setPulls(QString::number(state_.mypulls));
       playerSlots().setPulls(s, QString::number(state_.mypulls));
-      setStatus(tr("You received an Extra Pull!"));
+      setStatus(tr("You received an Extra Pull!"), Speech::Quiet);
       services_.playsounds(QStringLiteral("extra"));
       break;
     default:
@@ -357,15 +393,17 @@ void GameTable::choosedice(std::string_view payload) {
       if (state_.mypulls != 0) {
         model_.setPulls(QString::number(state_.mypulls));
         playerSlots().setPulls(s, QString::number(state_.mypulls));
-        setStatus(tr("PULL AGAIN!"));
+        setStatus(tr("PULL AGAIN!"), Speech::Quiet);
       } else {
-        setStatus(tr("No more Pulls left!"));
+        setStatus(tr("No more Pulls left!"), Speech::Quiet);
         model_.setPulls(QStringLiteral("0"));
         playerSlots().setPulls(s, QString());
       }
       services_.playsounds(QStringLiteral("placedice"));
       break;
   }
+  announcer_.say(Announcer::takeText(*column, *row, *points, playerSlots().at(s).total, *bonus,
+                                     state_.mypulls));
 }
 
 void GameTable::hisscores(std::string_view payload) {
@@ -394,7 +432,9 @@ void GameTable::filled(std::string_view payload) {
   // The host takes no pull from a cleared board.
   state_.roundopen = false;
   endPull();
-  setStatus(tr("You have filled the board!"));
+  // Said with the take it follows, which it would otherwise cut short.
+  setStatus(tr("You have filled the board!"), Speech::Quiet);
+  announcer_.say(announcer_.last() + QLatin1Char(' ') + tableStatus_);
   services_.tally().addtomineincrease(OwnColumn::kClearedBoards);
 
   // The choice's answer carried the total without the clearing bonus; add it
@@ -417,7 +457,7 @@ void GameTable::outtime(std::string_view) {
 }
 
 void GameTable::endround(std::string_view payload) {
-  setStatus(tr("The Round is Over!"));
+  setStatus(tr("The Round is Over!"), Speech::Quiet);
   services_.playsounds(QStringLiteral("roundover"));
   stopClock();
   state_.roundopen = false;
@@ -464,6 +504,7 @@ void GameTable::endround(std::string_view payload) {
     chat(tr("Round %1: %2.")
              .arg(QString::number(state_.roundnumber), seats.join(QStringLiteral(", "))));
   }
+  announcer_.say(Announcer::roundOverText(state_.roundnumber, seatScores()));
 }
 
 void GameTable::loadstats(std::string_view payload) {
@@ -540,7 +581,8 @@ bool GameTable::winner(std::string_view payload) {
   const bool seated = isPlayerSeat(me);
   if (seated) services_.tally().addgame(winnerName, iWon);
 
-  setStatus(line);
+  setStatus(line, Speech::Quiet);
+  announcer_.say(line + QLatin1Char(' ') + Announcer::scoresText(seatScores()));
   model_.setWinner(named ? line : QString());
   chat(line);
   updateStartButton();
@@ -555,8 +597,10 @@ void GameTable::justwatching(std::string_view payload) {
   const int s = *slot;
   const bool watching = reader.rest() == "1";
   if (s == client().mynumber && menu_.justWatch) menu_.justWatch->setChecked(watching);
-  chat((watching ? tr("%1 is just watching") : tr("%1 is now playing again"))
-           .arg(playerSlots().name(s)));
+  const QString line = (watching ? tr("%1 is just watching") : tr("%1 is now playing again"))
+                           .arg(playerSlots().name(s));
+  chat(line);
+  announcer_.sayChat(QStringLiteral("0+") + line);
   playerSlots().setWatching(s, watching);
 }
 
@@ -567,8 +611,11 @@ void GameTable::moderatorNamed(int slot) {
   state.moderator = slot;
   // The first word comes with the login and is no news; a change later is.
   if (before != 0 && before != slot) {
-    chat(slot == state.mynumber ? tr("You now start the games.")
-                                : tr("%1 now starts the games.").arg(playerSlots().name(slot)));
+    const QString line = slot == state.mynumber
+                             ? tr("You now start the games.")
+                             : tr("%1 now starts the games.").arg(playerSlots().name(slot));
+    chat(line);
+    announcer_.sayChat(QStringLiteral("0+") + line);
   }
   showWhoStarts();
 }
@@ -724,6 +771,7 @@ void GameTable::turntimeTimer() {
   const int s = state_.secondsleft;
   if (s >= 1 && (s == 20 || s == 15 || s <= 10)) services_.playsounds(QStringLiteral("tick"));
   showClock(s);
+  if (s == kSpokenSecondsLeft) announcer_.say(Announcer::secondsLeftText(s));
 }
 
 void GameTable::showClock(int seconds) {

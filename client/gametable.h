@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QString>
 
+#include "announcer.h"
 #include "boardview.h"
 #include "clientservices.h"
 #include "gametablestate.h"
@@ -75,6 +76,8 @@ class GameTable : public QObject {
   void toggleBoardFocus();
   // F10: opens the menu bar, for keyboards without a working Alt key.
   void openMenuBar();
+  // F8: tells every seated player's total to the screen reader.
+  void sayScores();
 
   void Timer2Timer();
   void turntimeTimer();
@@ -110,13 +113,19 @@ class GameTable : public QObject {
   QWidget* ballWidget() const;
   int ballTop() const;
   const BoardView& view() const { return *view_; }
+  // What the table tells a screen reader; F7 says its last word again.
+  Announcer& announcer() { return announcer_; }
 
  signals:
   // The start button was clicked (it only reports; the main window decides).
   void startButtonClicked();
 
  private:
-  void setStatus(const QString& text);
+  // The status line's text, said to the screen reader too unless the event
+  // says more itself (the dice, a take, the round's end, the winner).
+  enum class Speech { Say, Quiet };
+  void setStatus(const QString& text, Speech speech = Speech::Say);
+  QList<SeatScore> seatScores();
   void setCellCode(int column, int row, int code);
   void clearDice();
   void chat(const QString& text);
@@ -139,7 +148,8 @@ class GameTable : public QObject {
   Timer& timer2_;
   Timer& turntime_;
   TableState state_;
-  TableModel model_;     // before view_, which follows it
+  TableModel model_;  // before view_, which follows it
+  Announcer announcer_;
   QString tableStatus_;  // the table's own word, hidden while the main window's shows
   bool statusHeld_ = false;
   std::unique_ptr<BoardView> view_;

@@ -27,6 +27,7 @@ struct MenuActions {
   QAction* clearMainChat = nullptr;
   QAction* resetScreenLocation = nullptr;
   QAction* justWatch = nullptr;  // checkable
+  QAction* speakChat = nullptr;  // checkable
   // View
   QAction* viewTally = nullptr;
   QAction* spyList = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -135,12 +136,27 @@ QAccessibleInterface* tableFactory(const QString&, QObject* object) {
   if (auto* board = dynamic_cast<BoardSurface*>(object)) return new BoardAccessible(board);
   if (auto* line = dynamic_cast<StatusLine*>(object)) return new StatusAccessible(line);
   if (auto* clock = dynamic_cast<OutlinedLabel*>(object)) return new ClockAccessible(clock);
+  if (auto* notice = dynamic_cast<NoticeBox*>(object))
+    return new QAccessibleWidget(notice, QAccessible::Notification);
   if (auto* picture = dynamic_cast<PictureBox*>(object))
     return new QAccessibleWidget(picture, QAccessible::Graphic);
   return nullptr;
 }
 
 }  // namespace
+
+void announce(BoardView& view, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QObject* target = QApplication::focusWidget();
+  QAccessibleAnnouncementEvent event(target ? target : view.board, text);
+  QAccessible::updateAccessibility(&event);
+#else
+  // Orca 43 drops name and description changes of anything but the object
+  // it follows, and the board's cursor cell is a table cell, whose changes
+  // it ignores too; a notification it reads whenever one appears.
+  view.notice->notify(text);
+#endif
+}
 
 void installTableAccessibility() {
   static bool installed = false;

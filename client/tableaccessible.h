@@ -7,7 +7,14 @@
 // a notification whose every change is announced.
 #pragma once
 
+class QString;
+
 namespace kuvo {
+
+struct BoardView;
+
+// Tells the screen reader `text` now, wherever the focus is.
+void announce(BoardView& view, const QString& text);
 
 // Installs the table's accessibility factory; later calls do nothing.
 void installTableAccessibility();

@@ -114,6 +114,7 @@ Tchat::Tchat(Random& random, QStringList arguments, ClientIntervals intervals, Q
   for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   connect(table_.get(), &GameTable::startButtonClicked, this, &Tchat::button_startClick);
+  connect(chat_.get(), &ChatPanel::lineReceived, &table_->announcer(), &Announcer::sayChat);
   // The chat part lowers phraseready when a phrase goes out; the cooldown clock
   // runs only while it is down.
   for (int n = 1; n <= 9; ++n) {
@@ -277,6 +278,8 @@ void Tchat::createMenus() {
   options->addSeparator();
   menu_.justWatch = options->addAction(tr("&Just Watch"));
   menu_.justWatch->setCheckable(true);
+  menu_.speakChat = options->addAction(tr("Spea&k Chat Lines"));
+  menu_.speakChat->setCheckable(true);
 
   auto* view = menuBar()->addMenu(tr("&View"));
   menu_.viewTally = view->addAction(tr("View &Tally"));
