@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>Number of Games</source>
-        <translation>Número de partidas</translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>XX Wins:</source>

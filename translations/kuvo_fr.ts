@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Round: 0 of 0</source>
-        <translation>Manche : 0 sur 0</translation>
+        <translation>Manche 0/0</translation>
     </message>
     <message>
         <source>Time: 0:00</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Round: 0 of%1</source>
-        <translation>Manche : 0 sur %1</translation>
+        <translation>Manche 0/%1</translation>
     </message>
     <message>
         <source>%1 has started a game.</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Round: %1 of %2</source>
-        <translation>Manche : %1 sur %2</translation>
+        <translation>Manche %1/%2</translation>
     </message>
     <message>
         <source>Tie! An extra round decides.</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cannot open Webpage</source>
@@ -1016,7 +1016,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>en</source>
@@ -1040,7 +1040,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1059,7 +1059,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>Number of Games</source>
-        <translation>Nombre de parties</translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>XX Wins:</source>
@@ -1130,7 +1130,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
