@@ -238,8 +238,8 @@ void PlayerSlotsPanel::newplayerinfo(std::string_view payload, bool gameOn) {
       rows_[static_cast<size_t>(n - 1)].total->setVisible(true);
       if (flag == "1") seats.setWatching(n, true);
       if (takeover)
-        systemLine(tr("%1 takes over %2's seat (%3 points).")
-                       .arg(name, QString::fromLatin1(kComputerName), seats.at(n).total));
+        systemLine(tr("%1 takes over %2's seat (%n points).", nullptr, seats.at(n).total.toInt())
+                       .arg(name, QString::fromLatin1(kComputerName)));
     }
   }
   if (!state.returning) services_.playsounds(QStringLiteral("entered"));
@@ -270,8 +270,8 @@ void PlayerSlotsPanel::playerdisconnected(std::string_view payload, bool gameOn)
     // The computer plays on with the leaver's board, pulls and total.
     seats.setComputer(n);
     if (gameOn && wasPlayer)
-      systemLine(tr("%1 takes over %2's seat (%3 points).")
-                     .arg(QString::fromLatin1(kComputerName), leaver, seats.at(n).total));
+      systemLine(tr("%1 takes over %2's seat (%n points).", nullptr, seats.at(n).total.toInt())
+                     .arg(QString::fromLatin1(kComputerName), leaver));
   } else {
     seats.setEmpty(n);
     // Nobody plays this seat any more: its figures leave the game.
@@ -290,7 +290,7 @@ void PlayerSlotsPanel::seatkept(std::string_view payload) {
   const auto seconds = reader.intField();
   if (!name || !seconds || *seconds < 1 || *seconds > kMaxKeptSeconds) return;
   systemLine(
-      tr("%1 lost the connection. The seat is kept for %2 seconds.").arg(*name).arg(*seconds));
+      tr("%1 lost the connection. The seat is kept for %n seconds.", nullptr, *seconds).arg(*name));
 }
 
 void PlayerSlotsPanel::seatback(std::string_view payload) {

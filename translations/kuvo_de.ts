@@ -527,14 +527,6 @@
         <translation>%1 hat die Verbindung verloren.</translation>
     </message>
     <message>
-        <source>%1 takes over %2&apos;s seat (%3 points).</source>
-        <translation>%1 übernimmt den Platz von %2 (%3 Punkte).</translation>
-    </message>
-    <message>
-        <source>%1 lost the connection. The seat is kept for %2 seconds.</source>
-        <translation>%1 hat die Verbindung verloren. Der Platz wird %2 Sekunden lang freigehalten.</translation>
-    </message>
-    <message>
         <source>%1 is back in the seat.</source>
         <translation>%1 ist zurück am Platz.</translation>
     </message>
@@ -549,6 +541,20 @@
     <message>
         <source>Remove %1 from the table?</source>
         <translation>%1 vom Tisch entfernen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes over %2&apos;s seat (%n points).</source>
+        <translation>
+            <numerusform>%1 übernimmt den Platz von %2 (%n Punkt).</numerusform>
+            <numerusform>%1 übernimmt den Platz von %2 (%n Punkte).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lost the connection. The seat is kept for %n seconds.</source>
+        <translation>
+            <numerusform>%1 hat die Verbindung verloren. Der Platz wird %n Sekunde lang freigehalten.</numerusform>
+            <numerusform>%1 hat die Verbindung verloren. Der Platz wird %n Sekunden lang freigehalten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -901,10 +907,6 @@
         <translation>Wird geladen</translation>
     </message>
     <message>
-        <source>Received %1 bytes</source>
-        <translation>%1 Bytes empfangen</translation>
-    </message>
-    <message>
         <source>Saved: %1</source>
         <translation>Gespeichert: %1</translation>
     </message>
@@ -921,12 +923,22 @@
         <translation>Wird heruntergeladen: %1</translation>
     </message>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 Bytes</translation>
-    </message>
-    <message>
         <source>To play with others, click the button below: it lists the tables on your network, where you can join one or host your own. If The Orvel Lobby is installed, it closes this game and opens The Orvel Lobby instead.</source>
         <translation>Um mit anderen zu spielen, klicke auf die Schaltfläche unten: Sie zeigt die Tische in deinem Netzwerk, an denen du mitspielen oder einen eigenen Tisch eröffnen kannst. Ist die Orvel-Lobby installiert, schließt sie stattdessen dieses Spiel und öffnet die Orvel-Lobby.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Received %n bytes</source>
+        <translation>
+            <numerusform>%n Byte empfangen</numerusform>
+            <numerusform>%n Bytes empfangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1017,11 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>folder of the help pages in this language: de, fr, pt_BR</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

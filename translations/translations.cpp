@@ -20,7 +20,8 @@ constexpr char kOwnFolder[] = ":/kuvo/i18n";
 constexpr char kTranslatorName[] = "kuvo-translator";
 
 // "de-AT" first as it is, then as "de": a German speaker in Austria reads
-// the German translation.
+// the German translation. Portuguese has only the Brazilian translation, which
+// a reader from Portugal reads far more easily than English.
 QStringList candidates(const QString& language) {
   QString name = language.trimmed();
   name.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -33,11 +34,15 @@ QStringList candidates(const QString& language) {
   names << name;
   const qsizetype underscore = name.indexOf(QLatin1Char('_'));
   if (underscore > 0) names << name.left(underscore);
+  if (names.last().compare(QLatin1String("pt"), Qt::CaseInsensitive) == 0)
+    names << QStringLiteral("pt_BR");
   return names;
 }
 
+// "en_US" too: English in any country reads the texts as written.
 bool isEnglish(const QString& name) {
-  return name.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ||
+  return name.section(QLatin1Char('_'), 0, 0).compare(QLatin1String("en"), Qt::CaseInsensitive) ==
+             0 ||
          name.compare(QLatin1String("C"), Qt::CaseInsensitive) == 0 ||
          name.compare(QLatin1String("POSIX"), Qt::CaseInsensitive) == 0;
 }
@@ -56,6 +61,16 @@ void install(QTranslator* translator) {
   QCoreApplication::installTranslator(translator);
 }
 
+// The texts are written in English, all but the two forms of a count ("1
+// byte", "2 bytes"), which only a translation can choose between.
+void installEnglishPlurals(QCoreApplication& app) {
+  auto* plurals = new QTranslator(&app);
+  if (plurals->load(QStringLiteral("kuvo_en"), QLatin1String(kOwnFolder)))
+    install(plurals);
+  else
+    delete plurals;
+}
+
 }  // namespace
 
 QString installTranslations(QCoreApplication& app, const QStringList& languages) {
@@ -65,7 +80,10 @@ QString installTranslations(QCoreApplication& app, const QStringList& languages)
     for (const QString& name : candidates(language)) {
       // The texts are written in English: a user who puts English before
       // another language gets them as written.
-      if (isEnglish(name)) return QString();
+      if (isEnglish(name)) {
+        installEnglishPlurals(app);
+        return QString();
+      }
       auto* own = new QTranslator(&app);
       if (!own->load(QStringLiteral("kuvo_") + name, QLatin1String(kOwnFolder))) {
         delete own;
@@ -84,6 +102,7 @@ QString installTranslations(QCoreApplication& app, const QStringList& languages)
       return name;
     }
   }
+  installEnglishPlurals(app);
   return QString();
 }
 

@@ -16,8 +16,9 @@ namespace kuvo {
 // Installs Kuvo's own translation and Qt's for the first of `languages` (most
 // wanted first, as QLocale::uiLanguages() gives them: "de-AT", "de", "en-US")
 // that Kuvo has, replacing what an earlier call installed. English, or no
-// language Kuvo knows, leaves every text as written. Returns the language
-// chosen ("de", "de_AT"), or an empty string for English.
+// language Kuvo knows, leaves every text as written but for the plural forms
+// of counts. Returns the language chosen ("de", "de_AT", "pt_BR" for "pt"),
+// or an empty string for English.
 QString installTranslations(QCoreApplication& app, const QStringList& languages);
 
 }  // namespace kuvo

@@ -334,7 +334,7 @@ void Tdownload::getbuttonClick() {
     if (!failure.isEmpty()) prompts_->tell(this, failure);
     return;
   }
-  infolabel_->setText(tr("Received %1 bytes").arg(QFileInfo(path).size()));
+  infolabel_->setText(tr("Received %n bytes", nullptr, static_cast<int>(QFileInfo(path).size())));
 
   if (!startsInstaller_) {
     // Not a program this system runs: it is never started, nor made
@@ -384,7 +384,7 @@ void Tdownload::HttpCli1DocData() {
     return;
   }
   received_ += piece.size();
-  infolabel_->setText(tr("%1 bytes").arg(received_));
+  infolabel_->setText(tr("%n bytes", nullptr, static_cast<int>(received_)));
 }
 
 void Tdownload::Button1Click() {

@@ -3,6 +3,7 @@
 
 #include "thelp.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QHBoxLayout>
@@ -46,10 +47,21 @@ constexpr PageSpec kPages[] = {
      ":/windows/help/lobby.html"},
 };
 
+// A page in the user's language where it is translated, else in English.
+// Each translation names the folder of its pages beside the English ones.
+QString localPage(const char* resource) {
+  const QString english = QString::fromLatin1(resource);
+  const QString folder = QCoreApplication::translate(
+      "kuvo::Thelp", "en", "folder of the help pages in this language: de, fr, pt_BR");
+  const QString translated = english.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/') + folder +
+                             QLatin1Char('/') + english.section(QLatin1Char('/'), -1);
+  return QFile::exists(translated) ? translated : english;
+}
+
 // A page says "@VERSION@" where the running version belongs, so that it is
 // written in one place only.
 QString readPage(const char* resource) {
-  QFile file(QString::fromLatin1(resource));
+  QFile file(localPage(resource));
   if (!file.open(QIODevice::ReadOnly)) return QString();
   return QString::fromUtf8(file.readAll())
       .replace(QStringLiteral("@VERSION@"), QString::fromLatin1(kVersionText));
