@@ -28,7 +28,7 @@ if command -v ccache > /dev/null; then
 fi
 export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-parallel=$(nproc)}"
 (cd "$out/src/kuvo" && dpkg-buildpackage -us -uc -b)
-mv "$out"/src/*.deb "$out"/src/*.ddeb "$out"/src/*.changes "$out"/src/*.buildinfo "$out"/
+mv "$out"/src/*.deb "$out"/src/*.changes "$out"/src/*.buildinfo "$out"/
 rm -rf "$out/src"
 echo "The packages are in $out:"
 ls -1 "$out"/*.deb
