@@ -65,14 +65,12 @@ QString Announcer::diceText(const std::array<int, kTableSize>& dice,
 QString Announcer::takeText(int column, int row, int points, const QString& total, int bonus,
                             int pullsLeft) {
   QString text = tr("Taken: column %1, row %2.").arg(column + 1).arg(row + 1);
-  text += QLatin1Char(' ') +
-          (points == 1 ? tr("%n point.", nullptr, points) : tr("%n points.", nullptr, points));
+  text += QLatin1Char(' ') + tr("%n points.", nullptr, points);
   // One pass of arg(): a total is only what the host sent.
   text += QLatin1Char(' ') + tr("Total %1.").arg(total);
   if (bonus == kDieBonusExtraPull) text += QLatin1Char(' ') + tr("Extra pull.");
   if (pullsLeft > 0) {
-    text += QLatin1Char(' ') + (pullsLeft == 1 ? tr("%n pull left.", nullptr, pullsLeft)
-                                               : tr("%n pulls left.", nullptr, pullsLeft));
+    text += QLatin1Char(' ') + tr("%n pulls left.", nullptr, pullsLeft);
   } else {
     text += QLatin1Char(' ') + tr("No pulls left.");
   }
@@ -92,8 +90,7 @@ QString Announcer::roundOverText(int round, const QList<SeatScore>& seats) {
 }
 
 QString Announcer::secondsLeftText(int seconds) {
-  return seconds == 1 ? tr("%n second left", nullptr, seconds)
-                      : tr("%n seconds left", nullptr, seconds);
+  return tr("%n seconds left", nullptr, seconds);
 }
 
 QString Announcer::chatText(const QString& line) {

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>kuvo::Announcer</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus 200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 extra pull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits column %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits columns %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No die fits: pull again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No die fits, and no pulls are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dice: %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken: column %1, row %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra pull.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pulls left.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No pulls left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No scores yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round %1 is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kuvo::BoardPictures</name>
     <message>
         <source>Start Game</source>
@@ -71,10 +163,6 @@
         <translation>Zeit: 0:00</translation>
     </message>
     <message>
-        <source>Pulls left</source>
-        <translation>Verbleibende Züge</translation>
-    </message>
-    <message>
         <source>Round</source>
         <translation>Runde</translation>
     </message>
@@ -113,6 +201,10 @@
     <message>
         <source>Bonus %1: %2</source>
         <translation>Bonus %1: %2</translation>
+    </message>
+    <message>
+        <source>Pulls left: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -218,18 +310,6 @@
         <translation>Kuvo  -  ziehen, würfeln, füllen!</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>Alles auswählen</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
         <source>Rovi the bot says: %1</source>
         <translation>Rovi, der Bot, sagt: %1</translation>
     </message>
@@ -252,6 +332,62 @@
     <message>
         <source>Unknown command %1. /help lists them.</source>
         <translation>Unbekannter Befehl %1. /help listet die Befehle auf.</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return sends the message to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a smiley to the chat message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Says the phrase to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays a sound to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kuvo banner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click opens the maker&apos;s web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrase %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -404,10 +540,6 @@
         <translation>Kuvo - Mit anderen spielen</translation>
     </message>
     <message>
-        <source>Tables on your network:</source>
-        <translation>Tische in deinem Netzwerk:</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -440,20 +572,24 @@
         <translation>Rechnername oder Adresse, :Port, falls nicht %1</translation>
     </message>
     <message>
-        <source>Join</source>
-        <translation>Beitreten</translation>
-    </message>
-    <message>
-        <source>Host a Table</source>
-        <translation>Tisch eröffnen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Looking for tables... None has answered yet; you can type a table&apos;s address instead.</source>
         <translation>Suche nach Tischen... Bisher hat keiner geantwortet; du kannst stattdessen die Adresse eines Tisches eingeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Tables on your network:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -473,18 +609,6 @@
     <message>
         <source>Current</source>
         <translation>Aktuell</translation>
-    </message>
-    <message>
-        <source>Remove From Game</source>
-        <translation>Aus dem Spiel entfernen</translation>
-    </message>
-    <message>
-        <source>Set to Just Watch</source>
-        <translation>Nur zuschauen lassen</translation>
-    </message>
-    <message>
-        <source>Unset Just Watch</source>
-        <translation>Wieder mitspielen lassen</translation>
     </message>
     <message>
         <source>Slot %1: %2, total %3</source>
@@ -555,6 +679,93 @@
             <numerusform>%1 hat die Verbindung verloren. Der Platz wird %n Sekunde lang freigehalten.</numerusform>
             <numerusform>%1 hat die Verbindung verloren. Der Platz wird %n Sekunden lang freigehalten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set to Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unset Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kuvo::Smileys</name>
+    <message>
+        <source>Smile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surprised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tongue out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool grin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleepy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In love</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feeling blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laughing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blowing a kiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speechless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -663,12 +874,20 @@
         <translation>Version </translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>Cannot open Webpage</source>
         <translation>Die Webseite lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Kuvo logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -678,100 +897,12 @@
         <translation>Die Verbindung zum Tisch wurde getrennt.</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Start Game</source>
-        <translation>Spiel &amp;starten</translation>
-    </message>
-    <message>
         <source>Play with &amp;Others…</source>
         <translation>Mit &amp;anderen spielen…</translation>
     </message>
     <message>
         <source>Stop &amp;Reconnecting</source>
         <translation>&amp;Wiederverbinden abbrechen</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>Play Sounds</source>
-        <translation>&amp;Töne abspielen</translation>
-    </message>
-    <message>
-        <source>Play Chatter Sounds</source>
-        <translation>&amp;Chat-Geräusche abspielen</translation>
-    </message>
-    <message>
-        <source>Turn Sound</source>
-        <translation>&amp;Startsignal</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>&amp;Klassisch</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>Text Color</source>
-        <translation>Text&amp;farbe</translation>
-    </message>
-    <message>
-        <source>Text Size</source>
-        <translation>Text&amp;größe</translation>
-    </message>
-    <message>
-        <source>Scroll Chat Off</source>
-        <translation>Chat nicht &amp;mitscrollen</translation>
-    </message>
-    <message>
-        <source>Clear Main Chat</source>
-        <translation>&amp;Haupt-Chat leeren</translation>
-    </message>
-    <message>
-        <source>Reset Screen Location</source>
-        <translation>Fenster&amp;position zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Just Watch</source>
-        <translation>Nur &amp;zuschauen</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>View Tally</source>
-        <translation>&amp;Bilanz anzeigen</translation>
-    </message>
-    <message>
-        <source>Spy List</source>
-        <translation>&amp;Spionliste</translation>
-    </message>
-    <message>
-        <source>Phrase List</source>
-        <translation>Spruch&amp;liste</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Content</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Ü&amp;ber Kuvo</translation>
     </message>
     <message>
         <source>Loading Solo Game..Please wait.</source>
@@ -842,18 +973,103 @@
         <translation>Die Verbindung zum Tisch ist abgebrochen. Versuche, wieder hineinzukommen…</translation>
     </message>
     <message numerus="yes">
-        <source>%n player is at your table. Closing it ends their game. Close it?</source>
-        <translation>
-            <numerusform>%n Spieler sitzt an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
-            <numerusform>%n Spieler sitzen an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n players are at your table. Closing it ends their game. Close it?</source>
         <translation>
             <numerusform>%n Spieler sitzt an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
             <numerusform>%n Spieler sitzen an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play &amp;Chatter Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Turn Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Co&amp;lor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Si&amp;ze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scroll Chat Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;Main Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spea&amp;k Chat Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Spy List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Phrase List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -871,28 +1087,12 @@
         <translation>Lade dir jetzt die Orvel-Lobby herunter, um dieses und andere spannende Spiele online mit anderen zu spielen!</translation>
     </message>
     <message>
-        <source>Download And Install The Orvel Lobby Now</source>
-        <translation>Orvel-Lobby jetzt laden und installieren</translation>
-    </message>
-    <message>
-        <source>Stop Download</source>
-        <translation>Download stoppen</translation>
-    </message>
-    <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
         <translation>Um ohne Mitspieler direkt zum Spiel zu gehen, klicke auf die Schaltfläche unten.</translation>
     </message>
     <message>
-        <source>Play Solo Game</source>
-        <translation>Solo spielen</translation>
-    </message>
-    <message>
         <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
         <translation>Hinweis: Auch wenn du offline spielst, musst du deine FIREWALL so einstellen, dass das Spiel auf die Internet-Komponenten zugreifen darf.</translation>
-    </message>
-    <message>
-        <source>Play with Others</source>
-        <translation>Mit anderen spielen</translation>
     </message>
     <message>
         <source>Download Aborted</source>
@@ -940,6 +1140,38 @@
             <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Orvel Lobby banner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download And Install The Orvel Lobby Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solo game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Solo Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing with others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play with &amp;Others</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kuvo::Tgamestart</name>
@@ -952,14 +1184,6 @@
         <translation>Spieloptionen</translation>
     </message>
     <message>
-        <source>Rounds Per Game: </source>
-        <translation>Runden pro Spiel: </translation>
-    </message>
-    <message>
-        <source>Time Per Round:</source>
-        <translation>Zeit pro Runde:</translation>
-    </message>
-    <message>
         <source>secs</source>
         <translation>Sek.</translation>
     </message>
@@ -967,44 +1191,24 @@
         <source>Start Game</source>
         <translation>Spiel starten</translation>
     </message>
+    <message>
+        <source>&amp;Rounds Per Game: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Per Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds; 0 means no time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kuvo::Thelp</name>
     <message>
-        <source>Overview</source>
-        <translation>Überblick</translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>Game Play</source>
-        <translation>Spielablauf</translation>
-    </message>
-    <message>
-        <source>Scoring</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Dokumentation</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Lizenz</translation>
-    </message>
-    <message>
-        <source>The Lobby</source>
-        <translation>Die Lobby</translation>
-    </message>
-    <message>
         <source>Kuvo - Help File</source>
         <translation>Kuvo - Hilfe</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Kuvo</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
@@ -1015,13 +1219,45 @@
         <translation>Copyright ©</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>en</source>
         <comment>folder of the help pages in this language: de, fr, pt_BR</comment>
         <translation>de</translation>
+    </message>
+    <message>
+        <source>&amp;Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doc&amp;umentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;License</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;The Lobby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1039,8 +1275,8 @@
         <translation>Jeder Knopf geht nur einmal alle 2 Sekunden</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1058,8 +1294,8 @@
         <translation>Aus dem Spiel entfernen</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1125,14 +1361,6 @@
         <translation>Spieler in der Bilanz</translation>
     </message>
     <message>
-        <source>Reset Tally</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
         <translation>Damit wird die Bilanz gegen %1 gelöscht. Willst du sie wirklich löschen?</translation>
     </message>
@@ -1147,6 +1375,18 @@
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Willst du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

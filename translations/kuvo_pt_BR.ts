@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>kuvo::Announcer</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus 200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 extra pull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits column %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits columns %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No die fits: pull again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No die fits, and no pulls are left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dice: %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken: column %1, row %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra pull.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pulls left.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No pulls left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No scores yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round %1 is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kuvo::BoardPictures</name>
     <message>
         <source>Start Game</source>
@@ -71,10 +163,6 @@
         <translation>Começar partida</translation>
     </message>
     <message>
-        <source>Pulls left</source>
-        <translation>Puxadas restantes</translation>
-    </message>
-    <message>
         <source>Round</source>
         <translation>Rodada</translation>
     </message>
@@ -113,6 +201,10 @@
     <message>
         <source>Bonus %1: %2</source>
         <translation>Bônus %1: %2</translation>
+    </message>
+    <message>
+        <source>Pulls left: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -218,18 +310,6 @@
         <translation>Kuvo  -  puxe, role e preencha!</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>Selecionar tudo</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Colar</translation>
-    </message>
-    <message>
         <source>Rovi the bot says: %1</source>
         <translation>Rovi, o robô, diz: %1</translation>
     </message>
@@ -252,6 +332,62 @@
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
         <translation>&lt;Digite aqui&gt;</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return sends the message to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds a smiley to the chat message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Says the phrase to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays a sound to the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kuvo banner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click opens the maker&apos;s web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrase %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -404,10 +540,6 @@
         <translation>Kuvo - Jogar com outros</translation>
     </message>
     <message>
-        <source>Tables on your network:</source>
-        <translation>Mesas na sua rede:</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
@@ -440,20 +572,24 @@
         <translation>nome ou endereço do computador, :porta se não for %1</translation>
     </message>
     <message>
-        <source>Join</source>
-        <translation>Entrar</translation>
-    </message>
-    <message>
-        <source>Host a Table</source>
-        <translation>Abrir uma mesa</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Looking for tables... None has answered yet; you can type a table&apos;s address instead.</source>
         <translation>Procurando mesas... Nenhuma respondeu ainda; você também pode digitar o endereço de uma mesa.</translation>
+    </message>
+    <message>
+        <source>&amp;Tables on your network:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -469,18 +605,6 @@
     <message>
         <source>Current</source>
         <translation>Atual</translation>
-    </message>
-    <message>
-        <source>Remove From Game</source>
-        <translation>Tirar da partida</translation>
-    </message>
-    <message>
-        <source>Set to Just Watch</source>
-        <translation>Colocar para só assistir</translation>
-    </message>
-    <message>
-        <source>Unset Just Watch</source>
-        <translation>Colocar para jogar de novo</translation>
     </message>
     <message>
         <source>&lt;Waiting&gt;</source>
@@ -555,6 +679,93 @@
     <message>
         <source>Remove %1 from the table?</source>
         <translation>Tirar %1 da mesa?</translation>
+    </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set to Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unset Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kuvo::Smileys</name>
+    <message>
+        <source>Smile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surprised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tongue out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool grin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleepy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In love</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feeling blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Laughing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blowing a kiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speechless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -663,12 +874,20 @@
         <translation>Versão </translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Pronto</translation>
-    </message>
-    <message>
         <source>Cannot open Webpage</source>
         <translation>Não foi possível abrir a página</translation>
+    </message>
+    <message>
+        <source>Kuvo logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,100 +925,12 @@
         <translation>Não foi possível chegar à mesa em %1. Confira o endereço, se a mesa está aberta e se o firewall dela deixa os jogadores entrarem.</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>Start Game</source>
-        <translation>&amp;Começar partida</translation>
-    </message>
-    <message>
         <source>Play with &amp;Others…</source>
         <translation>Jogar com &amp;outros…</translation>
     </message>
     <message>
         <source>Stop &amp;Reconnecting</source>
         <translation>Parar de &amp;reconectar</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>&amp;Sair</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>&amp;Opções</translation>
-    </message>
-    <message>
-        <source>Play Sounds</source>
-        <translation>Tocar &amp;sons</translation>
-    </message>
-    <message>
-        <source>Play Chatter Sounds</source>
-        <translation>Tocar sons do &amp;chat</translation>
-    </message>
-    <message>
-        <source>Turn Sound</source>
-        <translation>Sinal de &amp;início</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>&amp;Clássico</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>&amp;Novo</translation>
-    </message>
-    <message>
-        <source>Text Color</source>
-        <translation>Co&amp;r do texto</translation>
-    </message>
-    <message>
-        <source>Text Size</source>
-        <translation>&amp;Tamanho do texto</translation>
-    </message>
-    <message>
-        <source>Scroll Chat Off</source>
-        <translation>&amp;Não rolar o chat</translation>
-    </message>
-    <message>
-        <source>Clear Main Chat</source>
-        <translation>&amp;Limpar o chat</translation>
-    </message>
-    <message>
-        <source>Reset Screen Location</source>
-        <translation>Reposicionar a &amp;janela</translation>
-    </message>
-    <message>
-        <source>Just Watch</source>
-        <translation>Só &amp;assistir</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>&amp;Exibir</translation>
-    </message>
-    <message>
-        <source>View Tally</source>
-        <translation>Ver &amp;placar</translation>
-    </message>
-    <message>
-        <source>Spy List</source>
-        <translation>Lista de &amp;espiões</translation>
-    </message>
-    <message>
-        <source>Phrase List</source>
-        <translation>Lista de &amp;frases</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>Content</source>
-        <translation>&amp;Conteúdo</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>&amp;Sobre o Kuvo</translation>
     </message>
     <message>
         <source>Loading Solo Game..Please wait.</source>
@@ -842,18 +973,103 @@
         <translation>Há uma partida em andamento. Começar uma nova? A partida atual termina para todos e os pontos dela se perdem.</translation>
     </message>
     <message numerus="yes">
-        <source>%n player is at your table. Closing it ends their game. Close it?</source>
-        <translation>
-            <numerusform>Há %n jogador na sua mesa. Fechar a mesa encerra a partida dele. Fechar?</numerusform>
-            <numerusform>Há %n jogadores na sua mesa. Fechar a mesa encerra a partida deles. Fechar?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n players are at your table. Closing it ends their game. Close it?</source>
         <translation>
             <numerusform>Há %n jogador na sua mesa. Fechar a mesa encerra a partida dele. Fechar?</numerusform>
             <numerusform>Há %n jogadores na sua mesa. Fechar a mesa encerra a partida deles. Fechar?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play &amp;Chatter Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Turn Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Co&amp;lor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Si&amp;ze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scroll Chat Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;Main Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Just Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spea&amp;k Chat Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Spy List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Phrase List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -871,20 +1087,8 @@
         <translation>Baixe agora o Orvel Lobby para jogar este e outros jogos emocionantes on-line com outros jogadores!</translation>
     </message>
     <message>
-        <source>Download And Install The Orvel Lobby Now</source>
-        <translation>Baixar e instalar o Orvel Lobby</translation>
-    </message>
-    <message>
-        <source>Stop Download</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
         <source>To proceed to the game without the ability to play against others click the button below.</source>
         <translation>Para ir ao jogo sem poder jogar contra outras pessoas, clique no botão abaixo.</translation>
-    </message>
-    <message>
-        <source>Play Solo Game</source>
-        <translation>Jogar solo</translation>
     </message>
     <message>
         <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
@@ -893,10 +1097,6 @@
     <message>
         <source>To play with others, click the button below: it lists the tables on your network, where you can join one or host your own. If The Orvel Lobby is installed, it closes this game and opens The Orvel Lobby instead.</source>
         <translation>Para jogar com outros, clique no botão abaixo: ele mostra as mesas da sua rede, onde você pode entrar numa ou abrir a sua. Se o Orvel Lobby estiver instalado, ele fecha este jogo e abre o Orvel Lobby.</translation>
-    </message>
-    <message>
-        <source>Play with Others</source>
-        <translation>Jogar com outros</translation>
     </message>
     <message>
         <source>Download Aborted</source>
@@ -940,6 +1140,38 @@
             <numerusform>%n bytes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Orvel Lobby banner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download And Install The Orvel Lobby Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solo game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play Solo Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing with others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play with &amp;Others</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kuvo::Tgamestart</name>
@@ -952,14 +1184,6 @@
         <translation>Opções da partida</translation>
     </message>
     <message>
-        <source>Rounds Per Game: </source>
-        <translation>Rodadas por partida: </translation>
-    </message>
-    <message>
-        <source>Time Per Round:</source>
-        <translation>Tempo por rodada:</translation>
-    </message>
-    <message>
         <source>secs</source>
         <translation>s</translation>
     </message>
@@ -967,44 +1191,24 @@
         <source>Start Game</source>
         <translation>Começar partida</translation>
     </message>
+    <message>
+        <source>&amp;Rounds Per Game: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Per Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds; 0 means no time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kuvo::Thelp</name>
     <message>
-        <source>Overview</source>
-        <translation>Visão geral</translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation>Conectar</translation>
-    </message>
-    <message>
-        <source>Game Play</source>
-        <translation>Como jogar</translation>
-    </message>
-    <message>
-        <source>Scoring</source>
-        <translation>Pontos</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentação</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licença</translation>
-    </message>
-    <message>
-        <source>The Lobby</source>
-        <translation>O Lobby</translation>
-    </message>
-    <message>
         <source>Kuvo - Help File</source>
         <translation>Kuvo - Ajuda</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Sobre</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
@@ -1015,13 +1219,45 @@
         <translation>Copyright ©</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Pronto</translation>
-    </message>
-    <message>
         <source>en</source>
         <comment>folder of the help pages in this language: de, fr, pt_BR</comment>
         <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>&amp;Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doc&amp;umentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;License</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;The Lobby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1039,8 +1275,8 @@
         <translation>Cada botão só pode ser usado uma vez a cada 2 segundos</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Pronto</translation>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1058,8 +1294,8 @@
         <translation>Tirar da partida</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Pronto</translation>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1125,14 +1361,6 @@
         <translation>Jogadores seguidos</translation>
     </message>
     <message>
-        <source>Reset Tally</source>
-        <translation>Zerar</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Pronto</translation>
-    </message>
-    <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
         <translation>Isso apaga o placar contra %1. Quer mesmo apagar?</translation>
     </message>
@@ -1147,6 +1375,18 @@
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Quer mesmo zerar o placar?</translation>
+    </message>
+    <message>
+        <source>Head to head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

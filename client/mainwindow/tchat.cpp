@@ -807,10 +807,7 @@ bool Tchat::mayCloseTable() {
   const int others = othersAtOurTable();
   if (others == 0) return true;
   const QString question =
-      others == 1
-          ? tr("%n player is at your table. Closing it ends their game. Close it?", nullptr, others)
-          : tr("%n players are at your table. Closing it ends their game. Close it?", nullptr,
-               others);
+      tr("%n players are at your table. Closing it ends their game. Close it?", nullptr, others);
   if (!prompts_->askYesNo(this, question)) return false;
   tableCloseAgreed_ = true;
   return true;

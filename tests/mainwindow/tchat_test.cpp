@@ -34,6 +34,7 @@
 #include "tchat.h"
 #include "tcphost.h"
 #include "tgamestart.h"
+#include "translations.h"
 #include "tspylist.h"
 #include "ttallylist.h"
 #include "waituntil.h"
@@ -654,6 +655,8 @@ TEST(Tchat, RemovingAWatcherAsksFirst) {
 }
 
 TEST(Tchat, TheHostingPlayerIsAskedBeforeOthersLoseTheirGame) {
+  // English as the game speaks it, with its plural forms.
+  installTranslations(*qApp, {QStringLiteral("en")});
   struct Case {
     const char* how;
     std::function<void(Tchat&, PlayWithOthers&)> leave;
