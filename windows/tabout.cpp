@@ -58,10 +58,14 @@ Tabout::Tabout(QWidget* mainWindow)
   auto* maker = new QLabel(QStringLiteral("Orvel Games"), this);
   maker->setAlignment(Qt::AlignCenter);
   layout->addWidget(maker);
+  auto* licence = new QLabel(tr("Free software under the GNU GPL, version 3 or later."), this);
+  licence->setAlignment(Qt::AlignCenter);
+  licence->setWordWrap(true);
+  layout->addWidget(licence);
   auto* rights = new QHBoxLayout;
   rights->setSpacing(3);
   rights->addStretch();
-  rights->addWidget(new QLabel(tr("All rights reserved ©"), this));
+  rights->addWidget(new QLabel(tr("Copyright ©"), this));
   auto* label_year = new QLabel(QString::number(QDate::currentDate().year()), this);
   label_year->setObjectName(QStringLiteral("label_year"));
   rights->addWidget(label_year);

@@ -108,7 +108,8 @@ Thelp::Thelp(QWidget* mainWindow, Tabout* about)
   auto* maker = new QLabel(QStringLiteral("Orvel Games"), panel_side);
   maker->setAlignment(Qt::AlignCenter);
   side->addWidget(maker);
-  auto* reserved = new QLabel(tr("All rights reserved."), panel_side);
+  auto* reserved =
+      new QLabel(tr("Free software under the GNU GPL, version 3 or later."), panel_side);
   reserved->setAlignment(Qt::AlignCenter);
   // The column is narrow; longer words in other languages take a second line.
   reserved->setWordWrap(true);
