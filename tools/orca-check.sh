@@ -56,12 +56,10 @@ xdotool windowfocus --sync "$main" 2>/dev/null || true
 mark "F10, Down, Return: File > Start Game"
 key F10 Down Return
 sleep 2
-options=$(window 'Game Start')
-if [ -n "$options" ]; then
-  mark "START GAME"
-  xdotool mousemove --window "$options" 121 120 click 1
-  sleep 4
-fi
+# One round of 30 seconds, so the round's end and the winner come soon.
+mark "Game Options: Down, Down (1 round), Tab, Up (30 s), Return"
+key Down Down Tab Up Return
+sleep 3
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 mark "F6: the board takes the focus"
 key F6
@@ -85,6 +83,12 @@ mark "F6: to the chat line"
 key F6
 mark "F8 with the focus on the chat line"
 key F8
+mark "waiting for the clock, the round's end and the winner"
+for _ in $(seq 120); do
+  grep -q "SPEECH OUTPUT: .*\(Won the Game\|Game is Over\)" "$WORK/orca.log" && break
+  sleep 1
+done
+sleep 2
 mark "end"
 kill "$kuvo" 2>/dev/null || true
 sleep 1
