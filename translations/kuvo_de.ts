@@ -5,92 +5,92 @@
     <name>kuvo::Announcer</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner</translation>
     </message>
     <message>
         <source>%1 plus 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus 100</translation>
     </message>
     <message>
         <source>%1 plus 200</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus 200</translation>
     </message>
     <message>
         <source>%1 extra pull</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Extrazug</translation>
     </message>
     <message>
         <source>Fits column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt in Spalte %1.</translation>
     </message>
     <message>
         <source>Fits columns %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt in die Spalten %1.</translation>
     </message>
     <message>
         <source>No die fits: pull again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Würfel passt: zieh noch einmal.</translation>
     </message>
     <message>
         <source>No die fits, and no pulls are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Würfel passt, und es sind keine Züge mehr übrig.</translation>
     </message>
     <message>
         <source>Dice: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel: %1. %2</translation>
     </message>
     <message>
         <source>Taken: column %1, row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Genommen: Spalte %1, Zeile %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt.</numerusform>
+            <numerusform>%n Punkte.</numerusform>
         </translation>
     </message>
     <message>
         <source>Total %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1.</translation>
     </message>
     <message>
         <source>Extra pull.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrazug.</translation>
     </message>
     <message numerus="yes">
         <source>%n pulls left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Zug übrig.</numerusform>
+            <numerusform>Noch %n Züge übrig.</numerusform>
         </translation>
     </message>
     <message>
         <source>No pulls left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Züge mehr übrig.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No scores yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Punkte.</translation>
     </message>
     <message>
         <source>Round %1 is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde %1 ist vorbei.</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Sekunde</numerusform>
+            <numerusform>Noch %n Sekunden</numerusform>
         </translation>
     </message>
     <message>
         <source>smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>Smiley</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Pulls left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Züge: %1</translation>
     </message>
 </context>
 <context>
@@ -335,59 +335,59 @@
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Nachricht</translation>
     </message>
     <message>
         <source>Return sends the message to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste schickt die Nachricht an den Tisch</translation>
     </message>
     <message>
         <source>Smileys</source>
-        <translation type="unfinished"></translation>
+        <translation>Smileys</translation>
     </message>
     <message>
         <source>Adds a smiley to the chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt der Chat-Nachricht ein Smiley hinzu</translation>
     </message>
     <message>
         <source>Says the phrase to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagt den Spruch am Tisch</translation>
     </message>
     <message>
         <source>Chatter sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat-Geräusche</translation>
     </message>
     <message>
         <source>Plays a sound to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt dem Tisch ein Geräusch vor</translation>
     </message>
     <message>
         <source>Kuvo banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvo-Banner</translation>
     </message>
     <message>
         <source>A click opens the maker&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Klick öffnet die Webseite des Herstellers</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spruch %1: %2</translation>
     </message>
 </context>
 <context>
@@ -577,19 +577,19 @@
     </message>
     <message>
         <source>&amp;Tables on your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tische in deinem Netzwerk:</translation>
     </message>
     <message>
         <source>&amp;Join</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beitreten</translation>
     </message>
     <message>
         <source>&amp;Host a Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch &amp;eröffnen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -682,90 +682,90 @@
     </message>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aus dem Spiel entfernen</translation>
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;zuschauen lassen</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wieder mitspielen lassen</translation>
     </message>
 </context>
 <context>
     <name>kuvo::Smileys</name>
     <message>
         <source>Smile</source>
-        <translation type="unfinished"></translation>
+        <translation>Lächeln</translation>
     </message>
     <message>
         <source>Grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Grinsen</translation>
     </message>
     <message>
         <source>Wink</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwinkern</translation>
     </message>
     <message>
         <source>Frown</source>
-        <translation type="unfinished"></translation>
+        <translation>Stirnrunzeln</translation>
     </message>
     <message>
         <source>Surprised</source>
-        <translation type="unfinished"></translation>
+        <translation>Überrascht</translation>
     </message>
     <message>
         <source>Tongue out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunge raus</translation>
     </message>
     <message>
         <source>Cool grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cooles Grinsen</translation>
     </message>
     <message>
         <source>Angry</source>
-        <translation type="unfinished"></translation>
+        <translation>Wütend</translation>
     </message>
     <message>
         <source>Sleepy</source>
-        <translation type="unfinished"></translation>
+        <translation>Müde</translation>
     </message>
     <message>
         <source>In love</source>
-        <translation type="unfinished"></translation>
+        <translation>Verliebt</translation>
     </message>
     <message>
         <source>Confused</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwirrt</translation>
     </message>
     <message>
         <source>Kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuss</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation type="unfinished"></translation>
+        <translation>Krank</translation>
     </message>
     <message>
         <source>Feeling blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Traurig</translation>
     </message>
     <message>
         <source>Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lachend</translation>
     </message>
     <message>
         <source>Blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Kusshand</translation>
     </message>
     <message>
         <source>Speechless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachlos</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Cool</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Kuvo logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvo-Logo</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Website des Herstellers</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -975,101 +975,101 @@
     <message numerus="yes">
         <source>%n players are at your table. Closing it ends their game. Close it?</source>
         <translation>
-            <numerusform>%n Spieler sitzt an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
-            <numerusform>%n Spieler sitzen an deinem Tisch. Schließt du ihn, ist das Spiel für alle am Tisch zu Ende. Schließen?</numerusform>
+            <numerusform>An deinem Tisch sitzt %n Spieler. Schließt du den Tisch, ist das Spiel für alle zu Ende. Schließen?</numerusform>
+            <numerusform>An deinem Tisch sitzen %n Spieler. Schließt du den Tisch, ist das Spiel für alle zu Ende. Schließen?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;starten</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Töne abspielen</translation>
     </message>
     <message>
         <source>Play &amp;Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chat-Geräusche abspielen</translation>
     </message>
     <message>
         <source>&amp;Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startsignal</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klassisch</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Text Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>Text&amp;farbe</translation>
     </message>
     <message>
         <source>Text Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>Text&amp;größe</translation>
     </message>
     <message>
         <source>&amp;Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat nicht &amp;mitscrollen</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Haupt-Chat leeren</translation>
     </message>
     <message>
         <source>&amp;Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster&amp;position zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;zuschauen</translation>
     </message>
     <message>
         <source>Spea&amp;k Chat Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatzeilen &amp;vorlesen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>View &amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilanz anzeigen</translation>
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spionliste</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Spruch&amp;liste</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Kuvo</translation>
     </message>
 </context>
 <context>
@@ -1142,35 +1142,35 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>The Orvel Lobby banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner der Orvel-Lobby</translation>
     </message>
     <message>
         <source>&amp;Download And Install The Orvel Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvel-Lobby jetzt &amp;laden und installieren</translation>
     </message>
     <message>
         <source>&amp;Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download &amp;stoppen</translation>
     </message>
     <message>
         <source>Solo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo-Spiel</translation>
     </message>
     <message>
         <source>&amp;Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;olo spielen</translation>
     </message>
     <message>
         <source>Playing with others</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit anderen spielen</translation>
     </message>
     <message>
         <source>Play with &amp;Others</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mit anderen spielen</translation>
     </message>
 </context>
 <context>
@@ -1193,15 +1193,15 @@
     </message>
     <message>
         <source>&amp;Rounds Per Game: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Runden pro Spiel: </translation>
     </message>
     <message>
         <source>&amp;Time Per Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeit pro Runde:</translation>
     </message>
     <message>
         <source>seconds; 0 means no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden; 0 heißt ohne Zeitlimit</translation>
     </message>
 </context>
 <context>
@@ -1225,39 +1225,39 @@
     </message>
     <message>
         <source>&amp;Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;rblick</translation>
     </message>
     <message>
         <source>&amp;Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
         <source>&amp;Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielablauf</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkte</translation>
     </message>
     <message>
         <source>Doc&amp;umentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dokumentation</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lizenz</translation>
     </message>
     <message>
         <source>&amp;The Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Die L&amp;obby</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Kuvo</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Head to head</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkter Vergleich</translation>
     </message>
     <message>
         <source>&amp;Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>

@@ -5,92 +5,92 @@
     <name>kuvo::Announcer</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 plus 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más 100</translation>
     </message>
     <message>
         <source>%1 plus 200</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más 200</translation>
     </message>
     <message>
         <source>%1 extra pull</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con tirada extra</translation>
     </message>
     <message>
         <source>Fits column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabe en la columna %1.</translation>
     </message>
     <message>
         <source>Fits columns %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabe en las columnas %1.</translation>
     </message>
     <message>
         <source>No die fits: pull again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún dado cabe: tira otra vez.</translation>
     </message>
     <message>
         <source>No die fits, and no pulls are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún dado cabe y no quedan tiradas.</translation>
     </message>
     <message>
         <source>Dice: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados: %1. %2</translation>
     </message>
     <message>
         <source>Taken: column %1, row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomada: columna %1, fila %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto.</numerusform>
+            <numerusform>%n puntos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Total %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1.</translation>
     </message>
     <message>
         <source>Extra pull.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada extra.</translation>
     </message>
     <message numerus="yes">
         <source>%n pulls left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n tirada.</numerusform>
+            <numerusform>Quedan %n tiradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>No pulls left.</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan tiradas.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No scores yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay puntos.</translation>
     </message>
     <message>
         <source>Round %1 is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ronda %1 ha terminado.</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n segundo</numerusform>
+            <numerusform>Quedan %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>emoticono</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Pulls left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas restantes: %1</translation>
     </message>
 </context>
 <context>
@@ -335,59 +335,59 @@
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de chat</translation>
     </message>
     <message>
         <source>Return sends the message to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro envía el mensaje a la mesa</translation>
     </message>
     <message>
         <source>Smileys</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoticonos</translation>
     </message>
     <message>
         <source>Adds a smiley to the chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un emoticono al mensaje de chat</translation>
     </message>
     <message>
         <source>Says the phrase to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice la frase a la mesa</translation>
     </message>
     <message>
         <source>Chatter sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos del chat</translation>
     </message>
     <message>
         <source>Plays a sound to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduce un sonido para la mesa</translation>
     </message>
     <message>
         <source>Kuvo banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner de Kuvo</translation>
     </message>
     <message>
         <source>A click opens the maker&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic abre la página web del fabricante</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase %1: %2</translation>
     </message>
 </context>
 <context>
@@ -577,19 +577,19 @@
     </message>
     <message>
         <source>&amp;Tables on your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesas en tu red:</translation>
     </message>
     <message>
         <source>&amp;Join</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unirse</translation>
     </message>
     <message>
         <source>&amp;Host a Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir una mesa</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
@@ -682,90 +682,90 @@
     </message>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar de la partida</translation>
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner a &amp;solo mirar</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver a hacer jugar</translation>
     </message>
 </context>
 <context>
     <name>kuvo::Smileys</name>
     <message>
         <source>Smile</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonrisa</translation>
     </message>
     <message>
         <source>Grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonrisa amplia</translation>
     </message>
     <message>
         <source>Wink</source>
-        <translation type="unfinished"></translation>
+        <translation>Guiño</translation>
     </message>
     <message>
         <source>Frown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceño fruncido</translation>
     </message>
     <message>
         <source>Surprised</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorprendido</translation>
     </message>
     <message>
         <source>Tongue out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sacando la lengua</translation>
     </message>
     <message>
         <source>Cool grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonrisa guay</translation>
     </message>
     <message>
         <source>Angry</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfadado</translation>
     </message>
     <message>
         <source>Sleepy</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sueño</translation>
     </message>
     <message>
         <source>In love</source>
-        <translation type="unfinished"></translation>
+        <translation>Enamorado</translation>
     </message>
     <message>
         <source>Confused</source>
-        <translation type="unfinished"></translation>
+        <translation>Confundido</translation>
     </message>
     <message>
         <source>Kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Beso</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfermo</translation>
     </message>
     <message>
         <source>Feeling blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Triste</translation>
     </message>
     <message>
         <source>Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Riendo</translation>
     </message>
     <message>
         <source>Blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanzando un beso</translation>
     </message>
     <message>
         <source>Speechless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin palabras</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Guay</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Kuvo logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Kuvo</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el sitio web del fabricante</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>
@@ -981,95 +981,95 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empezar partida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir &amp;sonidos</translation>
     </message>
     <message>
         <source>Play &amp;Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir sonidos del &amp;chat</translation>
     </message>
     <message>
         <source>&amp;Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal de &amp;inicio</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clásica</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>Text Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lor del texto</translation>
     </message>
     <message>
         <source>Text Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño del texto</translation>
     </message>
     <message>
         <source>&amp;Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No desplazar el chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar el chat</translation>
     </message>
     <message>
         <source>&amp;Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolocar la &amp;ventana</translation>
     </message>
     <message>
         <source>&amp;Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo &amp;mirar</translation>
     </message>
     <message>
         <source>Spea&amp;k Chat Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el chat en voz &amp;alta</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>View &amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver &amp;balance</translation>
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;espías</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;frases</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Kuvo</translation>
     </message>
 </context>
 <context>
@@ -1142,35 +1142,35 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga</translation>
     </message>
     <message>
         <source>The Orvel Lobby banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner de Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Download And Install The Orvel Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descargar e instalar Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;tener</translation>
     </message>
     <message>
         <source>Solo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en solitario</translation>
     </message>
     <message>
         <source>&amp;Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar en solitario</translation>
     </message>
     <message>
         <source>Playing with others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar con otros</translation>
     </message>
     <message>
         <source>Play with &amp;Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar con &amp;otros</translation>
     </message>
 </context>
 <context>
@@ -1193,15 +1193,15 @@
     </message>
     <message>
         <source>&amp;Rounds Per Game: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rondas por partida: </translation>
     </message>
     <message>
         <source>&amp;Time Per Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo por ronda:</translation>
     </message>
     <message>
         <source>seconds; 0 means no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos; 0 significa sin límite de tiempo</translation>
     </message>
 </context>
 <context>
@@ -1225,39 +1225,39 @@
     </message>
     <message>
         <source>&amp;Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introducción</translation>
     </message>
     <message>
         <source>&amp;Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectarse</translation>
     </message>
     <message>
         <source>&amp;Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se &amp;juega</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntos</translation>
     </message>
     <message>
         <source>Doc&amp;umentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Documentación</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencia</translation>
     </message>
     <message>
         <source>&amp;The Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>El L&amp;obby</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Head to head</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara a cara</translation>
     </message>
     <message>
         <source>&amp;Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hecho</translation>
     </message>
 </context>
 <context>

@@ -5,92 +5,92 @@
     <name>kuvo::Announcer</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 plus 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus 100</translation>
     </message>
     <message>
         <source>%1 plus 200</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus 200</translation>
     </message>
     <message>
         <source>%1 extra pull</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec tirage en plus</translation>
     </message>
     <message>
         <source>Fits column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dé va dans la colonne %1.</translation>
     </message>
     <message>
         <source>Fits columns %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des dés vont dans les colonnes %1.</translation>
     </message>
     <message>
         <source>No die fits: pull again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dé ne va : tirez encore.</translation>
     </message>
     <message>
         <source>No die fits, and no pulls are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dé ne va, et il ne reste aucun tirage.</translation>
     </message>
     <message>
         <source>Dice: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés : %1. %2</translation>
     </message>
     <message>
         <source>Taken: column %1, row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise : colonne %1, ligne %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point.</numerusform>
+            <numerusform>%n points.</numerusform>
         </translation>
     </message>
     <message>
         <source>Total %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1.</translation>
     </message>
     <message>
         <source>Extra pull.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage en plus.</translation>
     </message>
     <message numerus="yes">
         <source>%n pulls left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il reste %n tirage.</numerusform>
+            <numerusform>Il reste %n tirages.</numerusform>
         </translation>
     </message>
     <message>
         <source>No pulls left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun tirage.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No scores yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de points.</translation>
     </message>
     <message>
         <source>Round %1 is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La manche %1 est finie.</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encore %n seconde</numerusform>
+            <numerusform>Encore %n secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>smiley</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Pulls left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirages restants : %1</translation>
     </message>
 </context>
 <context>
@@ -335,59 +335,59 @@
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message de chat</translation>
     </message>
     <message>
         <source>Return sends the message to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée envoie le message à la table</translation>
     </message>
     <message>
         <source>Smileys</source>
-        <translation type="unfinished"></translation>
+        <translation>Smileys</translation>
     </message>
     <message>
         <source>Adds a smiley to the chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un smiley au message de chat</translation>
     </message>
     <message>
         <source>Says the phrase to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit la phrase à la table</translation>
     </message>
     <message>
         <source>Chatter sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons du chat</translation>
     </message>
     <message>
         <source>Plays a sound to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait entendre un son à la table</translation>
     </message>
     <message>
         <source>Kuvo banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière de Kuvo</translation>
     </message>
     <message>
         <source>A click opens the maker&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic ouvre la page web de l’éditeur</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller</translation>
     </message>
     <message>
         <source>Phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -577,19 +577,19 @@
     </message>
     <message>
         <source>&amp;Tables on your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tables sur votre réseau :</translation>
     </message>
     <message>
         <source>&amp;Join</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejoindre</translation>
     </message>
     <message>
         <source>&amp;Host a Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une table</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
 </context>
 <context>
@@ -682,90 +682,90 @@
     </message>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer de la partie</translation>
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faire regarder seulement</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire re&amp;jouer</translation>
     </message>
 </context>
 <context>
     <name>kuvo::Smileys</name>
     <message>
         <source>Smile</source>
-        <translation type="unfinished"></translation>
+        <translation>Sourire</translation>
     </message>
     <message>
         <source>Grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand sourire</translation>
     </message>
     <message>
         <source>Wink</source>
-        <translation type="unfinished"></translation>
+        <translation>Clin d’œil</translation>
     </message>
     <message>
         <source>Frown</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine renfrognée</translation>
     </message>
     <message>
         <source>Surprised</source>
-        <translation type="unfinished"></translation>
+        <translation>Surpris</translation>
     </message>
     <message>
         <source>Tongue out</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue tirée</translation>
     </message>
     <message>
         <source>Cool grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sourire cool</translation>
     </message>
     <message>
         <source>Angry</source>
-        <translation type="unfinished"></translation>
+        <translation>En colère</translation>
     </message>
     <message>
         <source>Sleepy</source>
-        <translation type="unfinished"></translation>
+        <translation>Endormi</translation>
     </message>
     <message>
         <source>In love</source>
-        <translation type="unfinished"></translation>
+        <translation>Amoureux</translation>
     </message>
     <message>
         <source>Confused</source>
-        <translation type="unfinished"></translation>
+        <translation>Perplexe</translation>
     </message>
     <message>
         <source>Kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisou</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation type="unfinished"></translation>
+        <translation>Malade</translation>
     </message>
     <message>
         <source>Feeling blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Triste</translation>
     </message>
     <message>
         <source>Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclat de rire</translation>
     </message>
     <message>
         <source>Blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie un bisou</translation>
     </message>
     <message>
         <source>Speechless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans voix</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Cool</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Kuvo logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Kuvo</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le site web de l’éditeur</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -981,95 +981,95 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer la partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer les sons</translation>
     </message>
     <message>
         <source>Play &amp;Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer les sons du c&amp;hat</translation>
     </message>
     <message>
         <source>&amp;Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Signal de départ</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Text Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur du texte</translation>
     </message>
     <message>
         <source>Text Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille du texte</translation>
     </message>
     <message>
         <source>&amp;Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas faire défiler le chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer le chat</translation>
     </message>
     <message>
         <source>&amp;Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Replacer la &amp;fenêtre</translation>
     </message>
     <message>
         <source>&amp;Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regarder seulement</translation>
     </message>
     <message>
         <source>Spea&amp;k Chat Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire le chat à voix haute</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>View &amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;bilan</translation>
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;espions</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;phrases</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Kuvo</translation>
     </message>
 </context>
 <context>
@@ -1142,35 +1142,35 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>The Orvel Lobby banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière de l’Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Download And Install The Orvel Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Télécharger et installer l’Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <source>Solo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en solo</translation>
     </message>
     <message>
         <source>&amp;Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer en solo</translation>
     </message>
     <message>
         <source>Playing with others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d’autres</translation>
     </message>
     <message>
         <source>Play with &amp;Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d’&amp;autres</translation>
     </message>
 </context>
 <context>
@@ -1193,15 +1193,15 @@
     </message>
     <message>
         <source>&amp;Rounds Per Game: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manches par partie : </translation>
     </message>
     <message>
         <source>&amp;Time Per Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temps par manche :</translation>
     </message>
     <message>
         <source>seconds; 0 means no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes ; 0 signifie sans limite de temps</translation>
     </message>
 </context>
 <context>
@@ -1225,39 +1225,39 @@
     </message>
     <message>
         <source>&amp;Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;sentation</translation>
     </message>
     <message>
         <source>&amp;Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connexion</translation>
     </message>
     <message>
         <source>&amp;Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déroulement</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Points</translation>
     </message>
     <message>
         <source>Doc&amp;umentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Doc&amp;umentation</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licence</translation>
     </message>
     <message>
         <source>&amp;The Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Lo&amp;bby</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Head to head</source>
-        <translation type="unfinished"></translation>
+        <translation>Face-à-face</translation>
     </message>
     <message>
         <source>&amp;Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -5,92 +5,92 @@
     <name>kuvo::Announcer</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>%1 plus 100</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mais 100</translation>
     </message>
     <message>
         <source>%1 plus 200</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mais 200</translation>
     </message>
     <message>
         <source>%1 extra pull</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com puxada extra</translation>
     </message>
     <message>
         <source>Fits column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabe na coluna %1.</translation>
     </message>
     <message>
         <source>Fits columns %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabe nas colunas %1.</translation>
     </message>
     <message>
         <source>No die fits: pull again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dado cabe: puxe de novo.</translation>
     </message>
     <message>
         <source>No die fits, and no pulls are left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dado cabe, e as puxadas acabaram.</translation>
     </message>
     <message>
         <source>Dice: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados: %1. %2</translation>
     </message>
     <message>
         <source>Taken: column %1, row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupada: coluna %1, linha %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ponto.</numerusform>
+            <numerusform>%n pontos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Total %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1.</translation>
     </message>
     <message>
         <source>Extra pull.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puxada extra.</translation>
     </message>
     <message numerus="yes">
         <source>%n pulls left.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resta %n puxada.</numerusform>
+            <numerusform>Restam %n puxadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>No pulls left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabaram as puxadas.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No scores yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há pontos.</translation>
     </message>
     <message>
         <source>Round %1 is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rodada %1 acabou.</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resta %n segundo</numerusform>
+            <numerusform>Restam %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>carinha</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Pulls left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puxadas restantes: %1</translation>
     </message>
 </context>
 <context>
@@ -335,59 +335,59 @@
     </message>
     <message>
         <source>Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem do chat</translation>
     </message>
     <message>
         <source>Return sends the message to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter envia a mensagem para a mesa</translation>
     </message>
     <message>
         <source>Smileys</source>
-        <translation type="unfinished"></translation>
+        <translation>Carinhas</translation>
     </message>
     <message>
         <source>Adds a smiley to the chat message</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiciona uma carinha à mensagem do chat</translation>
     </message>
     <message>
         <source>Says the phrase to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Diz a frase para a mesa</translation>
     </message>
     <message>
         <source>Chatter sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons do chat</translation>
     </message>
     <message>
         <source>Plays a sound to the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca um som para a mesa</translation>
     </message>
     <message>
         <source>Kuvo banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner do Kuvo</translation>
     </message>
     <message>
         <source>A click opens the maker&apos;s web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Um clique abre a página do fabricante</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar &amp;tudo</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colar</translation>
     </message>
     <message>
         <source>Phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase %1: %2</translation>
     </message>
 </context>
 <context>
@@ -577,19 +577,19 @@
     </message>
     <message>
         <source>&amp;Tables on your network:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesas na sua rede:</translation>
     </message>
     <message>
         <source>&amp;Join</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;trar</translation>
     </message>
     <message>
         <source>&amp;Host a Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir uma mesa</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
@@ -682,90 +682,90 @@
     </message>
     <message>
         <source>&amp;Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tirar da partida</translation>
     </message>
     <message>
         <source>&amp;Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar para &amp;só assistir</translation>
     </message>
     <message>
         <source>&amp;Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar para &amp;jogar de novo</translation>
     </message>
 </context>
 <context>
     <name>kuvo::Smileys</name>
     <message>
         <source>Smile</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorriso</translation>
     </message>
     <message>
         <source>Grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorrisão</translation>
     </message>
     <message>
         <source>Wink</source>
-        <translation type="unfinished"></translation>
+        <translation>Piscadinha</translation>
     </message>
     <message>
         <source>Frown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara feia</translation>
     </message>
     <message>
         <source>Surprised</source>
-        <translation type="unfinished"></translation>
+        <translation>Surpreso</translation>
     </message>
     <message>
         <source>Tongue out</source>
-        <translation type="unfinished"></translation>
+        <translation>Língua de fora</translation>
     </message>
     <message>
         <source>Cool grin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorriso descolado</translation>
     </message>
     <message>
         <source>Angry</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo</translation>
     </message>
     <message>
         <source>Sleepy</source>
-        <translation type="unfinished"></translation>
+        <translation>Com sono</translation>
     </message>
     <message>
         <source>In love</source>
-        <translation type="unfinished"></translation>
+        <translation>Apaixonado</translation>
     </message>
     <message>
         <source>Confused</source>
-        <translation type="unfinished"></translation>
+        <translation>Confuso</translation>
     </message>
     <message>
         <source>Kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Beijo</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation type="unfinished"></translation>
+        <translation>Doente</translation>
     </message>
     <message>
         <source>Feeling blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tristinho</translation>
     </message>
     <message>
         <source>Laughing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rindo</translation>
     </message>
     <message>
         <source>Blowing a kiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandando um beijo</translation>
     </message>
     <message>
         <source>Speechless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem palavras</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Descolado</translation>
     </message>
 </context>
 <context>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>Kuvo logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo do Kuvo</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o site do fabricante</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
@@ -981,95 +981,95 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Começar partida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar &amp;sons</translation>
     </message>
     <message>
         <source>Play &amp;Chatter Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar sons do &amp;chat</translation>
     </message>
     <message>
         <source>&amp;Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal de &amp;início</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clássico</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>Text Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;r do texto</translation>
     </message>
     <message>
         <source>Text Si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho do texto</translation>
     </message>
     <message>
         <source>&amp;Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não rolar o chat</translation>
     </message>
     <message>
         <source>Clear &amp;Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar o chat</translation>
     </message>
     <message>
         <source>&amp;Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposicionar a &amp;janela</translation>
     </message>
     <message>
         <source>&amp;Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Só &amp;assistir</translation>
     </message>
     <message>
         <source>Spea&amp;k Chat Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o chat em &amp;voz alta</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exibir</translation>
     </message>
     <message>
         <source>View &amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver &amp;placar</translation>
     </message>
     <message>
         <source>&amp;Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;espiões</translation>
     </message>
     <message>
         <source>&amp;Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;frases</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conteúdo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Kuvo</translation>
     </message>
 </context>
 <context>
@@ -1142,35 +1142,35 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>The Orvel Lobby banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner do Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Download And Install The Orvel Lobby Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Baixar e instalar o Orvel Lobby</translation>
     </message>
     <message>
         <source>&amp;Stop Download</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>Solo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida solo</translation>
     </message>
     <message>
         <source>&amp;Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar &amp;solo</translation>
     </message>
     <message>
         <source>Playing with others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar com outros</translation>
     </message>
     <message>
         <source>Play with &amp;Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar com &amp;outros</translation>
     </message>
 </context>
 <context>
@@ -1193,15 +1193,15 @@
     </message>
     <message>
         <source>&amp;Rounds Per Game: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rodadas por partida: </translation>
     </message>
     <message>
         <source>&amp;Time Per Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo por rodada:</translation>
     </message>
     <message>
         <source>seconds; 0 means no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos; 0 significa sem limite de tempo</translation>
     </message>
 </context>
 <context>
@@ -1225,39 +1225,39 @@
     </message>
     <message>
         <source>&amp;Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visão geral</translation>
     </message>
     <message>
         <source>&amp;Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar</translation>
     </message>
     <message>
         <source>&amp;Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;jogar</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;ntos</translation>
     </message>
     <message>
         <source>Doc&amp;umentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Documentação</translation>
     </message>
     <message>
         <source>&amp;License</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licença</translation>
     </message>
     <message>
         <source>&amp;The Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>O L&amp;obby</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
@@ -1378,15 +1378,15 @@
     </message>
     <message>
         <source>Head to head</source>
-        <translation type="unfinished"></translation>
+        <translation>Frente a frente</translation>
     </message>
     <message>
         <source>&amp;Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zerar</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
