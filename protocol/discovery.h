@@ -55,7 +55,7 @@ struct TableAnswer {
   bool playing = false;
   int round = 0;
   int rounds = 0;
-  std::string name;   // UTF-8
+  std::string name;        // UTF-8
   std::string nonce = {};  // the query's, echoed in format 2; empty in format 1
 
   bool operator==(const TableAnswer&) const = default;

@@ -866,10 +866,6 @@
         <translation>Kuvo - Über Kuvo</translation>
     </message>
     <message>
-        <source>All rights reserved ©</source>
-        <translation>Alle Rechte vorbehalten ©</translation>
-    </message>
-    <message>
         <source>Version </source>
         <translation>Version </translation>
     </message>
@@ -888,6 +884,14 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
+    </message>
+    <message>
+        <source>Copyright ©</source>
+        <translation>Copyright ©</translation>
     </message>
 </context>
 <context>
@@ -1211,10 +1215,6 @@
         <translation>Kuvo - Hilfe</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Rechte vorbehalten.</translation>
-    </message>
-    <message>
         <source>Copyright ©</source>
         <translation>Copyright ©</translation>
     </message>
@@ -1258,6 +1258,10 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
     </message>
 </context>
 <context>

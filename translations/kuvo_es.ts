@@ -866,10 +866,6 @@
         <translation>Kuvo - Acerca de</translation>
     </message>
     <message>
-        <source>All rights reserved ©</source>
-        <translation>Todos los derechos reservados ©</translation>
-    </message>
-    <message>
         <source>Version </source>
         <translation>Versión </translation>
     </message>
@@ -888,6 +884,14 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Hecho</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
+    </message>
+    <message>
+        <source>Copyright ©</source>
+        <translation>Copyright ©</translation>
     </message>
 </context>
 <context>
@@ -1211,10 +1215,6 @@
         <translation>Kuvo - Ayuda</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Derechos reservados.</translation>
-    </message>
-    <message>
         <source>Copyright ©</source>
         <translation>Copyright ©</translation>
     </message>
@@ -1258,6 +1258,10 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Hecho</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
     </message>
 </context>
 <context>

@@ -866,10 +866,6 @@
         <translation>Kuvo - À propos</translation>
     </message>
     <message>
-        <source>All rights reserved ©</source>
-        <translation>Tous droits réservés ©</translation>
-    </message>
-    <message>
         <source>Version </source>
         <translation>Version </translation>
     </message>
@@ -888,6 +884,14 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>Copyright ©</source>
+        <translation>Copyright ©</translation>
     </message>
 </context>
 <context>
@@ -1211,10 +1215,6 @@
         <translation>Kuvo - Aide</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Tous droits réservés.</translation>
-    </message>
-    <message>
         <source>Copyright ©</source>
         <translation>Copyright ©</translation>
     </message>
@@ -1258,6 +1258,10 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>

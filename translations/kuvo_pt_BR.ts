@@ -866,10 +866,6 @@
         <translation>Kuvo - Sobre</translation>
     </message>
     <message>
-        <source>All rights reserved ©</source>
-        <translation>Todos os direitos reservados ©</translation>
-    </message>
-    <message>
         <source>Version </source>
         <translation>Versão </translation>
     </message>
@@ -888,6 +884,14 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Pronto</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
+    </message>
+    <message>
+        <source>Copyright ©</source>
+        <translation>Copyright ©</translation>
     </message>
 </context>
 <context>
@@ -1211,10 +1215,6 @@
         <translation>Kuvo - Ajuda</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Direitos reservados.</translation>
-    </message>
-    <message>
         <source>Copyright ©</source>
         <translation>Copyright ©</translation>
     </message>
@@ -1258,6 +1258,10 @@
     <message>
         <source>&amp;Done</source>
         <translation>&amp;Pronto</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,7 @@ TEST_F(Translations, EachLanguageSpeaksThroughout) {
       {"pt-BR", "pt_BR", "&Arquivo", "Boas-vindas ao Kuvo", "1 byte", "&Sim"},
       // Brazilian Portuguese is the Portuguese Kuvo speaks.
       {"pt-PT", "pt_BR", "&Arquivo", "Boas-vindas ao Kuvo", "1 byte", "&Sim"},
-      {"en-GB", "", "File", "Welcome to Kuvo", "1 byte", "&Yes"},
+      {"en-GB", "", "&File", "Welcome to Kuvo", "1 byte", "&Yes"},
   };
   const bool qtTranslated = QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                               QStringLiteral("/qtbase_de.qm"));
