@@ -86,8 +86,10 @@ PlayerSlotsPanel::PlayerSlotsPanel(QWidget* board, ClientServices& services, Men
   const QFont big = boldPixels(16);
   const QFont small = boldPixels(13);
   const QFont heading = boldPixels(12);
-  textLabel(board, QStringLiteral("label_headpulls"), QRect(422, kHeadingTop, 30, 16), heading,
-            Qt::AlignHCenter | Qt::AlignVCenter)
+  // Ends over the column's figures and grows to the left, where the heading row
+  // is free, so a longer word than "Pulls" fits.
+  textLabel(board, QStringLiteral("label_headpulls"), QRect(382, kHeadingTop, 70, 16), heading,
+            Qt::AlignRight | Qt::AlignVCenter)
       ->setText(tr("Pulls"));
   textLabel(board, QStringLiteral("label_headtotal"), QRect(kTotalLeft, kHeadingTop, 60, 16),
             heading)
