@@ -153,6 +153,15 @@ TablePictureButton::TablePictureButton(QWidget* parent, const QRect& geometry,
   setFocusPolicy(Qt::TabFocus);
 }
 
+void TablePictureButton::keyPressEvent(QKeyEvent* event) {
+  // Return presses it as Space does, as a push button's Return does.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    animateClick();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
+}
+
 void TablePictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, isDown() ? 1 : 0, picture_);

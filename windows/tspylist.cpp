@@ -4,6 +4,7 @@
 #include "tspylist.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -37,6 +38,7 @@ Tspylist::Tspylist(QWidget* mainWindow)
   listbox_spys_->setMouseTracking(true);
   listbox_spys_->viewport()->setMouseTracking(true);
   listbox_spys_->viewport()->installEventFilter(this);
+  listbox_spys_->installEventFilter(this);
   listbox_spys_->setContextMenuPolicy(Qt::CustomContextMenu);
 
   popup_kick_ = new QMenu(this);
@@ -110,11 +112,18 @@ bool Tspylist::eventFilter(QObject* watched, QEvent* event) {
     const QModelIndex index = listbox_spys_->indexAt(pos);
     hoverIndex_ = index.isValid() ? index.row() : -1;
   }
+  // Without a pointer, the Menu key acts on the entry the keyboard is on.
+  if ((watched == listbox_spys_ || watched == listbox_spys_->viewport()) &&
+      event->type() == QEvent::ContextMenu &&
+      static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+    hoverIndex_ = listbox_spys_->currentRow();
+  }
   return QDialog::eventFilter(watched, event);
 }
 
 void Tspylist::popup_kickhimClick() {
-  // Acts on the entry last under the pointer, not on the selection. The list
+  // Acts on the entry last under the pointer (or, from the Menu key, the one
+  // the keyboard is on), not on the selection. The list
   // may have shrunk since the pointer was there, so the index is checked again.
   if (!popup_kickhim_->isEnabled()) return;
   if (hoverIndex_ < 0 || hoverIndex_ >= listbox_spys_->count()) return;

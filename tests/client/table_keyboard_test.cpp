@@ -3,6 +3,7 @@
 
 // Play without a mouse (the board's cell cursor, Space, Return, F6) and what
 // a screen reader is told of the table.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -92,6 +93,17 @@ TEST_F(Keyboard, TheCursorStaysOnTheBoardAndShowsOnlyWithTheFocus) {
   QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(36, 36));
   EXPECT_TRUE(chatInput->hasFocus());
   EXPECT_FALSE(board->cursorShown());
+}
+
+TEST_F(Keyboard, ReturnAndSpacePressTheStartButton) {
+  auto* start = qobject_cast<QAbstractButton*>(table->startButton());
+  ASSERT_NE(start, nullptr);
+  QSignalSpy clicks(start, &QAbstractButton::clicked);
+  for (const Qt::Key pressed : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    const auto before = clicks.count();
+    QTest::keyClick(start, pressed);
+    EXPECT_TRUE(clicks.count() > before || clicks.wait(2000)) << pressed;
+  }
 }
 
 using Accessible = TableTest;

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -139,6 +141,21 @@ TEST_F(SpylistTest, RemovesTheEntryLastUnderThePointerNotTheSelection) {
   box->setCurrentRow(0);
   pointAtRow(1);
   EXPECT_EQ(list.entryUnderPointer(), 1);
+  kick->trigger();
+  EXPECT_EQ(kicked, QList<int>{9});
+}
+
+TEST_F(SpylistTest, TheMenuKeyRemovesTheEntryTheKeyboardIsOn) {
+  list.setRemoveEnabled(true);
+  list.addEntry(QStringLiteral("7: Ann"));
+  list.addEntry(QStringLiteral("9: Bob"));
+  pointAtRow(0);
+  box->setCurrentRow(1);
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                            box->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(box, &menuKey);
+  QApplication::processEvents();
+  list.findChild<QMenu*>(QStringLiteral("popup_kick"))->hide();
   kick->trigger();
   EXPECT_EQ(kicked, QList<int>{9});
 }
