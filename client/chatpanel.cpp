@@ -38,6 +38,7 @@
 #include "chatcolours.h"
 #include "fields.h"
 #include "messages.h"
+#include "mnemonics.h"
 #include "playerslots.h"
 #include "smileys.h"
 
@@ -365,10 +366,13 @@ void ChatPanel::buildMenus() {
   connect(paste, &QAction::triggered, this, [this] { Paste1Click(); });
 
   popupSmilies_ = new QMenu(buttonSmilies_);
+  QStringList names;
+  for (int i = 0; i < kSmileyCount; ++i) names << smileyName(i);
+  names = withMnemonics(names);
   for (int i = 0; i < kSmileyCount; ++i) {
     const int code = kFirstSmileyCode + i;
     // The picture and what it shows in words: the code itself is no name for a screen reader.
-    auto* item = popupSmilies_->addAction(QIcon(QPixmap::fromImage(smileyImage(i))), smileyName(i));
+    auto* item = popupSmilies_->addAction(QIcon(QPixmap::fromImage(smileyImage(i))), names.at(i));
     connect(item, &QAction::triggered, this, [this, code] { N271Click(code); });
   }
 }

@@ -9,10 +9,12 @@
 #include <QMediaDevices>
 #include <QMenu>
 #include <QSoundEffect>
+#include <QStringList>
 #include <QUrl>
 
 #include "fields.h"
 #include "messages.h"
+#include "mnemonics.h"
 #include "playerslots.h"
 
 // Resources of a static library are registered by hand: nothing else pulls
@@ -92,8 +94,11 @@ SoundBoard::SoundBoard(ClientServices& services, MenuActions& menu, QWidget* phr
   }
 
   popupSounds_ = new QMenu(phraseButton10);
+  QStringList captions;
+  for (int n = 0; n <= kChatterSoundCount; ++n) captions << chatterCaption(n);
+  const QStringList marked = withMnemonics(captions);
   for (int n = 0; n <= kChatterSoundCount; ++n) {
-    auto* item = popupSounds_->addAction(chatterCaption(n));
+    auto* item = popupSounds_->addAction(marked.at(n));
     item->setToolTip(chatterCaption(n));
     item->setStatusTip(chatterCaption(n));
     connect(item, &QAction::triggered, this, [this, n] { wave12Click(n); });

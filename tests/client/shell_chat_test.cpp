@@ -460,7 +460,7 @@ TEST_F(ChatTest, SmileyMenuAppendsItsCode) {
   chat.N271Click(27);
   EXPECT_EQ(chat.mychat()->text(), QStringLiteral(":)#12:)#27"));
   EXPECT_EQ(chat.smileyMenu()->actions().size(), kSmileyCount);
-  EXPECT_EQ(chat.smileyMenu()->actions().at(0)->text(), QStringLiteral("Smile"));
+  EXPECT_EQ(chat.smileyMenu()->actions().at(0)->text(), QStringLiteral("&Smile"));
 }
 
 TEST_F(ChatTest, PhraseButtonsAreRateLimited) {

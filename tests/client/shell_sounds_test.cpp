@@ -95,9 +95,11 @@ TEST_F(SoundsTest, SendingChatterSounds) {
 TEST_F(SoundsTest, ChatterMenuItems) {
   const auto items = sounds.soundMenu()->actions();
   ASSERT_EQ(items.size(), 21);
-  EXPECT_EQ(items.at(0)->text(), QStringLiteral("<Cancel>"));
-  EXPECT_EQ(items.at(12)->text(), QStringLiteral("Oh No"));
-  EXPECT_EQ(items.at(20)->text(), QStringLiteral("Crying"));
+  // The words as they stand; only a mnemonic mark may be added.
+  const auto shown = [&](int i) { return items.at(i)->text().remove(QLatin1Char('&')); };
+  EXPECT_EQ(shown(0), QStringLiteral("<Cancel>"));
+  EXPECT_EQ(shown(12), QStringLiteral("Oh No"));
+  EXPECT_EQ(shown(20), QStringLiteral("Crying"));
   items.at(13)->trigger();
   EXPECT_EQ(services.sentText(), std::vector<std::string>{"CMD_playasound+2+wave13+"});
 }

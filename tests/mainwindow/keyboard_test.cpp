@@ -21,6 +21,7 @@
 #include "gametable.h"
 #include "playerslotspanel.h"
 #include "smileys.h"
+#include "soundboard.h"
 #include "tchat.h"
 #include "waituntil.h"
 
@@ -114,6 +115,23 @@ TEST_F(MainWindowKeys, EveryMenuItemHasAKeyOfItsOwn) {
       EXPECT_FALSE(keys.contains(key)) << "shared with another item of the menu";
       keys.insert(key);
     }
+  }
+}
+
+// The smileys and the chatter sounds are more than the alphabet has letters
+// for in some languages: their items take the free letters, none twice.
+TEST_F(MainWindowKeys, TheLongPopUpMenusNeverShareALetter) {
+  for (QMenu* menu : {chat.chat().smileyMenu(), chat.sounds().soundMenu()}) {
+    QSet<QChar> keys;
+    int keyed = 0;
+    for (QAction* item : menu->actions()) {
+      const QChar key = mnemonic(item->text());
+      if (key.isNull()) continue;
+      EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+      keys.insert(key);
+      ++keyed;
+    }
+    EXPECT_GE(keyed, menu->actions().size() * 2 / 3);
   }
 }
 
