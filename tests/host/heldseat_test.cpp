@@ -183,7 +183,7 @@ TEST_F(HeldSeatTest, AFullTableStillLetsTheKeptSeatsPlayerBackIn) {
   for (int i = 0; i < 6; ++i) connect();  // slots 3..9: 3 is kept, 4..9 taken
   EXPECT_EQ(server.table().host.slotcount, 9);
   clearAll();
-  // A stranger waits in the spare entry and finds the table full.
+  // A stranger waits in a waiting entry and finds the table full.
   auto& stranger = connect();
   EXPECT_EQ(stranger.slot, kFirstWaitingEntry);
   say(*ann, "CMD_kickhim+1+10+");  // a waiting entry is no seat to remove anybody from
