@@ -7,13 +7,6 @@
 #include <QStringList>
 
 namespace kuvo {
-namespace {
-
-bool isOpen(int code) {
-  return code >= 1 && code <= 6;
-}
-
-}  // namespace
 
 QString Announcer::diceText(const std::array<int, kTableSize>& dice,
                             const std::array<int, kTableSize>& bonuses, const Board& cells,
@@ -40,13 +33,7 @@ QString Announcer::diceText(const std::array<int, kTableSize>& dice,
       default:
         faces << QString::number(value);
     }
-    for (int r = 0; r < kTableSize; ++r) {
-      const int code = cells[i][static_cast<size_t>(r)];
-      if (isOpen(code) && code == value) {
-        fits << QString::number(c + 1);
-        break;
-      }
-    }
+    if (dieFitsColumn(value, cells[i])) fits << QString::number(c + 1);
   }
   const QString list = faces.join(QStringLiteral(", "));
   QString where;

@@ -160,14 +160,8 @@ void GameTable::fillspace(int column, int row) {
 }
 
 bool GameTable::mustchoose() const {
-  // Only a rolled die (1..6) can match an open cell. Without that bound an
-  // empty die would "match" a cell of a board that has not arrived yet (both
-  // 0) and block every pull until the next round.
   for (int i = 0; i < kTableSize; ++i) {
-    if (state_.mydice[i] < 1 || state_.mydice[i] > 6) continue;
-    for (int r = 0; r < kTableSize; ++r) {
-      if (state_.mydice[i] == state_.boardcells[i][r]) return true;
-    }
+    if (dieFitsColumn(state_.mydice[i], state_.boardcells[i])) return true;
   }
   return false;
 }

@@ -44,6 +44,17 @@ inline constexpr int kMaxRoundScore = kPullsPerRound * 200 + 12 * 500 + 1000;
 inline constexpr int kMinClearingBonus = 1000;
 inline constexpr int kMaxClearingBonus = kMinClearingBonus + kPullsPerRound * 100;
 
+// Whether a die fits a column: only a rolled die (1..6) can match an open
+// cell. Without that bound an empty die would "match" a cell of a board that
+// has not arrived yet (both 0), and a taken cell never matches any die.
+inline bool dieFitsColumn(int die, const std::array<int, kTableSize>& column) {
+  if (die < 1 || die > 6) return false;
+  for (const int cell : column) {
+    if (cell == die) return true;
+  }
+  return false;
+}
+
 struct TableState {
   // [column][row]; 0 = no board yet.
   std::array<std::array<int, kTableSize>, kTableSize> boardcells{};

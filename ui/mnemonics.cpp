@@ -26,4 +26,14 @@ QStringList withMnemonics(const QStringList& texts) {
   return marked;
 }
 
+QString withoutMnemonic(const QString& text) {
+  QString plain;
+  plain.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
 }  // namespace kuvo

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orvel Games
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Mnemonics for long menus built from data (sounds, smileys), in whatever
-// language their words are: each item gets the first of its letters that no
-// earlier item took, so Alt-free keyboard users reach most items by a letter.
+// Mnemonics: given to long menus built from data (sounds, smileys), in
+// whatever language their words are, and taken off texts shown as titles.
 #pragma once
 
 #include <QStringList>
@@ -13,5 +12,8 @@ namespace kuvo {
 // The texts with "&" before each item's chosen letter and any "&" of their
 // own doubled; an item whose letters are all taken gets none.
 QStringList withMnemonics(const QStringList& texts);
+
+// A button's text as a title: without its mnemonic marks ("&&" is one "&").
+QString withoutMnemonic(const QString& text);
 
 }  // namespace kuvo

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "mnemonics.h"
 #include "windowart.h"
 
 namespace kuvo {
@@ -65,7 +66,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent, QList<FinderTarget> targets)
   for (int column = kAddress; column < kColumns; ++column)
     tables_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   caption->setBuddy(tables_);
-  tables_->setAccessibleName(windowart::withoutMnemonic(caption->text()));
+  tables_->setAccessibleName(withoutMnemonic(caption->text()));
   layout->addWidget(tables_, 1);
 
   status_ = new QLabel(this);

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "mnemonics.h"
 #include "tabout.h"
 #include "version.h"
 #include "windowart.h"

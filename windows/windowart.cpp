@@ -33,16 +33,6 @@ QIcon applicationIcon() {
   return icon;
 }
 
-QString withoutMnemonic(const QString& text) {
-  QString plain;
-  plain.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
-    plain += text[i];
-  }
-  return plain;
-}
-
 void applyWindowBackground(QWidget* window) {
   if (isDarkTheme(window)) return;
   QLinearGradient gradient(0, 0, 0, 1);

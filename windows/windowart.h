@@ -31,9 +31,6 @@ QIcon applicationIcon();
 // player who chose dark or inverted colours chose them to read by.
 void applyWindowBackground(QWidget* window);
 
-// A button's text as a title: without its mnemonic marks ("&&" is one "&").
-QString withoutMnemonic(const QString& text);
-
 // Centres the window over `anchor`, or on its screen when there is none.
 void centreOver(QWidget* window, const QWidget* anchor);
 
